@@ -1,0 +1,31 @@
+# make run   - set up what is missing, build, start Ovanta.exe under Wine
+# make test  - set up what is missing, build every preset, run every test
+# make build - build every preset;  make deps - install the Debian packages;  make clean
+.PHONY: all deps build run test clean
+
+JOBS ?= $(shell nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
+
+all: build
+
+deps:
+	@scripts/bootstrap.sh
+
+build: deps
+	cmake --preset native >/dev/null && cmake --build --preset native
+	cmake --preset native-asan >/dev/null && cmake --build --preset native-asan
+	cmake --preset win64 >/dev/null && cmake --build --preset win64
+	cmake --preset win32 >/dev/null && cmake --build --preset win32
+
+run: deps
+	cmake --preset win64 >/dev/null && cmake --build --preset win64 --target Ovanta ovanta_drive
+	@scripts/run.sh build/win64
+
+test: build
+	ctest --preset native
+	ctest --preset native-asan
+	ctest --preset win64
+	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
+
+clean:
+	rm -rf build

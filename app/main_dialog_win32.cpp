@@ -1,0 +1,83 @@
+#include "app/main_dialog_win32.h"
+
+#include <commctrl.h>
+
+#include "app/main_dialog.h"
+#include "physics/motion.h"
+#include "plot/trajectory.h"
+#include "resources/ids.h"
+#include "tools/tools_menu_win32.h"
+#include "ui/fields_win32.h"
+
+COLORREF blueColour;
+COLORREF redColour;
+HPEN bluePen;
+HPEN redDotPen;
+HWND plotWindow;
+HMENU fileMenu;
+
+namespace {
+
+// "Save case" follows the solved flag; the menu is touched only when the flag changes.
+void UpdateSaveCaseItem() {
+    static HMENU updatedMenu;
+    static bool updatedState;
+    if (!fileMenu) return;
+    bool state = motionCase.solved;
+    if (updatedMenu == fileMenu && updatedState == state) return;
+    EnableMenuItem(fileMenu, IDM_SAVE_CASE, MF_BYCOMMAND | (state ? MF_ENABLED : MF_GRAYED));
+    updatedMenu = fileMenu;
+    updatedState = state;
+}
+
+void SetDialogIcon(HWND dialog) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    auto big = static_cast<HICON>(LoadImageA(instance, "Ic0", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+    auto small = static_cast<HICON>(LoadImageA(instance, "Ic0", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    UpdateSaveCaseItem();
+    switch (message) {
+        case WM_INITDIALOG:
+            fileMenu = nullptr;
+            InstallToolsMenu(dialog, "MainMenu", 2);
+            SetDialogIcon(dialog);
+            ShowWindow(dialog, SW_SHOW);
+            SetMessageFallbackOwner(dialog);
+            InitMainDialog(dialog);
+            plotWindow = GetDlgItem(dialog, IDC_PLOT);
+            fileMenu = GetSubMenu(menuBar, 0);
+            UpdateSaveCaseItem();
+            break;
+        case WM_PAINT:
+            RedrawPlot();
+            break;
+        case WM_COMMAND:
+            MainDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            break;
+        default:
+            break;
+    }
+    return FALSE;
+}
+
+int RunOvanta(HINSTANCE instance) {
+    blueColour = RGB(0, 100, 200);
+    redColour = RGB(250, 0, 0);
+    bluePen = CreatePen(PS_SOLID, 1, blueColour);
+    redDotPen = CreatePen(PS_DOT, 1, redColour);
+    LanguageIndex = 1;
+    char directory[MAX_PATH] = "";
+    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+    startDirectory.assign(directory, length < sizeof directory ? length : 0);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    return static_cast<int>(DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, 0));
+}

@@ -1,0 +1,14 @@
+# Native (Linux) build: the portable core with its unit tests, linked against the fakes.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_library(ovanta_fakes OBJECT
+  tests/support/fake_fields.cpp
+  tests/support/fake_system.cpp
+  tests/support/main_dialog_fake.cpp)
+target_include_directories(ovanta_fakes PUBLIC ${CMAKE_SOURCE_DIR})
+
+file(GLOB OVANTA_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(ovanta_unit_tests ${OVANTA_UNIT_TESTS})
+target_link_libraries(ovanta_unit_tests PRIVATE ovanta_core ovanta_fakes GTest::gtest GTest::gtest_main)
+gtest_discover_tests(ovanta_unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)

@@ -1,0 +1,1 @@
+# Tests that run under Wine (added below).

@@ -1,0 +1,4 @@
+#include "report/report.h"
+
+// Not built yet.
+void SaveCase(DialogHandle) {}

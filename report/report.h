@@ -1,0 +1,6 @@
+// The case report: File > Save case.
+#pragma once
+
+#include "ui/fields.h"
+
+void SaveCase(DialogHandle dialog);

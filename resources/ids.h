@@ -1,0 +1,27 @@
+/* Control, menu and resource ids shared by the resource scripts and the code. Ids carry meaning
+   by arithmetic: value edit = IDC_VALUE_BASE + ParamId, and so on. Plain C: windres reads it. */
+#ifndef OVANTA_IDS_H
+#define OVANTA_IDS_H
+
+#define IDC_PLOT 0            /* drawing area, a black frame */
+#define IDC_ACCEPT 3          /* solve */
+#define IDC_EXIT 2            /* also Esc, the close box and File > Exit */
+#define IDC_POINT_ACCEPT 5    /* compute the point */
+#define IDC_GIVEN_BASE 79     /* "data?" box of ParamId p: 79 + p (80..86) */
+#define IDC_VALUE_BASE 99     /* value edit of ParamId p: 99 + p (100..106) */
+#define IDC_LAUNCH_HEIGHT 107 /* Y0 */
+#define IDC_POINT_BASE 109    /* point edit k: 109 + k (110..114) */
+#define IDC_POINT_GROUP 150   /* "Point of the trajectory"; point label k: 150 + k */
+#define IDC_SECOND_X 160      /* second solution: "x2: ", "Vy2: ", "t2: " */
+#define IDC_SECOND_VY 161
+#define IDC_SECOND_T 162
+#define IDC_PARAM_FRAME 1300
+
+#define IDM_SAVE_CASE 301
+#define IDM_TOOLS_EDITION 501
+#define IDM_INFO 800
+#define IDM_ABOUT 801
+
+#define IDB_PICTURE 200
+
+#endif

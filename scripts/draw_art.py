@@ -1,0 +1,201 @@
+#!/usr/bin/env python3
+"""Draws the program's icons (Ic0, IcY0) and the dialog's picture.
+
+Usage: draw_art.py OUTDIR   -> OUTDIR/Ic0.ico, OUTDIR/IcY0.ico, OUTDIR/picture.bmp
+Standard library only, so that any build machine can run it.
+"""
+import math
+import os
+import struct
+import sys
+
+TRANSPARENT = (0, 0, 0, 0)
+
+
+class Canvas:
+    def __init__(self, w, h, fill=TRANSPARENT):
+        self.w, self.h = w, h
+        self.px = [[fill for _ in range(w)] for _ in range(h)]
+
+    def put(self, x, y, c):
+        x, y = int(round(x)), int(round(y))
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y][x] = c
+
+    def rect(self, x0, y0, x1, y1, c):
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                self.put(x, y, c)
+
+    def line(self, x0, y0, x1, y1, c, width=1):
+        n = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
+        for i in range(n + 1):
+            x = x0 + (x1 - x0) * i / n
+            y = y0 + (y1 - y0) * i / n
+            self.dot(x, y, width / 2, c)
+
+    def dot(self, cx, cy, r, c):
+        for y in range(int(cy - r) - 1, int(cy + r) + 2):
+            for x in range(int(cx - r) - 1, int(cx + r) + 2):
+                if (x - cx) ** 2 + (y - cy) ** 2 <= r * r + 0.25:
+                    self.put(x, y, c)
+
+    def text(self, x, y, s, c, scale=1):
+        for ch in s:
+            rows = FONT.get(ch, FONT[" "])
+            for j, row in enumerate(rows):
+                for i, bit in enumerate(row):
+                    if bit == "#":
+                        self.rect(x + i * scale, y + j * scale, x + (i + 1) * scale, y + (j + 1) * scale, c)
+            x += (len(rows[0]) + 1) * scale
+
+
+FONT = {
+    " ": ["   "] * 7,
+    "O": [" ### ", "#   #", "#   #", "#   #", "#   #", "#   #", " ### "],
+    "V": ["#   #", "#   #", "#   #", "#   #", " # # ", " # # ", "  #  "],
+    "A": [" ### ", "#   #", "#   #", "#####", "#   #", "#   #", "#   #"],
+    "N": ["#   #", "##  #", "# # #", "#  ##", "#   #", "#   #", "#   #"],
+    "T": ["#####", "  #  ", "  #  ", "  #  ", "  #  ", "  #  ", "  #  "],
+    "S": [" ####", "#    ", "#    ", " ### ", "    #", "    #", "#### "],
+    "H": ["#   #", "#   #", "#   #", "#####", "#   #", "#   #", "#   #"],
+    "Y": ["#   #", "#   #", " # # ", "  #  ", "  #  ", "  #  ", "  #  "],
+    "0": [" ### ", "#   #", "#  ##", "# # #", "##  #", "#   #", " ### "],
+}
+
+SKY = (236, 244, 252, 255)
+GROUND = (70, 140, 60, 255)
+EARTH = (150, 110, 70, 255)
+STEEL = (70, 80, 95, 255)
+RED = (220, 40, 30, 255)
+BLUE = (0, 100, 200, 255)
+ORANGE = (220, 100, 0, 255)
+
+
+def parabola(canvas, x0, y0, x1, peak, colour, dash=0, width=1.0):
+    """Path from (x0, y0) landing at (x1, y0) with apex `peak` pixels above."""
+    steps = 200
+    prev = None
+    for i in range(steps + 1):
+        u = i / steps
+        x = x0 + (x1 - x0) * u
+        y = y0 - 4 * peak * u * (1 - u)
+        if prev and (not dash or (i // dash) % 2 == 0):
+            canvas.line(prev[0], prev[1], x, y, colour, width)
+        prev = (x, y)
+
+
+def cannon(canvas, x, y, size):
+    canvas.line(x, y, x + size * math.cos(math.radians(45)), y - size * math.sin(math.radians(45)), STEEL, size / 3)
+    canvas.dot(x, y + size / 6, size / 4, EARTH)
+
+
+def icon_launch(n):
+    c = Canvas(n, n)
+    s = n / 32
+    c.rect(0, int(27 * s), n, n, GROUND)
+    parabola(c, 6 * s, 24 * s, 30 * s, 20 * s, RED, dash=14, width=max(1.0, 1.6 * s))
+    cannon(c, 5 * s, 25 * s, 9 * s)
+    c.dot(18 * s, 4.5 * s, 2.6 * s, BLUE)
+    return c
+
+
+def icon_height(n):
+    c = Canvas(n, n)
+    s = n / 32
+    c.rect(0, int(29 * s), n, n, GROUND)
+    x = 7 * s
+    c.line(x, 28 * s, x, 6 * s, BLUE, max(1.0, 1.5 * s))
+    c.line(x, 5 * s, x - 3.5 * s, 10 * s, BLUE, max(1.0, 1.5 * s))
+    c.line(x, 5 * s, x + 3.5 * s, 10 * s, BLUE, max(1.0, 1.5 * s))
+    c.dot(x, 5 * s, 2 * s, RED)
+    if n >= 32:
+        c.text(int(13 * s), int(9 * s), "Y0", ORANGE, scale=1)
+    return c
+
+
+def picture(w=190, h=92):
+    c = Canvas(w, h, SKY)
+    c.rect(0, h - 14, w, h, GROUND)
+    c.rect(0, h - 6, w, h, EARTH)
+    ground = h - 14
+    parabola(c, 22, ground - 6, w - 14, 62, RED, dash=9, width=1.5)
+    parabola(c, 22, ground - 6, w - 50, 30, BLUE, dash=6, width=1.0)
+    cannon(c, 20, ground - 4, 18)
+    apex = (22 + w - 14) / 2
+    c.line(apex, ground - 2, apex, ground - 66, (120, 130, 140, 255), 1)
+    c.dot(apex, ground - 68, 3.2, BLUE)
+    c.text(w - 70, h - 12, "OVANTA SHOT", (255, 255, 255, 255), scale=1)
+    return c
+
+
+def write_bmp(path, canvas):
+    row = (canvas.w * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(canvas.h - 1, -1, -1):
+        line = bytearray()
+        for r, g, b, a in canvas.px[y]:
+            line += bytes((b, g, r))
+        line += b"\0" * (row - len(line))
+        data += line
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, canvas.w, canvas.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + data)
+
+
+def icon_image(canvas):
+    n = canvas.w
+    xor = bytearray()
+    for y in range(n - 1, -1, -1):
+        for r, g, b, a in canvas.px[y]:
+            xor += bytes((b, g, r, a))
+    mask_row = ((n + 31) // 32) * 4
+    mask = bytearray()
+    for y in range(n - 1, -1, -1):
+        bits = bytearray(mask_row)
+        for x, (r, g, b, a) in enumerate(canvas.px[y]):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    info = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    return info + xor + mask
+
+
+def write_ico(path, canvases):
+    images = [icon_image(c) for c in canvases]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for c, img in zip(canvases, images):
+        out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, 1, 32, len(img), offset)
+        offset += len(img)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(images))
+
+
+def write_png(path, canvas):
+    """Preview for people: look at the art without building the program."""
+    import zlib
+    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in canvas.px)
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", canvas.w, canvas.h, 8, 6, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
+    with open(path, "wb") as f:
+        f.write(png)
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else "."
+    os.makedirs(out, exist_ok=True)
+    write_ico(os.path.join(out, "Ic0.ico"), [icon_launch(32), icon_launch(16)])
+    write_ico(os.path.join(out, "IcY0.ico"), [icon_height(32), icon_height(16)])
+    write_bmp(os.path.join(out, "picture.bmp"), picture())
+    if "--preview" in sys.argv:
+        write_png(os.path.join(out, "Ic0.png"), icon_launch(32))
+        write_png(os.path.join(out, "IcY0.png"), icon_height(32))
+        write_png(os.path.join(out, "picture.png"), picture())
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,46 @@
+// A stand-in for the dialog controls: keeps each control's text, check and enabled state and the
+// focus per dialog, records every message box and answers questions from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/fields.h"
+
+struct FakeControl {
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool isEdit = false;  // setting its text raises EN_CHANGE, as a real edit does
+};
+
+struct FakeMessage {
+    std::string caption;
+    std::string text;
+    unsigned flags = 0;
+};
+
+struct FakeDialog {
+    std::map<int, FakeControl> controls;  // a control missing here does not exist
+    int focus = -1;
+    std::string caption;
+    int endResult = -1;  // result passed to EndDialogWith; -1 while the dialog runs
+    std::function<void(int id, unsigned code)> onCommand;  // the dialog's command handler
+};
+
+struct FakeUi {
+    std::map<DialogHandle, FakeDialog> dialogs;
+    std::vector<FakeMessage> messages;
+    std::deque<int> answers;  // what the user presses in the next boxes; IDOK (1) when empty
+};
+
+FakeUi& Fake();
+void ResetFake();
+FakeDialog& FakeOf(DialogHandle dialog);
+
+// The user's own actions, through the dialog's handler as the real controls would raise them.
+void UserTypes(DialogHandle dialog, int id, const std::string& text);  // focus, text, EN_CHANGE
+void UserClicks(DialogHandle dialog, int id);  // toggles a check box first, then WM_COMMAND

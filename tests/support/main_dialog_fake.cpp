@@ -1,0 +1,36 @@
+#include "tests/support/main_dialog_fake.h"
+
+#include "app/main_dialog.h"
+#include "physics/motion.h"
+#include "physics/point.h"
+#include "resources/ids.h"
+#include "tests/support/fake_system.h"
+
+DialogHandle OpenMainDialogFake() {
+    static int token;
+    DialogHandle dialog = &token;
+    ResetFake();
+    ResetSystem();
+    motionCase = MotionCase();
+    pointQuery = PointQuery();
+    lastPointField = pointInput = 0;
+    FakeDialog& d = FakeOf(dialog);
+    auto edit = [&d](int id, const char* text = "") { d.controls[id] = {text, false, true, true}; };
+    auto plain = [&d](int id, const char* text = "") { d.controls[id] = {text, false, true, false}; };
+    for (int i = 1; i <= 7; ++i) {
+        edit(IDC_VALUE_BASE + i);
+        plain(IDC_GIVEN_BASE + i);
+    }
+    edit(IDC_LAUNCH_HEIGHT, "0");
+    for (int k = 1; k <= 5; ++k) edit(IDC_POINT_BASE + k);
+    const char* labels[] = {"x ", "y", "Vy", "|V |", "t"};
+    for (int k = 1; k <= 5; ++k) plain(IDC_POINT_GROUP + k, labels[k - 1]);
+    plain(IDC_POINT_GROUP, "Point of the trajectory");
+    plain(IDC_SECOND_X, "x2 ");
+    plain(IDC_SECOND_VY, "Vy2");
+    plain(IDC_SECOND_T, "t2");
+    for (int id : {IDC_PLOT, IDC_EXIT, IDC_ACCEPT, IDC_POINT_ACCEPT}) plain(id);
+    d.onCommand = [dialog](int id, unsigned code) { MainDialogCommand(dialog, id, code); };
+    InitMainDialog(dialog);
+    return dialog;
+}

@@ -1,0 +1,201 @@
+// Number text: the formatting and reading tables, and differential checks against the C
+// library's exact conversions (glibc's printf and strtod are correctly rounded).
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "ui/numtext.h"
+
+namespace {
+
+struct FormatRow {
+    double value;
+    unsigned width, decimals;
+    const char* text;
+};
+
+TEST(FormatFixed, Table) {
+    const FormatRow rows[] = {
+        {0, 6, 3, " 0.000"},          {9.81, 6, 3, " 9.810"},
+        {-3.2, 6, 3, "-3.200"},       {0.00001, 6, 3, " 0.000"},
+        {-0.0001, 6, 3, "-0.000"},    {9.99999, 6, 3, "10.000"},
+        {12.3456, 6, 3, "12.346"},    {123456789, 6, 3, "123456789.000"},
+        {-0.0, 6, 3, "-0.000"},       {0, 6, 2, "  0.00"},
+        {-3.2, 6, 2, " -3.20"},       {9.99999, 6, 2, " 10.00"},
+        {123456789, 6, 2, "123456789.00"},
+        {40.775, 6, 0, "    41"},     {0.4, 6, 0, "     0"},
+        {2.5, 6, 0, "     3"},        {-2.5, 6, 0, "    -3"},
+        {1234567, 6, 0, "1234567"},   {4.5, 6, 0, "     5"},
+        {0.5, 0, 0, "1"},             {-0.4, 6, 0, "    -0"},
+        {0.125, 0, 2, "0.13"},        {1.0, 0, 20, "1.0000000000000000"},
+        {999.9996, 0, 3, "1000.000"}, {5e-324, 0, 3, "0.000"},
+        {1e36, 0, 3, "1.0000000000000000E+0036"},
+        {-1.5e300, 0, 3, "-1.5000000000000001E+0300"},
+        {DBL_MAX, 0, 3, "1.7976931348623157E+0308"},
+        {9.999999999999999e35, 0, 0, "999999999999999894846684784341549056"},
+        {INFINITY, 6, 3, "   INF"},   {-INFINITY, 0, 3, "-INF"},
+        {NAN, 0, 3, "NAN"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FormatFixed(row.value, row.width, row.decimals), row.text)
+            << row.value << " width " << row.width << " decimals " << row.decimals;
+}
+
+TEST(FormatCompact, Table) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {0, "0"},           {0.00001, "0.00001"},     {0.5, "0.5"},
+        {-0.25, "-0.25"},   {0.1234567, "0.123457"},  {0.0000004, "0"},
+        {-0.0000001, "-0"}, {0.9999996, "1"},         {20, "    20"},
+        {100, "   100"},    {9.99999, "    10"},      {123456789, "123456789"},
+        {40.775, "    41"}, {-7, "    -7"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FormatCompact(row.value, 6, 0), row.text) << row.value;
+    EXPECT_EQ(FormatCompact(2.50, 6, 2), "  2.5");  // the blanks of the 6-wide text stay
+}
+
+TEST(TextHelpers, Table) {
+    EXPECT_EQ(IntToText(-5), "-5");
+    EXPECT_EQ(IntToText(0), "0");
+    EXPECT_EQ(IntToText(-2147483648), "-2147483648");
+    EXPECT_EQ(IntToText(2147483647), "2147483647");
+    EXPECT_EQ(TrimBlanks("  1.5  "), "1.5");
+    EXPECT_EQ(TrimBlanks("     "), "");
+    EXPECT_EQ(TrimBlanks(""), "");
+    EXPECT_EQ(TrimBlanks("\t7 "), "\t7");
+    EXPECT_EQ(TrimLeftBlanks("  a b  "), "a b  ");
+    EXPECT_EQ(TrimRightBlanks("  a b  "), "  a b");
+    EXPECT_EQ(LastCharPos('\\', "C:\\Apps\\calc.exe"), 8u);
+    EXPECT_EQ(LastCharPos('/', "C:\\Apps\\calc.exe"), 0u);
+    EXPECT_EQ(LastCharPos('a', ""), 0u);
+    EXPECT_EQ(LastCharPos('A', "abc"), 0u);
+}
+
+TEST(ParseReal, Table) {
+    const struct {
+        const char* text;
+        double value;
+        bool ok;
+    } rows[] = {
+        {"", 0, true},         {"   ", 0, true},       {"  12  ", 12, true},
+        {"5.", 5, true},       {".5", 0.5, true},      {"+5", 5, true},
+        {"-2.5e2", -250, true}, {"1E+3", 1000, true},   {"2,5", 0, false},
+        {"1e", 0, false},      {".", 0, false},        {"7\t", 0, false},
+        {"\t7", 7, true},      {"-", 0, false},        {"+", 0, false},
+        {"1e+", 0, false},     {"e5", 0, false},       {"1.2.3", 0, false},
+        {"0x10", 0, false},    {"inf", 0, false},      {"nan", 0, false},
+        {"1 2", 0, false},     {"- 1", 0, false},      {"1e400", 0, false},
+        {"-1e400", 0, false},  {"1e-400", 0, true},    {"0e99999", 0, true},
+        {"000000000000000000000000000001", 1, true},
+        {"2.2250738585072011e-308", 2.2250738585072011e-308, true},
+        {"4.9406564584124654e-324", 4.9406564584124654e-324, true},
+        {"2.4703282292062328e-324", 4.9406564584124654e-324, true},  // just above half
+        {"2.4703282292062327e-324", 0, true},
+        {"1.7976931348623157e308", DBL_MAX, true},
+        {"1.7976931348623159e308", 0, false},  // rounds to infinity
+        {"9007199254740993", 9007199254740992.0, true},  // a tie, to even
+        {"9007199254740995", 9007199254740996.0, true},
+        {"0.1", 0.1, true},    {"9.81", 9.81, true},
+    };
+    for (const auto& row : rows) {
+        double value = -99;
+        EXPECT_EQ(ParseReal(row.text, value), row.ok) << '"' << row.text << '"';
+        EXPECT_EQ(value, row.value) << '"' << row.text << '"';
+    }
+    double value;
+    ASSERT_TRUE(ParseReal("-0", value));
+    EXPECT_TRUE(std::signbit(value));
+}
+
+// Digits of the exact value, as glibc prints them with many decimals.
+bool IsExactTie(double magnitude, unsigned decimals) {
+    char exact[1200];
+    std::snprintf(exact, sizeof exact, "%.1100f", magnitude);
+    const char* point = std::strchr(exact, '.');
+    const char* rest = point + 1 + decimals;
+    if (*rest != '5') return false;
+    for (const char* p = rest + 1; *p; ++p)
+        if (*p != '0') return false;
+    return true;
+}
+
+TEST(FormatFixed, AgreesWithTheCLibraryExceptOnExactTies) {
+    std::mt19937_64 random(20261208);
+    int ties = 0;
+    for (int i = 0; i < 60000; ++i) {
+        double value;
+        switch (i % 4) {
+            case 0: value = std::uniform_real_distribution<double>(-1000, 1000)(random); break;
+            case 1: value = std::ldexp(std::uniform_real_distribution<double>(0.5, 1)(random),
+                                       std::uniform_int_distribution<int>(-1080, 119)(random)); break;
+            case 2: value = std::ldexp(double(random() % 20001) - 10000, -int(random() % 6)); break;  // many ties
+            default: value = double(random() % 2000000) / 1000 - 1000; break;
+        }
+        unsigned decimals = static_cast<unsigned>(random() % 17);
+        char expected[1200];
+        std::snprintf(expected, sizeof expected, "%6.*f", static_cast<int>(decimals), value);
+        std::string ours = FormatFixed(value, 6, decimals);
+        if (ours == expected) continue;
+        // glibc rounds an exact half to even; halves go away from zero here.
+        ASSERT_TRUE(IsExactTie(std::fabs(value), decimals)) << value << " decimals " << decimals
+                                                           << ": " << ours << " vs " << expected;
+        ++ties;
+    }
+    EXPECT_GT(ties, 100);  // the tie-rich rows did reach that branch
+}
+
+std::string RandomNumberText(std::mt19937_64& random) {
+    auto digits = [&random](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += static_cast<char>('0' + random() % 10);
+        return s;
+    };
+    std::string text;
+    switch (random() % 3) {
+        case 0: break;
+        case 1: text += '-'; break;
+        default: text += '+'; break;
+    }
+    int intLength = static_cast<int>(random() % 25);
+    int fracLength = static_cast<int>(random() % 25);
+    if (intLength + fracLength == 0) intLength = 1;
+    text += digits(intLength);
+    if (fracLength || random() % 2) text += '.' + digits(fracLength);
+    if (random() % 2) {
+        text += random() % 2 ? 'e' : 'E';
+        if (random() % 2) text += random() % 2 ? '-' : '+';
+        text += std::to_string(random() % 360);
+    }
+    return text;
+}
+
+TEST(ParseReal, AgreesWithStrtodOverTheGrammar) {
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = RandomNumberText(random);
+        errno = 0;
+        char* end;
+        double expected = std::strtod(text.c_str(), &end);
+        ASSERT_EQ(*end, '\0') << text;
+        bool overflow = std::isinf(expected);
+        double ours = -99;
+        bool ok = ParseReal(text, ours);
+        if (overflow) {
+            EXPECT_FALSE(ok) << text;
+            continue;
+        }
+        ASSERT_TRUE(ok) << text;
+        // strtod keeps the sign of an underflow to zero; so do we.
+        ASSERT_EQ(std::memcmp(&ours, &expected, sizeof ours), 0) << text << ": " << ours << " vs " << expected;
+    }
+}
+
+}  // namespace

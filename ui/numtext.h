@@ -1,0 +1,35 @@
+// Text of numbers and the small text helpers shared by every part of the program.
+// All functions are pure: no state, no locale, the point is always the decimal separator.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Fixed-point text of `value` with exactly `decimals` digits after the point (at most 16; a
+// point only when decimals >= 1), rounded to nearest with halves away from zero, a leading "-"
+// for any negative value (also one that rounds to zero, and -0), padded with blanks on the left
+// to at least `width` characters and never cut. Magnitudes of 1e36 and more are written as
+// "d.ddddddddddddddddE+dddd"; non-finite values as "NAN", "INF" or "-INF".
+std::string FormatFixed(double value, unsigned width, unsigned decimals);
+
+// Short label text: FormatFixed with 6 decimals below magnitude 1, with `decimals` otherwise,
+// then trailing zeros (and a bare point) of a fractional part removed.
+std::string FormatCompact(double value, unsigned width, unsigned decimals);
+
+std::string IntToText(std::int32_t n);
+
+// Only the blank (code 32) is removed; tabs and other characters stay.
+std::string TrimLeftBlanks(std::string_view text);
+std::string TrimRightBlanks(std::string_view text);
+std::string TrimBlanks(std::string_view text);
+
+// 1-based position of the last occurrence of c in text, 0 when there is none.
+unsigned LastCharPos(char c, std::string_view text);
+
+// Reads a real number typed by the user. Accepts, after the text has been trimmed of blanks:
+// blanks and tabs, an optional sign, digits with an optional point and fraction (at least one
+// digit in all), an optional exponent (E or e, optional sign, at least one digit), and nothing
+// after it. Empty text reads as 0. Returns false (and sets value to 0) for any other text and
+// for a magnitude beyond the range of a double; a magnitude too small for a double reads as 0.
+bool ParseReal(std::string_view text, double& value);
