@@ -1,1 +1,48 @@
-# Tests that run under Wine (added below).
+# Tests that run under Wine: a fixture makes one X display and Wine prefix for the run, and
+# every test program is started through scripts/wine/run.sh.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -Wno-error)
+target_compile_options(gtest_main PRIVATE -Wno-error)
+
+set(OVANTA_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+set(OVANTA_ARTIFACTS ${CMAKE_BINARY_DIR}/artifacts)
+file(MAKE_DIRECTORY ${OVANTA_ARTIFACTS})
+
+add_executable(ovanta_wine_tests
+  tests/win32/driver.cpp
+  tests/win32/in_process_test.cpp
+  tests/win32/main_dialog_test.cpp
+  $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
+target_include_directories(ovanta_wine_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(ovanta_wine_tests PRIVATE gtest gtest_main ${OVANTA_WIN_LIBS})
+target_link_options(ovanta_wine_tests PRIVATE ${OVANTA_STATIC_RUNTIME})
+set_property(TARGET ovanta_wine_tests PROPERTY CROSSCOMPILING_EMULATOR
+  ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${OVANTA_WINE_DIR})
+add_dependencies(ovanta_wine_tests Ovanta)
+
+# A small program that drives the running dialog for `make run` and the screenshots.
+add_executable(ovanta_drive tests/win32/drive_main.cpp tests/win32/driver.cpp)
+target_include_directories(ovanta_drive PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_options(ovanta_drive PRIVATE ${OVANTA_STATIC_RUNTIME})
+
+add_test(NAME wine.setup COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/setup.sh ${OVANTA_WINE_DIR})
+add_test(NAME wine.teardown COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/teardown.sh ${OVANTA_WINE_DIR})
+set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 120)
+set_tests_properties(wine.teardown PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
+
+function(ovanta_wine_test name filter)
+  add_test(NAME wine.${name} COMMAND ovanta_wine_tests --gtest_filter=${filter})
+  set_tests_properties(wine.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
+    TIMEOUT 180
+    ENVIRONMENT "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_SCREENSHOT=${OVANTA_ARTIFACTS}/solved.bmp")
+endfunction()
+ovanta_wine_test(in_process "InProcess.*")
+ovanta_wine_test(main_dialog "MainDialog.*")
+
+# The screenshot as a PNG, kept in build/win64/artifacts.
+add_test(NAME wine.screenshot_png
+  COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/solved.bmp ${OVANTA_ARTIFACTS}/solved.png)
+set_tests_properties(wine.screenshot_png PROPERTIES DEPENDS wine.main_dialog LABELS wine
+  REQUIRED_FILES ${OVANTA_ARTIFACTS}/solved.bmp)

@@ -1,0 +1,154 @@
+#include "tests/win32/driver.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+struct FindBox {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedBox(HWND window, LPARAM lParam) {
+    auto* find = reinterpret_cast<FindBox*>(lParam);
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && GetWindow(window, GW_OWNER) == find->owner &&
+        IsWindowVisible(window)) {
+        find->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ProgramPath(const char* name) {
+    const char* unixPath = std::getenv(name);
+    std::string path = unixPath ? unixPath : "";
+    if (!path.empty() && path[0] == '/') {
+        path = "Z:" + path;
+        for (char& c : path)
+            if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+bool StartProgram(const std::string& path, PROCESS_INFORMATION& process, const char* directory) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + path + "\"";
+    return CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          directory, &startup, &process) != 0;
+}
+
+int WaitExit(PROCESS_INFORMATION& process, DWORD milliseconds) {
+    if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return static_cast<int>(code);
+}
+
+HWND WaitDialog(const char* caption, DWORD milliseconds) {
+    HWND dialog = nullptr;
+    WaitFor([&] {
+        dialog = FindWindowA("#32770", caption);
+        return dialog && IsWindowVisible(dialog);
+    }, milliseconds);
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+std::string TextOf(HWND window) {
+    char buffer[1024] = "";
+    Send(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+std::string FieldText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+
+void SetText(HWND dialog, int id, const std::string& text) {
+    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool IsChecked(HWND dialog, int id) {
+    return Send(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool IsEnabledField(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+
+void TypeInto(HWND dialog, int id, const std::string& text) {
+    HWND edit = GetDlgItem(dialog, id);
+    PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PostMessageA(edit, EM_SETSEL, 0, -1);
+    for (unsigned char c : text) PostMessageA(edit, WM_CHAR, c, 1);
+    if (text.empty()) PostMessageA(edit, WM_CHAR, VK_BACK, 1);
+    WaitFor([&] { return FieldText(dialog, id) == text; }, 3000);
+}
+
+void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void Command(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+MessageBoxSeen WaitMessageBox(HWND owner, DWORD milliseconds) {
+    MessageBoxSeen seen;
+    WaitFor([&] {
+        FindBox find = {owner, nullptr};
+        EnumWindows(FindOwnedBox, reinterpret_cast<LPARAM>(&find));
+        seen.window = find.found;
+        return seen.window != nullptr;
+    }, milliseconds);
+    if (seen.window) {
+        seen.caption = TextOf(seen.window);
+        seen.text = FieldText(seen.window, 0xFFFF);
+    }
+    return seen;
+}
+
+void PressButton(HWND box, int id) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 3000);
+}
+
+bool SaveWindowBitmap(HWND window, const std::string& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
+              std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
+    return std::fclose(out) == 0 && ok;
+}

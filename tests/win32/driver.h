@@ -1,0 +1,54 @@
+// Drives a running Ovanta.exe from another process, as a user would: typing, clicking, reading
+// fields and answering message boxes. Every wait polls with a deadline.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+
+// Unix path of the program under test from the environment variable `name`, as a Windows path.
+std::string ProgramPath(const char* name);
+
+// Starts a program; returns false if it could not be started.
+bool StartProgram(const std::string& path, PROCESS_INFORMATION& process,
+                  const char* directory = nullptr);
+// Waits for the process to end; returns its exit code, or -1 on time-out.
+int WaitExit(PROCESS_INFORMATION& process, DWORD milliseconds = 10000);
+
+// The visible top-level dialog with this caption, or null after the time-out.
+HWND WaitDialog(const char* caption, DWORD milliseconds = 10000);
+
+std::string TextOf(HWND window);
+std::string FieldText(HWND dialog, int id);
+void SetText(HWND dialog, int id, const std::string& text);
+bool IsChecked(HWND dialog, int id);
+bool IsEnabledField(HWND dialog, int id);
+
+// Clicks, then the text is typed character by character, replacing what the field held.
+void TypeInto(HWND dialog, int id, const std::string& text);
+void Click(HWND dialog, int id);     // a push button or check box, posted
+void Command(HWND dialog, int id);   // WM_COMMAND with that id, posted (menu commands)
+
+// Waits until `condition` holds; false after the time-out.
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD milliseconds = 5000) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+// The message box owned by `owner`, once visible; window is null after the time-out.
+MessageBoxSeen WaitMessageBox(HWND owner, DWORD milliseconds = 5000);
+void PressButton(HWND box, int id);  // IDOK, IDYES, IDNO...
+
+// Writes the window as it is on screen into a 24-bit BMP file.
+bool SaveWindowBitmap(HWND window, const std::string& path);
