@@ -6,6 +6,7 @@
 #include "physics/motion.h"
 #include "plot/trajectory.h"
 #include "resources/ids.h"
+#include "tools/system.h"
 #include "tools/tools_menu_win32.h"
 #include "ui/fields_win32.h"
 
@@ -74,9 +75,7 @@ int RunOvanta(HINSTANCE instance) {
     bluePen = CreatePen(PS_SOLID, 1, blueColour);
     redDotPen = CreatePen(PS_DOT, 1, redColour);
     LanguageIndex = 1;
-    char directory[MAX_PATH] = "";
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-    startDirectory.assign(directory, length < sizeof directory ? length : 0);
+    startDirectory = CurrentDirectory();
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     return static_cast<int>(DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, 0));

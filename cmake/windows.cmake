@@ -24,6 +24,7 @@ add_library(ovanta_win OBJECT
   about/about_win32.cpp
   app/main_dialog_win32.cpp
   tools/launch_win32.cpp
+  tools/system_win32.cpp
   tools/tools_menu_win32.cpp
   ui/fields_win32.cpp)
 target_include_directories(ovanta_win PUBLIC ${CMAKE_SOURCE_DIR})

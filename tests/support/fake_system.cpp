@@ -2,6 +2,7 @@
 
 #include "about/about.h"
 #include "tools/launch.h"
+#include "tools/system.h"
 
 namespace {
 FakeSystem fakeSystem;
@@ -16,3 +17,18 @@ int RunCommand(std::string_view text) {
 }
 
 void ShowAbout(std::string_view title) { fakeSystem.aboutTitles.emplace_back(title); }
+
+std::string CurrentDirectory() { return fakeSystem.currentDirectory; }
+
+bool SetCurrentDirectoryTo(std::string_view path) {
+    fakeSystem.directoryChanges.emplace_back(path);
+    if (!fakeSystem.directories.count(std::string(path))) return false;
+    fakeSystem.currentDirectory = std::string(path);
+    return true;
+}
+
+bool FileExists(std::string_view path) { return fakeSystem.files.count(std::string(path)) > 0; }
+
+bool DirectoryExists(std::string_view path) {
+    return fakeSystem.directories.count(std::string(path)) > 0;
+}

@@ -1,12 +1,17 @@
 // Records what the program would have started or shown outside its dialogs.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
 struct FakeSystem {
     std::vector<std::string> commands;     // texts passed to RunCommand
     std::vector<std::string> aboutTitles;  // titles passed to ShowAbout
+    std::string currentDirectory = "C:\\Work";
+    std::set<std::string> files;        // paths that FileExists finds
+    std::set<std::string> directories;  // paths that DirectoryExists finds
+    std::vector<std::string> directoryChanges;  // every SetCurrentDirectoryTo, in order
 };
 
 FakeSystem& System();
