@@ -2,10 +2,8 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-add_library(ovanta_fakes OBJECT
-  tests/support/fake_fields.cpp
-  tests/support/fake_system.cpp
-  tests/support/main_dialog_fake.cpp)
+file(GLOB OVANTA_FAKES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(ovanta_fakes OBJECT ${OVANTA_FAKES})
 target_include_directories(ovanta_fakes PUBLIC ${CMAKE_SOURCE_DIR})
 
 file(GLOB OVANTA_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)

@@ -20,13 +20,7 @@ add_dependencies(ovanta_resources ovanta_art)
 set_source_files_properties(resources/ovanta.rc PROPERTIES
   OBJECT_DEPENDS "${OVANTA_ART};${CMAKE_SOURCE_DIR}/resources/ovanta.manifest;${CMAKE_SOURCE_DIR}/resources/ids.h")
 
-add_library(ovanta_win OBJECT
-  about/about_win32.cpp
-  app/main_dialog_win32.cpp
-  tools/launch_win32.cpp
-  tools/system_win32.cpp
-  tools/tools_menu_win32.cpp
-  ui/fields_win32.cpp)
+add_library(ovanta_win OBJECT ${OVANTA_WIN_SOURCES})
 target_include_directories(ovanta_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(ovanta_win PUBLIC WINVER=0x0601 _WIN32_WINNT=0x0601)
 

@@ -10,10 +10,8 @@ set(OVANTA_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 set(OVANTA_ARTIFACTS ${CMAKE_BINARY_DIR}/artifacts)
 file(MAKE_DIRECTORY ${OVANTA_ARTIFACTS})
 
-add_executable(ovanta_wine_tests
-  tests/win32/driver.cpp
-  tests/win32/in_process_test.cpp
-  tests/win32/main_dialog_test.cpp
+file(GLOB OVANTA_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
+add_executable(ovanta_wine_tests tests/win32/driver.cpp ${OVANTA_WINE_TESTS}
   $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
 target_include_directories(ovanta_wine_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(ovanta_wine_tests PRIVATE gtest gtest_main ${OVANTA_WIN_LIBS})
