@@ -82,6 +82,9 @@ SolveResult AngleForSpeedAndReach(Real vo, Real r, Real y0, Real& angle) {
 
 bool Finite(double x) { return std::isfinite(x); }
 
+// A result stored for display: a product with an exact zero cosine or sine must not show -0.
+double Stored(Real x) { return x == 0 ? 0.0 : static_cast<double>(x); }
+
 }  // namespace
 
 Real DegSin(Real degrees) {
@@ -273,16 +276,16 @@ SolveResult SolveCase(int first, int second) {
     const Real flight = vy >= 0 ? (root + vy) / Gravity : 2 * y0 / (root - vy);
     if (flight < 0 || std::isnan(flight)) return SolveResult::NeverReachesGround;
 
-    if (!(given & (1u << ParamVx))) w[ParamVx] = static_cast<double>(c * vo);
-    if (!(given & (1u << ParamVy0))) w[ParamVy0] = static_cast<double>(vy);
-    if (!(given & (1u << ParamReach))) w[ParamReach] = static_cast<double>(flight * vo * c);
+    if (!(given & (1u << ParamVx))) w[ParamVx] = Stored(c * vo);
+    if (!(given & (1u << ParamVy0))) w[ParamVy0] = Stored(vy);
+    if (!(given & (1u << ParamReach))) w[ParamReach] = Stored(flight * vo * c);
     if (!(given & (1u << ParamHeight)))
-        w[ParamHeight] = static_cast<double>(angle > 0 ? vy * vy / Gravity / 2 + y0 : y0);
-    if (!(given & (1u << ParamTime))) w[ParamTime] = static_cast<double>(flight);
-    const double cosAngle = static_cast<double>(c);
-    const double sinAngle = static_cast<double>(s);
-    const double apexX = static_cast<double>(vo * vo * s * c / Gravity);
-    const double apexTime = static_cast<double>(vy / Gravity);
+        w[ParamHeight] = Stored(angle > 0 ? vy * vy / Gravity / 2 + y0 : y0);
+    if (!(given & (1u << ParamTime))) w[ParamTime] = Stored(flight);
+    const double cosAngle = Stored(c);
+    const double sinAngle = Stored(s);
+    const double apexX = Stored(vo * vo * s * c / Gravity);
+    const double apexTime = Stored(vy / Gravity);
 
     for (int i = 1; i <= kParamCount; ++i)
         if (!Finite(w[i])) return SolveResult::TooLarge;

@@ -1,0 +1,282 @@
+// The solver: the worked cases, agreement with the ground-level formulas, round trips from a
+// launch height for all 18 pairs, and the cases that have no solution.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "physics/motion.h"
+#include "ui/numtext.h"
+
+namespace {
+
+using Real = long double;
+
+std::string Shown(double v) { return FormatFixed(v, 6, 3); }
+
+// Sets up motionCase as the checks leave it: the given pair, its values and the launch height.
+void Give(int first, double a, int second, double b, double y0 = 0) {
+    motionCase = MotionCase();
+    motionCase.given = {first, second};
+    motionCase.givenCount = 2;
+    motionCase.givenMask = (1u << first) | (1u << second);
+    motionCase.work[0] = y0;
+    motionCase.work[first] = motionCase.values[first] = a;
+    motionCase.work[second] = motionCase.values[second] = b;
+}
+
+struct Launch {
+    double values[8];  // [1..7] as the solver defines them
+    bool lands;
+};
+
+// The seven parameters of a launch, computed forward from Vo, the angle and Y0 independently
+// of the solver (plain formulas, radians).
+Launch Forward(Real vo, Real angleDegrees, Real y0) {
+    Launch l = {};
+    const Real a = angleDegrees * 3.141592653589793238462643383279502884L / 180;
+    const Real vx = vo * std::cos(a), vy = vo * std::sin(a), g = 9.81L;
+    const Real radicand = vy * vy + 2 * g * y0;
+    l.lands = radicand >= 0;
+    const Real t = l.lands ? (vy + std::sqrt(radicand)) / g : 0;
+    l.lands = l.lands && t >= 0;
+    const double v[8] = {0, double(vo), double(angleDegrees), double(vx), double(vy),
+                         double(vx * t), double(vy > 0 ? y0 + vy * vy / (2 * g) : y0), double(t)};
+    std::memcpy(l.values, v, sizeof v);
+    return l;
+}
+
+TEST(SolveCase, WorkedCases) {
+    const struct {
+        const char* label;
+        int first;
+        double a;
+        int second;
+        double b;
+        double y0;
+        const char* shown[8];  // [1..7]; null where the given value is not compared
+        const char* apexX;
+        const char* apexTime;
+    } cases[] = {
+        {"Vo 20 angle 45", 1, 20, 2, 45, 0,
+         {"", nullptr, nullptr, "14.142", "14.142", "40.775", "10.194", " 2.883"}, "20.387", " 1.442"},
+        {"the same from 10 m", 1, 20, 2, 45, 10,
+         {"", nullptr, nullptr, "14.142", "14.142", "49.082", "20.194", " 3.471"}, "20.387", " 1.442"},
+        {"Vo 20 reach 30: the flatter angle", 1, 20, 5, 30, 0,
+         {"", nullptr, "23.685", "18.315", " 8.034", nullptr, " 3.290", " 1.638"}, nullptr, nullptr},
+        {"reach 100 with T 4", 5, 100, 7, 4, 0,
+         {"", "31.780", "38.125", "25.000", "19.620", nullptr, "19.620", nullptr}, nullptr, nullptr},
+        {"Vy0 10 with reach 30", 4, 10, 5, 30, 0,
+         {"", "17.791", "34.199", "14.715", nullptr, nullptr, " 5.097", " 2.039"}, nullptr, nullptr},
+        {"downward from the ground", 1, 20, 2, -30, 0,
+         {"", nullptr, nullptr, nullptr, "-10.000", " 0.000", " 0.000", " 0.000"}, nullptr, nullptr},
+        {"downward from 10 m", 1, 20, 2, -30, 10,
+         {"", nullptr, nullptr, nullptr, "-10.000", "12.731", "10.000", " 0.735"}, nullptr, nullptr},
+        {"vertical: Vx is 0, not -0", 1, 20, 2, 90, 0,
+         {"", nullptr, nullptr, " 0.000", "20.000", " 0.000", "20.387", " 4.077"}, " 0.000", nullptr},
+        {"straight down from 10 m", 1, 20, 2, -90, 10,
+         {"", nullptr, nullptr, " 0.000", "-20.000", " 0.000", "10.000", " 0.450"}, " 0.000", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Give(c.first, c.a, c.second, c.b, c.y0);
+        ASSERT_EQ(SolveCase(c.first, c.second), SolveResult::Solved);
+        for (int p = 1; p <= 7; ++p)
+            if (c.shown[p]) { EXPECT_EQ(Shown(motionCase.values[p]), c.shown[p]) << "parameter " << p; }
+        if (c.apexX) { EXPECT_EQ(Shown(motionCase.apexX), c.apexX); }
+        if (c.apexTime) { EXPECT_EQ(Shown(motionCase.apexTime), c.apexTime); }
+        for (int p = 1; p <= 7; ++p) EXPECT_EQ(motionCase.values[p], motionCase.work[p]);
+        EXPECT_EQ(motionCase.values[c.first], c.a);  // given values are never recomputed
+        EXPECT_EQ(motionCase.values[c.second], c.b);
+    }
+    // Solving Vo 31.780 with that angle gives T 4.000 back.
+    Give(1, 31.780, 2, 38.125);
+    ASSERT_EQ(SolveCase(1, 2), SolveResult::Solved);
+    EXPECT_EQ(Shown(motionCase.values[7]), " 4.000");
+}
+
+const int kPairs[18][2] = {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 3}, {2, 4}, {2, 5},
+                           {2, 6}, {2, 7}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {4, 5}, {5, 6}, {5, 7}};
+
+// Whether the text of v could come out either way within rounding noise.
+bool NearRoundingBoundary(double v) {
+    double scaled = std::fabs(v) * 1000;
+    return std::fabs(scaled - std::floor(scaled) - 0.5) < 1e-9 * std::max(1.0, scaled);
+}
+
+// From a launch height, every pair gives back its two values when the solved Vo and angle are
+// launched forward again.
+TEST(SolveCase, EveryPairRoundTripsFromALaunchHeight) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> speed(1, 200), angle(-80, 80), height(-30, 60);
+    int checked[18] = {};
+    for (int n = 0; n < 20000; ++n) {
+        const double vo = speed(random), a = angle(random);
+        const double y0 = n % 3 == 0 ? 0 : height(random);
+        const Launch truth = Forward(vo, a, y0);
+        if (!truth.lands || truth.values[7] < 1e-3) continue;
+        for (int k = 0; k < 18; ++k) {
+            const int p = kPairs[k][0], q = kPairs[k][1];
+            // A given Vy0 must be positive, and the height of a launch that is not upward is the
+            // launch height whatever the angle.
+            if ((p == 4 || q == 4 || q == 6) && a <= 1) continue;
+            if (truth.values[q] <= 0 || (p != 2 && truth.values[p] <= 0)) continue;
+            Give(p, truth.values[p], q, truth.values[q], y0);
+            SolveResult result = SolveCase(p, q);
+            ASSERT_EQ(result, SolveResult::Solved)
+                << "pair " << p << "," << q << " Vo " << vo << " angle " << a << " Y0 " << y0;
+            const Launch again = Forward(motionCase.values[1], motionCase.values[2], y0);
+            for (int given : {p, q}) {
+                const double want = truth.values[given], got = again.values[given];
+                ASSERT_LE(std::fabs(got - want), 1e-12 * std::fabs(want) + 1e-13)
+                    << "pair " << p << "," << q << " parameter " << given << " Vo " << vo
+                    << " angle " << a << " Y0 " << y0;
+            }
+            ++checked[k];
+        }
+    }
+    for (int k = 0; k < 18; ++k) EXPECT_GT(checked[k], 1000) << "pair " << kPairs[k][0] << "," << kPairs[k][1];
+}
+
+// The ground-level formulas, written as the classic closed forms: the solver must show the same
+// digits for every admissible case from the ground.
+void GroundLevel(int p, double a, int q, double b, Real& vo, Real& angle) {
+    const Real g = 9.81L, pi = 3.141592653589793238462643383279502884L;
+    auto asinDeg = [&](Real x) { return std::asin(x) * 180 / pi; };
+    auto atanDeg = [&](Real x) { return std::atan(x) * 180 / pi; };
+    auto sinDeg = [&](Real x) { return std::sin(x * pi / 180); };
+    auto cosDeg = [&](Real x) { return std::cos(x * pi / 180); };
+    Real A = a, B = b;
+    switch (p * 10 + q) {
+        case 12: vo = A; angle = B; break;
+        case 13: vo = A; angle = std::acos(B / A) * 180 / pi; break;
+        case 14: vo = A; angle = asinDeg(B / A); break;
+        case 15: vo = A; angle = asinDeg(g * B / A / A) / 2; break;
+        case 16: vo = A; angle = asinDeg(std::sqrt(2 * g * B / A / A)); break;
+        case 17: vo = A; angle = asinDeg(B * g / A / 2); break;
+        case 23: angle = A; vo = B / cosDeg(A); break;
+        case 24: angle = A; vo = B / sinDeg(A); break;
+        case 25: angle = A; vo = std::sqrt(B * g / sinDeg(2 * A)); break;
+        case 26: angle = A; vo = std::sqrt(2 * g * B) / sinDeg(A); break;
+        case 27: angle = A; vo = B * g / sinDeg(A) / 2; break;
+        case 34: angle = atanDeg(B / A); vo = A / cosDeg(angle); break;
+        case 35: angle = atanDeg(B * g / A / A / 2); vo = A / cosDeg(angle); break;
+        case 36: angle = atanDeg(std::sqrt(2 * B * g) / A); vo = A / cosDeg(angle); break;
+        case 37: angle = atanDeg(B * g / A / 2); vo = A / cosDeg(angle); break;
+        case 45: angle = atanDeg(2 * A * A / B / g); vo = A / sinDeg(angle); break;
+        case 56: angle = atanDeg(4 * B / A); vo = std::sqrt(A * g / sinDeg(2 * angle)); break;
+        case 57: angle = atanDeg(B * B * g / (2 * A)); vo = std::sqrt(A * g / sinDeg(2 * angle)); break;
+    }
+}
+
+TEST(SolveCase, GroundLevelCasesShowTheClassicFormulasDigits) {
+    std::mt19937_64 random(1);
+    std::uniform_real_distribution<double> speed(0.5, 150), angle(1, 89);
+    int compared = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const double vo = speed(random), a = angle(random);
+        const Launch truth = Forward(vo, a, 0);
+        for (const auto& pair : kPairs) {
+            const int p = pair[0], q = pair[1];
+            // Round the given values as a user would type them from a shown case.
+            const double A = std::round(truth.values[p] * 1000) / 1000;
+            const double B = std::round(truth.values[q] * 1000) / 1000;
+            if (A <= 0 || B <= 0) continue;
+            Give(p, A, q, B);
+            Real refVo = 0, refAngle = 0;
+            GroundLevel(p, A, q, B, refVo, refAngle);
+            if (!std::isfinite(double(refVo)) || !std::isfinite(double(refAngle))) continue;
+            if (SolveCase(p, q) != SolveResult::Solved) continue;  // e.g. a rounded reach beyond Vo^2/g
+            const Launch ref = Forward(double(refVo), double(refAngle), 0);
+            for (int i = 1; i <= 7; ++i) {
+                if (i == p || i == q) continue;
+                const double ours = motionCase.values[i];
+                if (NearRoundingBoundary(ref.values[i]) || std::fabs(ref.values[i]) < 1e-9) continue;
+                ASSERT_EQ(Shown(ours), Shown(ref.values[i]))
+                    << "pair " << p << "," << q << " given " << A << ", " << B << " parameter " << i;
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 200000);
+}
+
+TEST(SolveCase, CasesWithoutSolutionAreRefusedAndChangeNothing) {
+    const struct {
+        const char* label;
+        int first;
+        double a;
+        int second;
+        double b;
+        double y0;
+        SolveResult expected;
+    } cases[] = {
+        {"angle 0 with T", 2, 0, 7, 2, 0, SolveResult::SpeedNotDetermined},
+        {"angle 0 with T from 10 m", 2, 0, 7, 2, 10, SolveResult::SpeedNotDetermined},
+        {"angle 0 with height", 2, 0, 6, 5, 0, SolveResult::SpeedNotDetermined},
+        {"downward angle with height", 2, -20, 6, 15, 10, SolveResult::SpeedNotDetermined},
+        {"angle 0 with Vy0", 2, 0, 4, 5, 0, SolveResult::SpeedNotDetermined},
+        {"downward angle with Vy0", 2, -30, 4, 5, 0, SolveResult::DirectionsDisagree},
+        {"angle 0 with reach from the ground", 2, 0, 5, 10, 0, SolveResult::NoLanding},
+        {"downward angle with reach from the ground", 2, -30, 5, 10, 0, SolveResult::NoLanding},
+        {"too steep down to reach that far", 2, -60, 5, 10, 10, SolveResult::NoLanding},
+        {"vertical with Vx", 2, 90, 3, 5, 0, SolveResult::VerticalLaunch},
+        {"vertical down with Vx", 2, -90, 3, 5, 0, SolveResult::VerticalLaunch},
+        {"vertical with reach", 2, 90, 5, 5, 0, SolveResult::VerticalLaunch},
+        {"never up to the ground", 1, 10, 2, 45, -100, SolveResult::NeverReachesGround},
+        {"Vy0 too small to climb out", 4, 5, 5, 10, -10, SolveResult::NeverReachesGround},
+        {"height under the launch height", 3, 10, 6, 5, 10, SolveResult::HeightBelowLaunch},
+        {"height under the launch height with Vo", 1, 10, 6, 5, 10, SolveResult::HeightBelowLaunch},
+        {"height under the launch height with reach", 5, 10, 6, 5, 10, SolveResult::HeightBelowLaunch},
+        {"time too short to rise from below", 3, 10, 7, 1, -10, SolveResult::NoLanding},
+        {"reach and time from below", 5, 10, 7, 1, -10, SolveResult::NoLanding},
+        {"angle and time from below", 2, 45, 7, 1, -10, SolveResult::NoLanding},
+        {"upward angle, time shorter than the fall", 2, 30, 7, 1, 10, SolveResult::NoLanding},
+        {"reach at an angle only met on the way up", 2, 10, 5, 50, -100, SolveResult::NoLanding},
+        {"overflow of the reach", 1, 1e200, 2, 45, 0, SolveResult::TooLarge},
+        {"overflow of the speed", 2, 45, 7, 1e300, 0, SolveResult::TooLarge},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Give(c.first, c.a, c.second, c.b, c.y0);
+        motionCase.values[7] = 123;  // a value left from an earlier solve
+        const MotionCase before = motionCase;
+        EXPECT_EQ(SolveCase(c.first, c.second), c.expected);
+        EXPECT_EQ(std::memcmp(&before, &motionCase, sizeof before), 0);
+        EXPECT_STRNE(SolveFailureText(c.expected), "");
+    }
+    // A horizontal throw from a height has a reach that fixes its speed.
+    Give(2, 0, 5, 20, 4.905);
+    ASSERT_EQ(SolveCase(2, 5), SolveResult::Solved);
+    EXPECT_EQ(Shown(motionCase.values[1]), "20.000");
+    EXPECT_EQ(Shown(motionCase.values[7]), " 1.000");
+}
+
+TEST(DegreeTrigonometry, ExactAtWholeQuadrantsAndNeverNegativeZero) {
+    const struct {
+        Real degrees, sine, cosine;
+    } rows[] = {{0, 0, 1},    {90, 1, 0},   {180, 0, -1},  {270, -1, 0},  {-90, -1, 0},
+                {-180, 0, -1}, {360, 0, 1}, {450, 1, 0},   {-720, 0, 1},  {30, 0.5L, 0.866025403784438646763723170752936183L}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(double(row.degrees));
+        EXPECT_NEAR(double(DegSin(row.degrees)), double(row.sine), 1e-18);
+        EXPECT_NEAR(double(DegCos(row.degrees)), double(row.cosine), 1e-18);
+        if (row.sine == 0) { EXPECT_FALSE(std::signbit(DegSin(row.degrees))); }
+        if (row.cosine == 0) { EXPECT_FALSE(std::signbit(DegCos(row.degrees))); }
+    }
+    EXPECT_EQ(DegSin(90), 1.0L);
+    EXPECT_NEAR(double(DegArcSin(1)), 90, 1e-15);
+    EXPECT_NEAR(double(DegArcSin(-0.5L)), -30, 1e-14);
+    EXPECT_NEAR(double(DegArcCos(0)), 90, 1e-15);
+    EXPECT_NEAR(double(DegArcCos(1.0000000000000002L)), 0, 1e-15);  // clamped, no NaN
+    EXPECT_NEAR(double(DegArcTan(1)), 45, 1e-14);
+    // Near 1 the arc sine keeps full precision, where 1 - x*x would lose half the digits.
+    const Real x = 1 - std::ldexp(1.0L, -40);
+    const Real arcCos = 2 * std::asin(std::sqrt(std::ldexp(1.0L, -41))) * 180 / 3.141592653589793238462643383279502884L;
+    EXPECT_NEAR(double(DegArcSin(x)), double(90 - arcCos), 1e-15 * 90);
+    EXPECT_NEAR(double(DegArcCos(x)), double(arcCos), 1e-15 * double(arcCos));
+}
+
+}  // namespace
