@@ -12,7 +12,8 @@ constexpr std::uint32_t kIndeterminateMasks[] = {0x50, 0x90, 0xC0};
 
 // Bounds that the second given value must keep when Vo is the first, for a launch from y0.
 // With y0 = 0 each bound is computed with the same operations as the ground-level formula
-// (sqrt(Vo*Vo) is exactly Vo), so the ground-level case is decided exactly as before.
+// (sqrt(Vo*Vo) is exactly |Vo|), so the ground-level case is decided exactly as before, a
+// negative Vo included.
 void CheckBoundsAgainstSpeed(int second, std::string& errors) {
     using Real = long double;
     const MotionCase& mc = motionCase;
@@ -30,7 +31,7 @@ void CheckBoundsAgainstSpeed(int second, std::string& errors) {
             if (v > vo) add("Vx, Vy cannot overcome Vo");
             break;
         case ParamReach:
-            if (v > vo * landingSpeed / Gravity)
+            if (v > std::fabs(vo) * landingSpeed / Gravity)
                 add(ground ? "The reach cannot overcome Vo\xB2/g"
                            : "The reach cannot overcome Vo\xB7sqrt(Vo\xB2+2g\xB7Y0)/g");
             break;
@@ -42,10 +43,10 @@ void CheckBoundsAgainstSpeed(int second, std::string& errors) {
                 add("The maximum height cannot be under Y0");
             break;
         case ParamTime:
-            if (v > (vo + landingSpeed) / Gravity)
+            if (v > (vo + std::copysign(landingSpeed, vo)) / Gravity)
                 add(ground ? "The time cannot overcome 2Vo/g"
                            : "The time cannot overcome (Vo+sqrt(Vo\xB2+2g\xB7Y0))/g");
-            else if (v < (landingSpeed - vo) / Gravity)
+            else if (y0 > 0 && v < (landingSpeed - vo) / Gravity)
                 add("The time cannot be under (sqrt(Vo\xB2+2g\xB7Y0)-Vo)/g");
             break;
         default: break;
