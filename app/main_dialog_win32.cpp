@@ -1,7 +1,5 @@
 #include "app/main_dialog_win32.h"
 
-#include <commctrl.h>
-
 #include "app/main_dialog.h"
 #include "physics/motion.h"
 #include "plot/trajectory.h"
@@ -76,7 +74,5 @@ int RunOvanta(HINSTANCE instance) {
     redDotPen = CreatePen(PS_DOT, 1, redColour);
     LanguageIndex = 1;
     startDirectory = CurrentDirectory();
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     return static_cast<int>(DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, 0));
 }

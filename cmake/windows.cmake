@@ -36,3 +36,12 @@ target_link_options(Ovanta PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   include(cmake/wine-tests.cmake)
 endif()
+
+# The yardstick for start-up time and size, and the timer that compares them under Wine.
+add_executable(empty_dialog WIN32 bench/empty_dialog_win32.cpp bench/empty_dialog.rc)
+target_include_directories(empty_dialog PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_options(empty_dialog PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+add_executable(template_dialog WIN32 bench/template_dialog_win32.cpp $<TARGET_OBJECTS:ovanta_resources>)
+target_link_options(template_dialog PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+add_executable(startup_timer bench/startup_win32.cpp)
+target_link_options(startup_timer PRIVATE ${OVANTA_STATIC_RUNTIME})

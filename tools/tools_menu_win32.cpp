@@ -4,12 +4,13 @@ HMENU menuBar;
 HMENU toolsPopup;
 
 void InstallToolsMenu(HWND window, const char* menuName, int position) {
-    HMENU previous = GetMenu(window);
-    menuBar = LoadMenuA(GetModuleHandleA(nullptr), menuName);
-    SetMenu(window, menuBar);
-    // The template names the same menu so that the dialog is sized with its menu bar; that
-    // first copy is replaced here.
-    if (previous && previous != menuBar) DestroyMenu(previous);
+    // The dialog template names this menu, so the dialog was created with it and sized for it:
+    // taking that copy spares a second load and a frame change of the visible window.
+    menuBar = GetMenu(window);
+    if (!menuBar) {
+        menuBar = LoadMenuA(GetModuleHandleA(nullptr), menuName);
+        SetMenu(window, menuBar);
+    }
     int count = GetMenuItemCount(menuBar);
     if (count < position) position = count;
     toolsPopup = GetSubMenu(menuBar, position - 1);
