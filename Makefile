@@ -1,7 +1,11 @@
 # make run   - set up what is missing, build, start Ovanta.exe under Wine
 # make test  - set up what is missing, build every preset, run every test
 # make build - build every preset;  make deps - install the Debian packages;  make clean
-.PHONY: all deps build run test clean
+# make fuzz  - run each libFuzzer program for FUZZ_SECONDS and merge what it found into the corpus
+.PHONY: all deps build run test fuzz clean
+
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS := number solver
 
 JOBS ?= $(shell nproc)
 export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
@@ -16,6 +20,7 @@ build: deps
 	cmake --preset native-asan >/dev/null && cmake --build --preset native-asan
 	cmake --preset win64 >/dev/null && cmake --build --preset win64
 	cmake --preset win32 >/dev/null && cmake --build --preset win32
+	cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
 
 run: deps
 	cmake --preset win64 >/dev/null && cmake --build --preset win64 --target Ovanta ovanta_drive
@@ -26,6 +31,10 @@ test: build
 	ctest --preset native-asan
 	ctest --preset win64
 	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
+	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
+
+fuzz: build
+	@MERGE=1 scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf build

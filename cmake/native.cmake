@@ -10,3 +10,4 @@ file(GLOB OVANTA_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.c
 add_executable(ovanta_unit_tests ${OVANTA_UNIT_TESTS})
 target_link_libraries(ovanta_unit_tests PRIVATE ovanta_core ovanta_fakes GTest::gtest GTest::gtest_main)
 gtest_discover_tests(ovanta_unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+include(cmake/fuzz.cmake)
