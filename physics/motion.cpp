@@ -219,42 +219,48 @@ SolveResult SolveCase(int first, int second) {
         }
         if (result == SolveResult::Solved) w[ParamVo] = static_cast<double>(vo);
     } else {
-        // Neither Vo nor the angle given: find tan(angle) = Vy0 / Vx, then Vo.
+        // Neither Vo nor the angle given: the two components of the launch velocity, then the
+        // angle, then Vo from the angle as stored and the component that was given (or Vx).
         const Real a = w[first], b = w[second];
-        Real tangent = 0;
-        bool speedFromReach = false;  // Vo from the angle and the reach, else from Vx or Vy0
+        Real vx = 0, vy = 0;
         if (pair == bits(ParamVx, ParamVy0)) {
-            tangent = b / a;
+            vx = a;
+            vy = b;
         } else if (pair == bits(ParamVx, ParamReach)) {
             if (!LandsAtTime(y0, b / a)) result = SolveResult::NoLanding;
-            tangent = b * Gravity / a / a / 2 - y0 / b;
+            vx = a;
+            vy = (b * Gravity / a / a / 2 - y0 / b) * a;
         } else if (pair == bits(ParamVx, ParamHeight)) {
             if (b < y0) result = SolveResult::HeightBelowLaunch;
-            else tangent = std::sqrt(2 * (b - y0) * Gravity) / a;
+            vx = a;
+            vy = std::sqrt(2 * (b - y0) * Gravity);
         } else if (pair == bits(ParamVx, ParamTime)) {
             if (!LandsAtTime(y0, b)) result = SolveResult::NoLanding;
-            tangent = b * Gravity / a / 2 - y0 / b / a;
+            vx = a;
+            vy = b * Gravity / 2 - y0 / b;
         } else if (pair == bits(ParamVy0, ParamReach)) {
+            // T = (Vy0 + sqrt(Vy0^2 + 2g Y0)) / g and Vx = R / T.
             Real radicand = a * a + TwoGravity * y0;
             if (radicand < 0) result = SolveResult::NeverReachesGround;
-            else tangent = a * (a + std::sqrt(radicand)) / b / Gravity;
+            else vx = b * Gravity / (a + std::sqrt(radicand));
+            vy = a;
         } else if (pair == bits(ParamReach, ParamHeight)) {
-            // Vy0^2 = 2g (H - Y0) and T = (Vy0 + sqrt(2g H)) / g give Vy0 T / R:
+            // Vy0^2 = 2g (H - Y0), and the fall from the apex at H takes sqrt(2 H / g).
             if (b < y0) result = SolveResult::HeightBelowLaunch;
-            else tangent = (2 * (b - y0) + 2 * std::sqrt((b - y0) * b)) / a;
-            speedFromReach = true;
+            else {
+                vy = std::sqrt(TwoGravity * (b - y0));
+                vx = a * Gravity / (vy + std::sqrt(TwoGravity * b));
+            }
         } else if (pair == bits(ParamReach, ParamTime)) {
             if (!LandsAtTime(y0, b)) result = SolveResult::NoLanding;
-            tangent = b * b * Gravity / (2 * a) - y0 / a;
-            speedFromReach = true;
+            vx = a / b;
+            vy = b * Gravity / 2 - y0 / b;
         }
         if (result == SolveResult::Solved) {
-            w[ParamAngle] = static_cast<double>(DegArcTan(tangent));
+            w[ParamAngle] = static_cast<double>(DegArcTan(vy / vx));
             const Real angle = w[ParamAngle];
-            if (speedFromReach) result = SpeedForAngleAndReach(angle, w[ParamReach], y0, vo);
-            else if (first == ParamVx) vo = a / DegCos(angle);
-            else vo = a / DegSin(angle);
-            if (result == SolveResult::Solved) w[ParamVo] = static_cast<double>(vo);
+            vo = first == ParamVy0 ? vy / DegSin(angle) : vx / DegCos(angle);
+            w[ParamVo] = static_cast<double>(vo);
         }
     }
     if (result != SolveResult::Solved) return result;

@@ -1,0 +1,4 @@
+# Figures: accuracy against 113-bit precision and the native cost of a solve (make bench).
+add_executable(bench_accuracy EXCLUDE_FROM_ALL bench/accuracy.cpp)
+target_link_libraries(bench_accuracy PRIVATE ovanta_core ovanta_fakes quadmath)
+target_compile_options(bench_accuracy PRIVATE -fext-numeric-literals)
