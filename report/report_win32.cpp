@@ -25,7 +25,7 @@ bool ChooseReportFile(DialogHandle owner, std::string& path) {
     dialog.lpstrFile = buffer;
     dialog.nMaxFile = sizeof buffer;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    dialog.lpstrDefExt = "";
+    dialog.lpstrDefExt = nullptr;  // a name typed without an extension is kept as typed
     bool chosen = GetSaveFileNameA(&dialog) != 0;
     path = buffer;
     return chosen;
