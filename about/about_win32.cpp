@@ -1,4 +1,235 @@
-#include "about/about.h"
+#include "about/about_win32.h"
 
-// Not built yet.
-void ShowAbout(std::string_view) {}
+#include <cstdint>
+#include <string>
+
+#include "about/about.h"
+#include "app/main_dialog.h"
+#include "ui/numtext.h"
+
+int aboutFontsAlive;
+
+namespace {
+
+constexpr int kButtonId = 1;
+const COLORREF kBackground = RGB(255, 255, 178);
+const COLORREF kTitleColour = RGB(220, 100, 0);
+const COLORREF kTextColour = RGB(0, 100, 250);
+
+std::string aboutTitle;
+std::string aboutContact;
+std::string progName;
+std::string yearText;
+std::uint32_t aboutSeed;
+bool initialised;
+bool registered;
+HWND aboutWindow;
+HBRUSH backgroundBrush;
+
+// The window's own device context and the font selected into it. Each change of the
+// description makes a new font and deletes the one it replaces.
+struct {
+    HDC dc;
+    LOGFONTA description;
+    HFONT font;
+} aboutFont;
+
+void ApplyFont() {
+    HFONT font = CreateFontIndirectA(&aboutFont.description);
+    if (!font) return;
+    ++aboutFontsAlive;
+    SelectObject(aboutFont.dc, font);
+    if (aboutFont.font && DeleteObject(aboutFont.font)) --aboutFontsAlive;
+    aboutFont.font = font;
+}
+
+void FontSetSize(int height, int width) {
+    aboutFont.description.lfHeight = height;
+    aboutFont.description.lfWidth = width;
+    ApplyFont();
+}
+
+void FontSetFace(const char* face) {
+    lstrcpynA(aboutFont.description.lfFaceName, face, LF_FACESIZE);
+    ApplyFont();
+}
+
+void FontSetBold(bool bold) {
+    aboutFont.description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    ApplyFont();
+}
+
+void DeleteAboutFont() {
+    if (aboutFont.font && DeleteObject(aboutFont.font)) --aboutFontsAlive;
+    aboutFont = {};
+}
+
+void TextOutShort(HDC dc, int x, int y, const std::string& text) {
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size() < 255 ? text.size() : 255));
+}
+
+void PaintAbout() {
+    HDC dc = aboutFont.dc;
+    FontSetSize(16, 6);
+    FontSetFace("arial");
+    FontSetBold(false);
+    for (const AboutText& text : AboutTexts(aboutTitle, yearText, LanguageIndex, aboutContact)) {
+        SetTextColor(dc, text.colour == AboutColour::Title ? kTitleColour : kTextColour);
+        TextOutShort(dc, text.x, text.y, text.text);
+    }
+    FontSetFace("Comic sans ms");
+    FontSetBold(false);
+    FontSetSize(36, 16);
+    SetTextColor(dc, kTextColour);
+    TextOutShort(dc, 60, 10, progName);
+}
+
+void InitAbout(HWND window) {
+    progName = ProgramName(ProgramFilePath());
+    yearText = ProgramFileYear();
+    SetWindowCaption(window, AboutCaption(LanguageIndex, progName));
+    // The icon is drawn once, here; a repaint redraws the texts only.
+    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "Ic0")) DrawIcon(aboutFont.dc, 134, 80, icon);
+    PaintAbout();
+    SetFieldText(window, kButtonId, Interjection(LanguageIndex, InterjectionNumber(aboutSeed)));
+    initialised = true;
+}
+
+LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            InitAbout(window);
+            break;
+        case WM_PAINT:
+            if (initialised) {
+                PAINTSTRUCT paint;
+                BeginPaint(window, &paint);
+                PaintAbout();
+                EndPaint(window, &paint);
+                return 0;
+            }
+            break;
+        case WM_COMMAND:
+            // The button, and Enter or Esc (IDOK, IDCANCEL) through the dialog keys.
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) SendMessageA(window, WM_CLOSE, 0, 0);
+            break;
+        case WM_DESTROY:
+            // The font must not stay selected into a context when it is deleted.
+            if (aboutFont.dc) SelectObject(aboutFont.dc, GetStockObject(SYSTEM_FONT));
+            aboutWindow = nullptr;
+            PostMessageA(nullptr, WM_NULL, 0, 0);  // wakes the About loop, which then ends
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool IsDialogWindow(HWND window) {
+    char name[8] = "";
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "#32770";
+}
+
+void BringToFront(HWND window) {
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+}
+
+}  // namespace
+
+std::string ProgramFilePath() {
+    char path[MAX_PATH] = "";
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+}
+
+std::string ProgramFileYear() {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FILETIME local;
+    SYSTEMTIME time;
+    std::string path = ProgramFilePath();
+    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time))
+        return "";
+    return IntToText(time.wYear);
+}
+
+HWND AboutWindow() { return aboutWindow; }
+
+HWND CreateAboutWindow() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!registered) {
+        registered = true;
+        // The class keeps its brush for the whole run.
+        backgroundBrush = CreateSolidBrush(kBackground);
+        WNDCLASSA windowClass = {};
+        windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+        windowClass.lpfnWndProc = AboutProc;
+        windowClass.hInstance = instance;
+        windowClass.hIcon = LoadIconA(instance, "Ic0");
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = backgroundBrush;
+        windowClass.lpszClassName = "FerSobre";
+        if (!RegisterClassA(&windowClass)) {
+            MessageBoxA(nullptr, "Register failed", nullptr, MB_OK);
+            return nullptr;
+        }
+    }
+    HWND window = CreateWindowExA(0, "FerSobre", "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 400, 200, 312,
+                                  240, nullptr, nullptr, instance, nullptr);
+    if (!window) {
+        MessageBoxA(nullptr, "CreaFSobre failed", nullptr, MB_OK);
+        return nullptr;
+    }
+    aboutWindow = window;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    HWND button = CreateWindowExA(0, "BUTTON", "Vist", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                  122, 180, 70, 24, window, reinterpret_cast<HMENU>(kButtonId), instance,
+                                  nullptr);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SetFocus(button);
+    aboutFont.dc = GetDC(window);
+    aboutFont.description = {};
+    aboutFont.description.lfHeight = 16;
+    aboutFont.description.lfWidth = 6;
+    lstrcpynA(aboutFont.description.lfFaceName, "arial", LF_FACESIZE);
+    SetBkColor(aboutFont.dc, kBackground);
+    SetTextColor(aboutFont.dc, kTextColour);
+    return window;
+}
+
+void RunAbout(std::string_view title, std::string_view contact) {
+    if (aboutWindow) {
+        BringToFront(aboutWindow);
+        return;
+    }
+    aboutSeed = GetTickCount();
+    initialised = false;
+    aboutTitle = title;
+    aboutContact = contact;
+    HWND window = CreateAboutWindow();
+    if (!window) return;
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    // Every message of the thread goes through here while the window is open, so the main
+    // dialog keeps working, with its keyboard navigation, and the window answers Enter and Esc.
+    MSG message;
+    while (aboutWindow) {
+        BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+            break;
+        }
+        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root && (root == aboutWindow || IsDialogWindow(root)) && IsDialogMessageA(root, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (aboutWindow) DestroyWindow(aboutWindow);
+    DeleteAboutFont();
+}
+
+void ShowAbout(std::string_view title) { RunAbout(title, kMakerMail); }

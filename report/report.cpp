@@ -1,4 +1,98 @@
 #include "report/report.h"
 
-// Not built yet.
-void SaveCase(DialogHandle) {}
+#include "app/given.h"
+#include "app/main_dialog.h"
+#include "physics/motion.h"
+#include "physics/point.h"
+#include "report/report_file.h"
+#include "resources/ids.h"
+#include "tools/launch.h"
+#include "tools/system.h"
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+constexpr unsigned kMessageIcon = 0x30;  // MB_ICONEXCLAMATION
+constexpr char kCaption[] = "Save case";
+
+std::string Line(std::string_view text) { return std::string(text) + kLineEnd; }
+
+// Puts the file back as it was before this save. The handle may already be closed.
+bool TakeBack(std::string_view path, ReportFile& file) {
+    if (file.handle) CloseReportFile(file);
+    return file.created ? RemoveReportFile(path) : TruncateReportFile(path, file.startSize);
+}
+
+void ReportFailure(ReportResult result, std::string_view path) {
+    std::string text;
+    switch (result) {
+        case ReportResult::NotOpened: text = "The file cannot be opened for writing:"; break;
+        case ReportResult::NotWritten:
+            text = "The case could not be written; the file has been left as it was:";
+            break;
+        case ReportResult::LeftDamaged:
+            text = "The case could not be written, and the file may now hold part of it:";
+            break;
+        case ReportResult::Written: return;
+    }
+    ShowMessageStyled(kCaption, text + kLineEnd + std::string(path), kMessageIcon);
+}
+
+}  // namespace
+
+std::vector<std::string> CaseReportLines(DialogHandle dialog) {
+    std::vector<std::string> lines = {Line(""), Line("Ovanta movement"), Line("")};
+    for (int i = 1; i <= kParamCount; ++i) {
+        std::string mark = IsFieldChecked(dialog, IDC_GIVEN_BASE + i) ? "*" : "";
+        lines.push_back(Line(std::string(ParamName(i)) + '\t' +
+                             GetFieldText(dialog, IDC_VALUE_BASE + i) + '\t' + mark));
+    }
+    if (pointQuery.pointShown) {
+        lines.push_back(Line(""));
+        lines.push_back(Line("Point:"));
+        for (int k = 1; k <= 5; ++k) {
+            int edit = IDC_POINT_BASE + k;
+            std::string line = GetFieldText(dialog, IDC_POINT_GROUP + k) + '\t' +
+                               GetFieldText(dialog, edit) + '\t' + (edit == pointInput ? "*" : "");
+            // The point lines have always been kept to the program's short text length.
+            lines.push_back(Line(line.substr(0, kMaxShortText)));
+        }
+        if (pointQuery.solutionCount == 2) {
+            for (int id : {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T})
+                lines.push_back(Line(GetFieldText(dialog, id)));
+        }
+    }
+    lines.push_back(Line(""));
+    lines.push_back(Line("* : data"));
+    return lines;
+}
+
+ReportResult AppendReport(std::string_view path, const std::vector<std::string>& lines) {
+    ReportFile file;
+    if (!OpenReportFile(path, file)) return ReportResult::NotOpened;
+    bool written = true;
+    for (const std::string& line : lines) {
+        written = WriteReportFile(file, line);
+        if (!written) break;
+    }
+    // The close is where buffered bytes finally reach the disk, so it counts as a write.
+    if (written) written = CloseReportFile(file);
+    if (written) return ReportResult::Written;
+    return TakeBack(path, file) ? ReportResult::NotWritten : ReportResult::LeftDamaged;
+}
+
+void SaveCase(DialogHandle dialog) {
+    std::string path;
+    bool chosen = ChooseReportFile(dialog, path);
+    // The dialog may have left the current directory wherever the user browsed; the help
+    // document and the tool list are looked up by bare names, relative to it.
+    if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
+    if (!chosen) return;
+    ReportResult result = AppendReport(path, CaseReportLines(dialog));
+    if (result != ReportResult::Written) {
+        ReportFailure(result, path);
+        return;
+    }
+    // Whether the shell finds a program for the report is the user's affair: no message.
+    RunCommand(path);
+}

@@ -1,6 +1,34 @@
-// The case report: File > Save case.
+// The case report: File > Save case appends the case, as the main dialog shows it, to a text
+// file that the user chooses, then opens that file with its associated program.
 #pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "ui/fields.h"
 
+// Asks for the report file and appends the case to it. A file that cannot be opened or written
+// is reported in a message box and left exactly as it was; the current directory is the start
+// directory again when the command ends, however it ends.
 void SaveCase(DialogHandle dialog);
+
+// The save dialog, owned by `owner` (which it disables while open), starting from the file
+// name in `path`. True when the user confirmed a name; `path` then holds the full path.
+bool ChooseReportFile(DialogHandle owner, std::string& path);
+
+// One case as the dialog shows it, one element per line, each ending in CR LF: the heading,
+// the seven parameters (given data marked "*"), the point section when a point is shown (its
+// input field marked "*"), the second solution when there are two, and the legend.
+std::vector<std::string> CaseReportLines(DialogHandle dialog);
+
+enum class ReportResult {
+    Written,
+    NotOpened,    // nothing was written
+    NotWritten,   // a write failed; the file is as it was before
+    LeftDamaged,  // a write failed and the file could not be put back as it was
+};
+
+// Appends the lines to the file at `path`, creating it when missing. On a failed write the
+// bytes of this append are taken back again (a file this call created is removed).
+ReportResult AppendReport(std::string_view path, const std::vector<std::string>& lines);

@@ -1,0 +1,59 @@
+#include "about/about.h"
+
+#include <random>
+
+const char* const kMakerName = "Ovanta Workshop";
+const char* const kMakerWeb = "www.ovanta.example.org";
+const char* const kMakerMail = "ovanta@example.org";
+
+namespace {
+
+int Language(int language) { return language >= 0 && language <= 2 ? language : 1; }
+
+}  // namespace
+
+std::string ProgramName(std::string_view modulePath) {
+    std::string_view name = modulePath;
+    if (auto slash = name.find_last_of("\\/"); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    if (auto dot = name.rfind('.'); dot != std::string_view::npos) name = name.substr(0, dot);
+    return std::string(name);
+}
+
+const char* TitlePrefix(int language) {
+    static const char* const prefixes[] = {"Quant a ", "About ", "Respecto "};
+    return prefixes[Language(language)];
+}
+
+const char* Interjection(int language, int number) {
+    static const char* const words[3][7] = {
+        {"buenu", "Ah!", "Oh!", "vaja!", "hum!", "mmm..", "i v\xE9s!"},
+        {"Ok", "Ah!", "Oh!", "Bah!", "hum!", "mmm..", "Done"},
+        {"bueno", "\xA1" "Ah!", "\xA1" "Oh!", "ps\xE9", "hum!", "mmm..", "\xA1" "vaya!"},
+    };
+    if (number < 1 || number > 7) number = 1;
+    return words[Language(language)][number - 1];
+}
+
+int InterjectionNumber(std::uint32_t seed) {
+    std::mt19937 random(seed);  // its first draws are well mixed even for seeds close together
+    return 1 + std::uniform_int_distribution<int>(0, 6)(random);
+}
+
+std::string AboutCaption(int language, std::string_view programName) {
+    return TitlePrefix(language) + std::string(programName) + "...";
+}
+
+std::vector<AboutText> AboutTexts(std::string_view title, std::string_view year, int language,
+                                  std::string_view contact) {
+    static const char* const webPaths[] = {"", "/en", "/es"};
+    std::string maker = kMakerName;
+    if (!year.empty()) maker += " - " + std::string(year);
+    std::vector<AboutText> texts = {
+        {20, 50, AboutColour::Title, std::string(title)},
+        {66, 120, AboutColour::Text, maker},
+        {66, 134, AboutColour::Text, std::string("web: ") + kMakerWeb + webPaths[Language(language)]},
+    };
+    if (!contact.empty()) texts.push_back({66, 150, AboutColour::Text, "mail: " + std::string(contact)});
+    return texts;
+}
