@@ -1,8 +1,9 @@
 # make run   - set up what is missing, build, start Ovanta.exe under Wine
 # make test  - set up what is missing, build every preset, run every test
 # make build - build every preset;  make deps - install the Debian packages;  make clean
+# make bench - print the figures: start-up, size, cost and accuracy
 # make fuzz  - run each libFuzzer program for FUZZ_SECONDS and merge what it found into the corpus
-.PHONY: all deps build run test fuzz clean
+.PHONY: all deps build run test fuzz bench clean
 
 FUZZ_SECONDS ?= 600
 FUZZ_TARGETS := number solver
@@ -32,6 +33,10 @@ test: build
 	ctest --preset win64
 	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
 	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
+
+bench: build
+	cmake --build --preset native --target bench_accuracy bench_speed
+	@scripts/bench.sh
 
 fuzz: build
 	@MERGE=1 scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)

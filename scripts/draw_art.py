@@ -130,6 +130,38 @@ def picture(w=190, h=92):
 
 
 def write_bmp(path, canvas):
+    """8-bit palette, run-length encoded (BI_RLE8): the picture has few colours and long runs."""
+    palette = []
+    index = {}
+    for row in canvas.px:
+        for p in row:
+            if p[:3] not in index:
+                index[p[:3]] = len(palette)
+                palette.append(p[:3])
+    if len(palette) > 256:
+        return write_bmp24(path, canvas)
+    data = bytearray()
+    for y in range(canvas.h - 1, -1, -1):
+        row = [index[p[:3]] for p in canvas.px[y]]
+        x = 0
+        while x < len(row):
+            run = 1
+            while x + run < len(row) and run < 255 and row[x + run] == row[x]:
+                run += 1
+            data += bytes((run, row[x]))
+            x += run
+        data += b"\0\0"  # end of line
+    data[-1] = 1  # the last end of line becomes the end of the bitmap
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 54 + len(colours)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, canvas.w, canvas.h, 1, 8, 1, len(data), 2835, 2835,
+                       len(palette), len(palette))
+    with open(path, "wb") as f:
+        f.write(header + info + colours + data)
+
+
+def write_bmp24(path, canvas):
     row = (canvas.w * 3 + 3) & ~3
     data = bytearray()
     for y in range(canvas.h - 1, -1, -1):

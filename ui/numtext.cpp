@@ -212,7 +212,7 @@ std::string ScientificText(double magnitude) {
         digits.resize(17);
         ++exponent;
     }
-    std::string expDigits = std::to_string(exponent);
+    std::string expDigits = IntToText(exponent);
     return digits.substr(0, 1).append(1, '.').append(digits, 1).append("E+").append(4 - expDigits.size(), '0').append(expDigits);
 }
 
@@ -279,7 +279,18 @@ std::string FormatCompact(double value, unsigned width, unsigned decimals) {
     return text;
 }
 
-std::string IntToText(std::int32_t n) { return std::to_string(n); }
+// Digits by hand: std::to_string would bring the C library's whole printf into the program.
+std::string IntToText(std::int32_t n) {
+    std::uint32_t magnitude = n < 0 ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);
+    char digits[12];
+    char* p = digits + sizeof digits;
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (n < 0) *--p = '-';
+    return std::string(p, digits + sizeof digits);
+}
 
 std::string TrimLeftBlanks(std::string_view text) {
     std::size_t first = text.find_first_not_of(' ');
