@@ -17,7 +17,7 @@ trap '"$here/wine/teardown.sh" "$dir"' EXIT
 "$WINE64" "$exe" &
 shot=$build/artifacts/ovanta-run.png
 mkdir -p "$build/artifacts"
-"$WINE64" "$build/ovanta_drive.exe" 20 45 "Z:${build//\//\\}\\artifacts\\ovanta-run.bmp"
+"$WINE64" "$build/ovanta_drive.exe" set:100=20 set:101=45 accept "shot:Z:${build//\//\\}\\artifacts\\ovanta-run.bmp"
 /usr/bin/convert "$build/artifacts/ovanta-run.bmp" "$shot"
 echo "Ovanta.exe ran on a virtual display ($DISPLAY); the case Vo 20, angle 45 is solved."
 echo "Screenshot: $shot"

@@ -1,27 +1,92 @@
-// ovanta_drive: solves a case in the running Ovanta.exe and saves a picture of the dialog.
-// Usage: ovanta_drive VO ANGLE [Y0] OUT.bmp
+// ovanta_drive: drives the running Ovanta.exe through a list of steps, as a user would, for the
+// screenshots of `make run` and of the user guide.
+// Usage: ovanta_drive STEP...
+//   only:P,Q        tick exactly the boxes of parameters P and Q (1 Vo ... 7 T)
+//   set:ID=TEXT     type TEXT into the control with that id (107 is the launch height)
+//   accept          press Accept and wait for the results
+//   point:K=VALUE   type VALUE into point field K (1 x, 2 y, 3 Vy, 4 |V|, 5 t) and press its Accept
+//   shot:PATH.bmp   save a picture of the dialog
+//   fields:PATH     write the dialog's field texts, one "id<TAB>text" line each
+//   close           end the program
 #include <cstdio>
 #include <string>
 
 #include "resources/ids.h"
 #include "tests/win32/driver.h"
 
-int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: ovanta_drive VO ANGLE [Y0] OUT.bmp\n");
-        return 2;
+namespace {
+
+bool Step(HWND dialog, const std::string& step) {
+    std::string verb = step.substr(0, step.find(':'));
+    std::string rest = step.find(':') == std::string::npos ? "" : step.substr(step.find(':') + 1);
+    if (verb == "only") {
+        // Untick first, so that ticking never meets a third box.
+        for (bool tick : {false, true}) {
+            for (int p = 1; p <= 7; ++p) {
+                const int box = IDC_GIVEN_BASE + p;
+                const bool wanted = rest.find(char('0' + p)) != std::string::npos;
+                if (wanted == tick && IsChecked(dialog, box) != wanted) {
+                    Click(dialog, box);
+                    WaitFor([&] { return IsChecked(dialog, box) == wanted; }, 2000);
+                }
+            }
+        }
+        return true;
     }
+    if (verb == "set") {
+        int id = std::stoi(rest.substr(0, rest.find('=')));
+        TypeInto(dialog, id, rest.substr(rest.find('=') + 1));
+        return true;
+    }
+    if (verb == "accept") {
+        std::string before;
+        for (int p = 1; p <= 7; ++p) before += FieldText(dialog, IDC_VALUE_BASE + p) + '|';
+        Click(dialog, IDC_ACCEPT);
+        WaitFor([&] {
+            std::string after;
+            for (int p = 1; p <= 7; ++p) after += FieldText(dialog, IDC_VALUE_BASE + p) + '|';
+            return after != before;
+        }, 3000);
+        Sleep(200);
+        return true;
+    }
+    if (verb == "point") {
+        int k = std::stoi(rest.substr(0, rest.find('=')));
+        TypeInto(dialog, IDC_POINT_BASE + k, rest.substr(rest.find('=') + 1));
+        Click(dialog, IDC_POINT_ACCEPT);
+        WaitFor([&] { return !IsEnabledField(dialog, IDC_POINT_ACCEPT); }, 3000);
+        Sleep(200);
+        return true;
+    }
+    if (verb == "shot") {
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(300);
+        return SaveWindowBitmap(dialog, rest);
+    }
+    if (verb == "fields") {
+        FILE* out = std::fopen(rest.c_str(), "wb");
+        if (!out) return false;
+        const int ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 110, 111, 112, 113, 114, 160, 161, 162};
+        for (int id : ids) std::fprintf(out, "%d\t%s\n", id, FieldText(dialog, id).c_str());
+        return std::fclose(out) == 0;
+    }
+    if (verb == "close") {
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        return true;
+    }
+    std::fprintf(stderr, "ovanta_drive: unknown step %s\n", step.c_str());
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
     HWND dialog = WaitDialog("Ovanta shot", 20000);
     if (!dialog) {
         std::fprintf(stderr, "ovanta_drive: no Ovanta shot dialog\n");
         return 1;
     }
-    if (argc > 4) SetText(dialog, IDC_LAUNCH_HEIGHT, argv[3]);
-    TypeInto(dialog, IDC_VALUE_BASE + 1, argv[1]);
-    TypeInto(dialog, IDC_VALUE_BASE + 2, argv[2]);
-    Click(dialog, IDC_ACCEPT);
-    WaitFor([&] { return FieldText(dialog, IDC_VALUE_BASE + 7) != ""; }, 5000);
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Sleep(300);
-    return SaveWindowBitmap(dialog, argv[argc - 1]) ? 0 : 1;
+    for (int i = 1; i < argc; ++i)
+        if (!Step(dialog, argv[i])) return 1;
+    return 0;
 }
