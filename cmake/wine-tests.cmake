@@ -34,13 +34,19 @@ function(ovanta_wine_test name filter)
   add_test(NAME wine.${name} COMMAND ovanta_wine_tests --gtest_filter=${filter})
   set_tests_properties(wine.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
     TIMEOUT 180
-    ENVIRONMENT "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_SCREENSHOT=${OVANTA_ARTIFACTS}/solved.bmp")
+    ENVIRONMENT "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_SCREENSHOT=${OVANTA_ARTIFACTS}/solved.bmp;OVANTA_ARTIFACTS=${OVANTA_ARTIFACTS}")
 endfunction()
 ovanta_wine_test(in_process "InProcess.*")
 ovanta_wine_test(main_dialog "MainDialog.*")
+ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
 
 # The screenshot as a PNG, kept in build/win64/artifacts.
 add_test(NAME wine.screenshot_png
   COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/solved.bmp ${OVANTA_ARTIFACTS}/solved.png)
 set_tests_properties(wine.screenshot_png PROPERTIES DEPENDS wine.main_dialog LABELS wine
   REQUIRED_FILES ${OVANTA_ARTIFACTS}/solved.bmp)
+
+add_test(NAME wine.plot_points_png
+  COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/plot_points.bmp ${OVANTA_ARTIFACTS}/plot_points.png)
+set_tests_properties(wine.plot_points_png PROPERTIES DEPENDS wine.plot_point LABELS wine
+  REQUIRED_FILES ${OVANTA_ARTIFACTS}/plot_points.bmp)
