@@ -209,6 +209,27 @@ TEST_F(PlotPaint, PaintValidatesAndThePlotStaysOnTop) {
     EXPECT_EQ(inside, RGB(255, 255, 255));
 }
 
+// A paint that does not reach the drawing area leaves the plot alone; one that does redraws it.
+TEST_F(PlotPaint, OnlyPaintsReachingTheAreaRedrawIt) {
+    RECT area;
+    GetWindowRect(plotWindow, &area);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&area), 2);
+    const RECT above = {area.left, 0, area.right, 20};
+    const RECT corner = {area.left + 10, area.top + 10, area.left + 30, area.top + 30};
+    const struct {
+        const char* label;
+        RECT rect;
+        bool redrawn;
+    } cases[] = {{"the top of the dialog", above, false}, {"a corner of the area", corner, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const unsigned long before = canvasSystemCalls;
+        InvalidateRect(dialog_, &c.rect, TRUE);
+        UpdateWindow(dialog_);
+        EXPECT_EQ(canvasSystemCalls != before, c.redrawn);
+    }
+}
+
 // The second-solution statics are wide enough for their longest usual texts.
 TEST_F(PlotPaint, SecondSolutionStaticsShowTheirText) {
     for (int id : {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T}) {
