@@ -91,31 +91,6 @@ TEST(PointEquations, HeightAndSpeedGiveBothPassages) {
     EXPECT_NEAR(down.second.t, 0, 1e-15);
 }
 
-TEST(PointEquations, OneFieldDeterminesTheOtherFour) {
-    SolveCaseFor(20, 45, 10);
-    const double vx = Param(ParamVx), vy0 = Param(ParamVy0);
-    TrajectoryPoint byTime = {};
-    SolvePoint(byTime, 5, 1.5);
-    EXPECT_NEAR(byTime.x, vx * 1.5, 1e-12);
-    EXPECT_NEAR(byTime.y, vy0 * 1.5 + 10 - 9.81 * 1.5 * 1.5 / 2, 1e-12);
-    EXPECT_NEAR(byTime.vy, vy0 - 9.81 * 1.5, 1e-12);
-    EXPECT_NEAR(byTime.speed, std::hypot(vx, vy0 - 9.81 * 1.5), 1e-12);
-    for (int k = 1; k <= 4; ++k) {
-        SCOPED_TRACE(k);
-        const double fields[] = {byTime.x, byTime.y, byTime.vy, byTime.speed};
-        TrajectoryPoint p = {};
-        SolvePoint(p, k, fields[k - 1]);
-        // y and |V| give the earlier passage; 1.5 s is after the apex, so take the mirror.
-        double t = p.t;
-        if (k == 2 || k == 4) t = 2 * motionCase.apexTime - t;
-        EXPECT_NEAR(t, 1.5, 1e-12);
-    }
-    // A time beyond the flight lands below the ground, without complaint.
-    TrajectoryPoint late = {};
-    SolvePoint(late, 5, Param(ParamTime) + 1);
-    EXPECT_LT(late.y, 0);
-}
-
 #if defined(__SIZEOF_FLOAT128__)
 using Quad = __float128;
 Quad QuadSqrt(Quad a) {
@@ -171,6 +146,7 @@ TEST(PointQueries, RefusalsAndFarPointsNeverShowNonNumbers) {
          "The point is too far from the launch to be computed"},
         {"huge speed", 4, "1e300", PointOutOfRange, "Too large value",
          "The point is too far from the launch to be computed"},
+        {"after the landing, below the ground", 5, "4", PointDone, "", ""},
         {"far but finite", 1, "1e150", PointDone, "", ""},
         {"deep below", 2, "-1e300", PointDone, "", ""},
         {"empty reads as 0", 5, "", PointDone, "", ""},
@@ -233,48 +209,42 @@ protected:
     DialogHandle dialog_ = nullptr;
 };
 
-TEST_F(PointPanel, HeightQueryWritesBothPassages) {
-    Ask(2, "5");
-    const char* expected[] = {"  5.84", "  5.00", " 10.09", " 17.38", "  0.41"};
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), expected[k - 1]) << k;
-    EXPECT_EQ(Text(IDC_SECOND_X), "x2: " + FormatFixed(pointQuery.second.x, 6, 2));
-    EXPECT_EQ(Text(IDC_SECOND_X), "x2:  34.94");
-    EXPECT_EQ(Text(IDC_SECOND_VY), "Vy2: -10.09");
-    EXPECT_EQ(Text(IDC_SECOND_T), "t2:   2.47");
-    for (int id : {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T}) EXPECT_TRUE(Enabled(id)) << id;
-    EXPECT_EQ(pointQuery.solutionCount, 2);
-    EXPECT_TRUE(pointQuery.pointShown);
-    EXPECT_EQ(pointInput, IDC_POINT_BASE + 2);
-    // The writes re-enabled the button through their change notifications; then it was
-    // disabled, and only typing into a field enables it again.
-    EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
-    UserTypes(dialog_, IDC_POINT_BASE + 5, "1");
-    EXPECT_TRUE(Enabled(IDC_POINT_ACCEPT));
-}
-
 TEST_F(PointPanel, EachFieldAsksItsOwnQuestion) {
     const struct {
         int k;
         const char* text;
         const char* fields[5];
-        bool second;
+        const char* second[3];
     } cases[] = {
-        {1, "10", {" 10.00", "  7.55", "  7.21", " 15.87", "  0.71"}, false},
-        {2, "5", {"  5.84", "  5.00", " 10.09", " 17.38", "  0.41"}, true},
-        {3, "-5", {" 27.60", "  8.92", " -5.00", " 15.00", "  1.95"}, false},
-        {4, "15", {" 13.18", "  8.92", "  5.00", " 15.00", "  0.93"}, true},
-        {5, "2", {" 28.28", "  8.66", " -5.48", " 15.17", "  2.00"}, false},
+        {1, "10", {" 10.00", "  7.55", "  7.21", " 15.87", "  0.71"}, {"x2: ", "Vy2: ", "t2: "}},
+        {2, "5", {"  5.84", "  5.00", " 10.09", " 17.38", "  0.41"},
+         {"x2:  34.94", "Vy2: -10.09", "t2:   2.47"}},
+        {3, "-5", {" 27.60", "  8.92", " -5.00", " 15.00", "  1.95"}, {"x2: ", "Vy2: ", "t2: "}},
+        {4, "15", {" 13.18", "  8.92", "  5.00", " 15.00", "  0.93"},
+         {"x2:  27.60", "Vy2:  -5.00", "t2:   1.95"}},
+        {5, "2", {" 28.28", "  8.66", " -5.48", " 15.17", "  2.00"}, {"x2: ", "Vy2: ", "t2: "}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.k);
         Ask(c.k, c.text);
         EXPECT_TRUE(Fake().messages.empty());
         for (int k = 1; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), c.fields[k - 1]) << k;
-        EXPECT_EQ(Enabled(IDC_SECOND_T), c.second);
-        if (!c.second) {
-            EXPECT_EQ(Text(IDC_SECOND_T), "t2: ");
+        const bool two = c.k == 2 || c.k == 4;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Text(IDC_SECOND_X + i), c.second[i]);
+            EXPECT_EQ(Enabled(IDC_SECOND_X + i), two);
         }
+        EXPECT_EQ(pointQuery.solutionCount, two ? 2 : 1);
+        EXPECT_EQ(pointInput, IDC_POINT_BASE + c.k);
+        // The writes re-enabled the button through their change notifications; then it was
+        // disabled, and only typing into a field enables it again.
+        EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
     }
+    EXPECT_TRUE(pointQuery.pointShown);
+    UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "25");
+    EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
+    UserTypes(dialog_, IDC_POINT_BASE + 5, "1");
+    EXPECT_TRUE(Enabled(IDC_POINT_ACCEPT));
 }
 
 TEST_F(PointPanel, RefusalShowsTheLastGoodPointAgain) {
