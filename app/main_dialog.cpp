@@ -37,6 +37,19 @@ void SolveSequence(DialogHandle dialog) {
         ShowMessage("Nohing to do ", "There is not movement");
 }
 
+// Point Accept: the field the user last typed into is the question; all four steps run whatever
+// the query found, so a refusal shows the last good point again.
+void PointSequence(DialogHandle dialog) {
+    // The whole id, not only its low byte, must name a point field: k indexes the point.
+    if (lastPointField <= IDC_POINT_BASE || lastPointField > IDC_POINT_BASE + 5) return;
+    pointInput = lastPointField;
+    const int k = lastPointField - IDC_POINT_BASE;
+    const PointError code = QueryPoint(dialog, k);
+    ReportPointError(code, k);
+    ShowPoint(dialog, pointQuery.first);
+    ShowSecondSolution(dialog, pointQuery.solutionCount == 2);
+}
+
 }  // namespace
 
 void EnablePointPanel(DialogHandle dialog, bool enable) {
@@ -77,7 +90,7 @@ void MainDialogCommand(DialogHandle dialog, int id, unsigned code) {
     switch (id) {
         case IDC_EXIT: EndDialogWith(dialog, 0); break;
         case IDC_ACCEPT: SolveSequence(dialog); break;
-        case IDC_POINT_ACCEPT: break;  // the point of the trajectory is not built yet
+        case IDC_POINT_ACCEPT: PointSequence(dialog); break;
         case IDM_SAVE_CASE: SaveCase(dialog); break;
         case IDM_INFO: RunCommand("Ovanta.pdf"); break;
         case IDM_ABOUT: ShowAbout("Ovanta movement: calculations"); break;

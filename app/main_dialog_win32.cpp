@@ -39,6 +39,25 @@ void SetDialogIcon(HWND dialog) {
     SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
+// The dialog's background is painted first, over the drawing area too (a dialog does not clip
+// its children), and its update region validated, so no second paint message follows. The
+// area's frame control then paints itself, and only after both is the plot drawn on top, where
+// nothing that paints later erases it. A paint that does not reach the area leaves the plot
+// alone rather than clearing and redrawing it.
+void PaintDialog(HWND dialog) {
+    PAINTSTRUCT paint;
+    BeginPaint(dialog, &paint);
+    EndPaint(dialog, &paint);
+    if (!plotWindow) return;
+    RECT area, overlap;
+    GetWindowRect(plotWindow, &area);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+    const bool areaTouched = IntersectRect(&overlap, &paint.rcPaint, &area) ||
+                             GetUpdateRect(plotWindow, nullptr, FALSE);
+    UpdateWindow(plotWindow);
+    if (areaTouched) RedrawPlot();
+}
+
 }  // namespace
 
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -56,7 +75,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             UpdateSaveCaseItem();
             break;
         case WM_PAINT:
-            RedrawPlot();
+            PaintDialog(dialog);
             break;
         case WM_COMMAND:
             MainDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));

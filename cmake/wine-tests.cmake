@@ -39,14 +39,15 @@ endfunction()
 ovanta_wine_test(in_process "InProcess.*")
 ovanta_wine_test(main_dialog "MainDialog.*")
 ovanta_wine_test(report_about "ReportAbout*")
+ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
 
-# The screenshot as a PNG, kept in build/win64/artifacts.
-add_test(NAME wine.screenshot_png
-  COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/solved.bmp ${OVANTA_ARTIFACTS}/solved.png)
-set_tests_properties(wine.screenshot_png PROPERTIES DEPENDS wine.main_dialog LABELS wine
-  REQUIRED_FILES ${OVANTA_ARTIFACTS}/solved.bmp)
-
-add_test(NAME wine.about_png
-  COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/about.bmp ${OVANTA_ARTIFACTS}/about.png)
-set_tests_properties(wine.about_png PROPERTIES DEPENDS wine.report_about LABELS wine
-  REQUIRED_FILES ${OVANTA_ARTIFACTS}/about.bmp)
+# Screenshots the tests saved, as PNG files kept in build/win64/artifacts.
+function(ovanta_screenshot_png name after)
+  add_test(NAME wine.${name}_png
+    COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/${name}.bmp ${OVANTA_ARTIFACTS}/${name}.png)
+  set_tests_properties(wine.${name}_png PROPERTIES DEPENDS wine.${after} LABELS wine
+    REQUIRED_FILES ${OVANTA_ARTIFACTS}/${name}.bmp)
+endfunction()
+ovanta_screenshot_png(solved main_dialog)
+ovanta_screenshot_png(about report_about)
+ovanta_screenshot_png(plot_points plot_point)

@@ -298,6 +298,7 @@ SolveResult SolveCase(int first, int second) {
     if (!Finite(apexX) || !Finite(apexTime)) return SolveResult::TooLarge;
 
     for (int i = 1; i <= kParamCount; ++i) mc.work[i] = mc.values[i] = w[i];
+    for (int i = 0; i <= kParamCount; ++i) mc.solvedWork[i] = w[i];
     mc.cosAngle = cosAngle;
     mc.sinAngle = sinAngle;
     mc.apexX = apexX;

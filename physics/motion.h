@@ -36,6 +36,10 @@ struct MotionCase {
     double apexX;     // horizontal distance from the launch point to the apex
     double apexTime;  // time from launch to the apex
     bool solved;      // a case has been solved in this run
+    // work[0..7] as the last successful solve left it: Y0 and the seven parameters. The plot and
+    // the point panel read these, because reading the given data rewrites work[0] and the given
+    // values on every box click, before any solve.
+    double solvedWork[kParamCount + 1];
 };
 
 extern MotionCase motionCase;
@@ -69,6 +73,6 @@ const char* SolveFailureCaption();
 const char* SolveFailureText(SolveResult result);
 
 // Completes motionCase from the given pair (first < second), its work[0..7] and givenMask.
-// On success writes work, values, cosAngle, sinAngle, apexX and apexTime; on failure leaves
-// motionCase exactly as it was.
+// On success writes work, values, cosAngle, sinAngle, apexX, apexTime and solvedWork; on
+// failure leaves motionCase exactly as it was.
 SolveResult SolveCase(int first, int second);

@@ -1,9 +1,91 @@
 #include "plot/trajectory.h"
 
 #include "physics/motion.h"
+#include "ui/numtext.h"
 
-// The drawing itself is not built yet: a solved case counts as drawn, so that the point panel
-// follows the solve as it will once the plot exists.
-bool DrawTrajectory() { return motionCase.solved; }
+namespace {
 
-void RedrawPlot() {}
+using Real = long double;
+
+// The case labels keep whole metres; the reach label keeps the formatter's leading blanks.
+std::string CaseLabel(double value) { return FormatCompact(value, 6, 0); }
+std::string PointLabel(double value) { return TrimBlanks(FormatFixed(value, 6, 0)); }
+
+// The drawing of the case, leaving the frame open for the points that follow it.
+bool DrawCase() {
+    const MotionCase& mc = motionCase;
+    if (!mc.solved) return false;
+    const double* solved = mc.solvedWork;
+    const Real y0 = solved[0], vo = solved[ParamVo], angle = solved[ParamAngle];
+    const Real reach = solved[ParamReach], height = solved[ParamHeight];
+    const double flightTime = solved[ParamTime];
+    const Real vx = vo * mc.cosAngle, vy = vo * mc.sinAngle;
+    auto d = [](Real v) { return static_cast<double>(v); };
+
+    PlotFrame& f = plotFrame;
+    if (!SetupPlotFrame(f, PlotWindow(), d(-reach / 10), d(-height / 5), d(1.2L * reach),
+                        d(1.2L * height), true))
+        return false;
+    // Axes and trajectory in the fresh context's black pen and text colour.
+    PlotLine(f, 0, 0, d(1.1L * reach), 0);
+    PlotLine(f, 0, 0, 0, d(1.1L * height));
+    if (y0 > 0) PlotText(f, d(-reach / 15), d(1.07L * y0), TrimBlanks(CaseLabel(d(y0))));
+    PlotMoveTo(f, 0, d(y0));
+    for (double t : TrajectoryTimes(flightTime))
+        PlotLineTo(f, d(vx * t), d(vy * t + y0 - (Gravity * t) * t / 2));
+
+    CanvasTextColour(f.dc, CanvasColour::Blue);
+    CanvasSelectPen(f.dc, CanvasPen::Blue);
+    PlotLine(f, 0, d(-height / 12), d(reach), d(-height / 12));
+    PlotLine(f, 0, d(-height / 8), 0, d(-height / 24));
+    PlotLine(f, d(reach), d(-height / 8), d(reach), d(-height / 24));
+    PlotText(f, d(reach / 2), d(-height / 40), CaseLabel(d(reach)));
+    if (angle > 0) {
+        PlotLine(f, mc.apexX, 0, mc.apexX, d(height));
+        PlotText(f, d(0.9L * mc.apexX), d(height / 2), TrimBlanks(CaseLabel(d(height))));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<double> TrajectoryTimes(double flightTime) {
+    std::vector<double> times;
+    const double dt = flightTime / 20;
+    double t = 0;
+    // Twenty-one steps at most: the twenty-first only makes up what rounding left short. A
+    // step that rounds to nothing (a subnormal flight time) jumps to the end at once.
+    do {
+        t += dt;
+        if (t > flightTime || !(dt > 0) || times.size() == 20) t = flightTime;
+        times.push_back(t);
+    } while (t < flightTime);
+    return times;
+}
+
+bool DrawTrajectory() {
+    bool drawn = DrawCase();
+    ClosePlotFrame(plotFrame);
+    return drawn;
+}
+
+void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame) {
+    if (!frame.dc) return;
+    CanvasTextColour(frame.dc, CanvasColour::Red);
+    CanvasSelectPen(frame.dc, CanvasPen::RedDot);
+    const double x = point.x, y = point.y;
+    PlotLine(frame, x, 0, x, y);
+    PlotText(frame, static_cast<double>(1.02L * x), y / 5, PointLabel(x));
+    PlotLine(frame, 0, y, x, y);
+    PlotText(frame, 0, static_cast<double>(1.2L * y), PointLabel(y));
+}
+
+void RedrawPlot() {
+    const bool drawn = DrawCase();
+    const PointQuery& q = pointQuery;
+    if (q.solutionCount >= 1 && (drawn || ReopenPlotFrame(plotFrame))) {
+        MarkPoint(q.first, plotFrame);
+        if (q.solutionCount == 2) MarkPoint(q.second, plotFrame);
+    }
+    ClosePlotFrame(plotFrame);
+}

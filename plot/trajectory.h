@@ -1,7 +1,26 @@
-// Drawing of the solved case into the dialog's drawing area.
+// Drawing of the solved case and of the queried points into the dialog's drawing area.
 #pragma once
 
-// Draws the solved case; false when there is nothing to draw (no case, or no movement).
+#include <vector>
+
+#include "physics/point.h"
+#include "plot/frame.h"
+
+// Draws the solved case of the last successful solve: the area cleared, the axes, the launch
+// height label, the trajectory, the reach dimension and the apex line with their labels, with
+// equal scales. False, with nothing drawn, when no case is solved or it has no reach or height.
 bool DrawTrajectory();
-// Draws the case and the marked points again (every paint).
+
+// Marks a point with red dotted projections on both axes and its x and y labels, through a
+// frame that is set up (nothing is drawn while the frame has no open context).
+void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame);
+
+// Every paint: the case, then the first point of the last query and, for a height or speed,
+// the second. The points are marked even when the case is not drawn, through the frame of
+// the last drawing.
 void RedrawPlot();
+
+// Times of the trajectory's vertices after the launch: steps of flightTime / 20, the last one
+// exactly flightTime. Twenty of them, or twenty-one when rounding leaves the sum of twenty steps
+// just below flightTime.
+std::vector<double> TrajectoryTimes(double flightTime);

@@ -4,6 +4,8 @@
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "resources/ids.h"
+#include "plot/frame.h"
+#include "tests/support/fake_canvas.h"
 #include "tests/support/fake_system.h"
 
 DialogHandle OpenMainDialogFake() {
@@ -13,6 +15,8 @@ DialogHandle OpenMainDialogFake() {
     ResetSystem();
     motionCase = MotionCase();
     pointQuery = PointQuery();
+    plotFrame = PlotFrame();
+    ResetCanvas();
     lastPointField = pointInput = 0;
     FakeDialog& d = FakeOf(dialog);
     auto edit = [&d](int id, const char* text = "") { d.controls[id] = {text, false, true, true}; };

@@ -3,6 +3,6 @@
 
 #include "tests/support/fake_fields.h"
 
-// Resets the fake, the motion record and the point query, creates the main dialog's controls
-// and runs its initialisation. Returns the dialog's handle.
+// Resets the fake, the canvas, the motion record, the plot frame and the point query, creates
+// the main dialog's controls and runs its initialisation. Returns the dialog's handle.
 DialogHandle OpenMainDialogFake();

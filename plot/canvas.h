@@ -1,0 +1,42 @@
+// The canvas seam: the few drawing calls the plot makes on a window. The program links the GDI
+// definitions (canvas_win32.cpp); the unit tests link a fake that records every call with its
+// pixel coordinates, so a test can tell what was drawn where, in which pen and colour.
+//
+// A drawing takes a context with CanvasBegin and gives it back with CanvasEnd; a context comes
+// with the defaults of a fresh one: black one-pixel pen, white fill, black text on an opaque
+// white background, the system font.
+#pragma once
+
+using CanvasWindow = void*;   // a window to draw into, opaque to portable code
+using CanvasContext = void*;  // a device context taken by CanvasBegin
+using CanvasRegion = void*;   // a clip region made by CanvasClipTo
+
+// The pens and text colours of the plot. The program creates the pens once at start-up.
+enum class CanvasPen { Black, Blue, RedDot };    // black solid; bluePen; redDotPen
+enum class CanvasColour { Black, Blue, Red };    // black; blueColour; redColour
+
+// The main dialog's drawing area (null before the dialog has opened).
+CanvasWindow PlotWindow();
+
+// A context for drawing into the window's client area; null when none can be had. Every
+// context taken must be given back with CanvasEnd, once.
+CanvasContext CanvasBegin(CanvasWindow window);
+void CanvasEnd(CanvasWindow window, CanvasContext dc);
+
+// Client size in pixels; false (and 0 x 0) when the window does not exist.
+bool CanvasClientSize(CanvasWindow window, int& width, int& height);
+
+// A rectangle from (0, 0) to (width, height) with the current pen and fill.
+void CanvasClear(CanvasContext dc, int width, int height);
+
+// Limits the drawing to the rectangle (0, 0, width, height). The region made for it is the
+// caller's, to be given back with CanvasFreeRegion (null when none could be made).
+CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height);
+void CanvasFreeRegion(CanvasRegion region);
+
+void CanvasMoveTo(CanvasContext dc, int x, int y);
+void CanvasLineTo(CanvasContext dc, int x, int y);  // current pen; the end becomes current
+// Writes `length` characters of text (zero-terminated) with its top-left corner at the pixel.
+void CanvasTextOut(CanvasContext dc, int x, int y, const char* text, int length);
+void CanvasTextColour(CanvasContext dc, CanvasColour colour);
+void CanvasSelectPen(CanvasContext dc, CanvasPen pen);

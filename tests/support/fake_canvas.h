@@ -1,0 +1,37 @@
+// A stand-in for the drawing area: records every canvas call with its pixel coordinates, and
+// with the pen and text colour current at that moment, and keeps count of the contexts and
+// regions that are open, so a test can tell what was drawn where and that nothing leaks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plot/canvas.h"
+
+enum class CanvasOp { Begin, End, Clear, Clip, FreeRegion, MoveTo, LineTo, Text, TextColour, Pen };
+
+struct CanvasCall {
+    CanvasOp op = CanvasOp::Begin;
+    int x = 0;  // pixel, or the width for Clear and Clip
+    int y = 0;  // pixel, or the height
+    std::string text;
+    CanvasPen pen = CanvasPen::Black;           // current pen (after the call, for Pen)
+    CanvasColour colour = CanvasColour::Black;  // current text colour (after, for TextColour)
+};
+
+struct FakeCanvas {
+    int width = 300;  // client size of the drawing area
+    int height = 100;
+    bool windowExists = true;  // false: PlotWindow is null, as before the dialog opens
+    std::vector<CanvasCall> calls;
+    int openContexts = 0;
+    int liveRegions = 0;
+    bool misuse = false;  // a call on a context that is not open, or a double release
+};
+
+FakeCanvas& Canvas();
+// Forgets the calls and the open contexts; the area gets this client size.
+void ResetCanvas(int width = 300, int height = 100);
+
+// The calls of one kind, in order.
+std::vector<CanvasCall> CallsOf(CanvasOp op);

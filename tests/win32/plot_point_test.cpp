@@ -1,0 +1,256 @@
+// The plot and the point panel under Wine: the real Ovanta.exe driven from this process, and
+// the dialog created in this process to count what a repaint costs and that nothing leaks.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/main_dialog_win32.h"
+#include "physics/motion.h"
+#include "physics/point.h"
+#include "plot/canvas_win32.h"
+#include "plot/frame.h"
+#include "resources/ids.h"
+#include "tests/win32/driver.h"
+
+namespace {
+
+class PlotPoint : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(StartProgram(ProgramPath("OVANTA_EXE"), process_)) << ProgramPath("OVANTA_EXE");
+        dialog_ = WaitDialog("Ovanta shot");
+        ASSERT_NE(dialog_, nullptr);
+        TypeInto(dialog_, IDC_VALUE_BASE + 1, "20");
+        TypeInto(dialog_, IDC_VALUE_BASE + 2, "45");
+        Click(dialog_, IDC_ACCEPT);
+        ASSERT_TRUE(WaitFor([&] { return IsEnabledField(dialog_, IDC_POINT_ACCEPT); }));
+    }
+    void TearDown() override {
+        PostMessageA(dialog_, WM_CLOSE, 0, 0);
+        if (WaitExit(process_, 5000) < 0) TerminateProcess(process_.hProcess, 1);
+    }
+    // Types into point field k as a user does, presses the panel's Accept and waits until the
+    // program has written the field back and disabled the button.
+    void Ask(int k, const std::string& text, const std::string& written) {
+        TypeInto(dialog_, IDC_POINT_BASE + k, text);
+        ASSERT_TRUE(WaitFor([&] { return IsEnabledField(dialog_, IDC_POINT_ACCEPT); }));
+        Click(dialog_, IDC_POINT_ACCEPT);
+        EXPECT_TRUE(WaitFor([&] {
+            return FieldText(dialog_, IDC_POINT_BASE + k) == written &&
+                   !IsEnabledField(dialog_, IDC_POINT_ACCEPT);
+        })) << FieldText(dialog_, IDC_POINT_BASE + k);
+    }
+    PROCESS_INFORMATION process_ = {};
+    HWND dialog_ = nullptr;
+};
+
+TEST_F(PlotPoint, EachFieldAsksItsQuestionThroughThePanel) {
+    const struct {
+        int k;
+        const char* text;
+        const char* fields[5];
+        const char* second[3];
+    } cases[] = {
+        {1, "10", {" 10.00", "  7.55", "  7.21", " 15.87", "  0.71"}, {"x2: ", "Vy2: ", "t2: "}},
+        {2, "5", {"  5.84", "  5.00", " 10.09", " 17.38", "  0.41"},
+         {"x2:  34.94", "Vy2: -10.09", "t2:   2.47"}},
+        {3, "-5", {" 27.60", "  8.92", " -5.00", " 15.00", "  1.95"}, {"x2: ", "Vy2: ", "t2: "}},
+        {4, "15", {" 13.18", "  8.92", "  5.00", " 15.00", "  0.93"},
+         {"x2:  27.60", "Vy2:  -5.00", "t2:   1.95"}},
+        {5, "2", {" 28.28", "  8.66", " -5.48", " 15.17", "  2.00"}, {"x2: ", "Vy2: ", "t2: "}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.k);
+        Ask(c.k, c.text, c.fields[c.k - 1]);
+        for (int k = 1; k <= 5; ++k) EXPECT_EQ(FieldText(dialog_, IDC_POINT_BASE + k), c.fields[k - 1]) << k;
+        const bool two = c.k == 2 || c.k == 4;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(FieldText(dialog_, IDC_SECOND_X + i), c.second[i]);
+            EXPECT_EQ(IsEnabledField(dialog_, IDC_SECOND_X + i), two);
+        }
+    }
+}
+
+TEST_F(PlotPoint, RefusalsAreReportedAndTheLastPointComesBack) {
+    Ask(2, "5", "  5.00");
+    const struct {
+        int k;
+        const char* text;
+        const char* caption;
+        const char* message;
+    } cases[] = {
+        {2, "11", "Wrong Y coordinate", "Y must be <= maximum Height"},
+        {4, "-1", "Wrong sign", "|V| must be positive"},
+        {4, "3", "Too low speed", "|V | must be >= Vx"},
+        {3, "abc", "wrong value", "to Vy"},
+        {5, "1e200", "Too large value", "The point is too far from the launch to be computed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TypeInto(dialog_, IDC_POINT_BASE + c.k, c.text);
+        Click(dialog_, IDC_POINT_ACCEPT);
+        MessageBoxSeen box = WaitMessageBox(dialog_);
+        ASSERT_NE(box.window, nullptr);
+        EXPECT_EQ(box.caption, c.caption);
+        EXPECT_EQ(box.text, c.message);
+        PressButton(box.window, IDOK);
+        EXPECT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_POINT_BASE + 2) == "  5.00"; }));
+        EXPECT_EQ(FieldText(dialog_, IDC_POINT_BASE + 1), "  5.84");
+        EXPECT_EQ(FieldText(dialog_, IDC_SECOND_X), "x2: ");
+    }
+}
+
+// The picture of a solved case with both passages through 5 m marked, kept for the CI.
+TEST_F(PlotPoint, ScreenshotOfTwoMarkedPoints) {
+    Ask(2, "5", "  5.00");
+    RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(300);
+    const std::string folder = ProgramPath("OVANTA_ARTIFACTS");
+    ASSERT_FALSE(folder.empty());
+    EXPECT_TRUE(SaveWindowBitmap(dialog_, folder + "\\plot_points.bmp"));
+}
+
+// --- In this process: the dialog's own paint, measured.
+
+// Live GDI objects of this process. Wine's GetGuiResources is a stub that answers 0, so the
+// handle table is read too: a handle's low word alone names its slot.
+unsigned LiveGdiObjects() {
+    unsigned count = 0;
+    for (std::uintptr_t slot = 0x20; slot < 0x10000; ++slot)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot))) ++count;
+    return count;
+}
+
+class PlotPaint : public testing::Test {
+protected:
+    void SetUp() override {
+        motionCase = MotionCase();
+        pointQuery = PointQuery();
+        plotFrame = PlotFrame();
+        blueColour = RGB(0, 100, 200);
+        redColour = RGB(250, 0, 0);
+        if (!bluePen) bluePen = CreatePen(PS_SOLID, 1, blueColour);
+        if (!redDotPen) redDotPen = CreatePen(PS_DOT, 1, redColour);
+        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc, 0);
+        ASSERT_NE(dialog_, nullptr);
+        Pump();
+        SetDlgItemTextA(dialog_, IDC_VALUE_BASE + 1, "20");
+        SetDlgItemTextA(dialog_, IDC_VALUE_BASE + 2, "45");
+        Command(IDC_ACCEPT);
+        ASSERT_TRUE(motionCase.solved);
+        SetFocus(GetDlgItem(dialog_, IDC_POINT_BASE + 2));
+        SetDlgItemTextA(dialog_, IDC_POINT_BASE + 2, "5");
+        Command(IDC_POINT_ACCEPT);
+        ASSERT_EQ(pointQuery.solutionCount, 2);
+        Pump();
+    }
+    void TearDown() override { DestroyWindow(dialog_); }
+    void Command(int id) { SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    static void Pump() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    void Repaint() {
+        RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    HWND dialog_ = nullptr;
+};
+
+TEST_F(PlotPaint, AThousandRepaintsLeakNoGdiObjects) {
+    Repaint();
+    Pump();
+    const DWORD guiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const unsigned liveBefore = LiveGdiObjects();
+    const unsigned long callsBefore = canvasSystemCalls;
+    Repaint();
+    const unsigned long callsPerRepaint = canvasSystemCalls - callsBefore;
+    for (int i = 1; i < 1000; ++i) Repaint();
+    Pump();
+    const DWORD guiAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const unsigned liveAfter = LiveGdiObjects();
+    std::printf("GDI calls of the canvas per repaint: %lu\n", callsPerRepaint);
+    std::printf("GetGuiResources(GR_GDIOBJECTS): %lu before, %lu after 1000 repaints\n",
+                static_cast<unsigned long>(guiBefore), static_cast<unsigned long>(guiAfter));
+    std::printf("live GDI handles: %u before, %u after 1000 repaints\n", liveBefore, liveAfter);
+    EXPECT_EQ(guiAfter, guiBefore);
+    EXPECT_EQ(liveAfter, liveBefore);
+    EXPECT_GT(liveBefore, 0u);
+    EXPECT_GT(callsPerRepaint, 30u);
+    EXPECT_LT(callsPerRepaint, 100u);  // a few dozen calls, no more
+}
+
+TEST_F(PlotPaint, TheProbeSeesALeak) {
+    const unsigned before = LiveGdiObjects();
+    HRGN region = CreateRectRgn(0, 0, 5, 5);
+    EXPECT_EQ(LiveGdiObjects(), before + 1);
+    DeleteObject(region);
+    EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST_F(PlotPaint, PaintValidatesAndThePlotStaysOnTop) {
+    Repaint();
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE)) << "a paint follows a paint";
+    EXPECT_FALSE(GetUpdateRect(dialog_, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(plotWindow, nullptr, FALSE));
+    Pump();
+    // What is on screen now: the blue reach line and the black trajectory, not the dialog's grey.
+    const double* v = motionCase.solvedWork;
+    HDC dc = GetDC(plotWindow);
+    const COLORREF reachLine = GetPixel(dc, WorldToPixelX(plotFrame, v[ParamReach] / 4),
+                                        WorldToPixelY(plotFrame, -v[ParamHeight] / 12));
+    const COLORREF inside = GetPixel(dc, WorldToPixelX(plotFrame, v[ParamReach] * 0.9),
+                                     WorldToPixelY(plotFrame, v[ParamHeight] * 0.9));
+    ReleaseDC(plotWindow, dc);
+    EXPECT_EQ(reachLine, blueColour);
+    EXPECT_EQ(inside, RGB(255, 255, 255));
+}
+
+// A paint that does not reach the drawing area leaves the plot alone; one that does redraws it.
+TEST_F(PlotPaint, OnlyPaintsReachingTheAreaRedrawIt) {
+    RECT area;
+    GetWindowRect(plotWindow, &area);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&area), 2);
+    const RECT above = {area.left, 0, area.right, 20};
+    const RECT corner = {area.left + 10, area.top + 10, area.left + 30, area.top + 30};
+    const struct {
+        const char* label;
+        RECT rect;
+        bool redrawn;
+    } cases[] = {{"the top of the dialog", above, false}, {"a corner of the area", corner, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const unsigned long before = canvasSystemCalls;
+        InvalidateRect(dialog_, &c.rect, TRUE);
+        UpdateWindow(dialog_);
+        EXPECT_EQ(canvasSystemCalls != before, c.redrawn);
+    }
+}
+
+// The second-solution statics are wide enough for their longest usual texts.
+TEST_F(PlotPaint, SecondSolutionStaticsShowTheirText) {
+    for (int id : {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T}) {
+        HWND control = GetDlgItem(dialog_, id);
+        char text[64] = "";
+        GetWindowTextA(control, text, sizeof text);
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text, static_cast<int>(std::string(text).size()), &size);
+        SIZE widest = {};
+        GetTextExtentPoint32A(dc, "Vy2: -100.00", 12, &widest);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        RECT client;
+        GetClientRect(control, &client);
+        std::printf("static %d \"%s\": text %ld px, \"Vy2: -100.00\" %ld px, static %ld px\n", id, text,
+                    size.cx, widest.cx, client.right);
+        EXPECT_LE(size.cx, client.right) << text;
+        EXPECT_LE(widest.cx, client.right);
+    }
+}
+
+}  // namespace
