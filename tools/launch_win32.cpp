@@ -17,13 +17,13 @@ constexpr unsigned kExclamation = MB_ICONEXCLAMATION;
 std::string SearchFolders() {
     char folder[MAX_PATH];
     std::string folders = ".";
-    if (UINT n = GetSystemDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders += ";" + std::string(folder, n);
-    if (UINT n = GetWindowsDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders += ";" + std::string(folder, n);
+    if (UINT n = GetSystemDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
+    if (UINT n = GetWindowsDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
     DWORD size = GetEnvironmentVariableA("PATH", nullptr, 0);
     if (size > 1) {
         std::vector<char> path(size);
         DWORD length = GetEnvironmentVariableA("PATH", path.data(), size);
-        if (length && length < size) folders += ";" + std::string(path.data(), length);
+        if (length && length < size) folders.append(1, ';').append(path.data(), length);
     }
     return folders;
 }
@@ -45,19 +45,21 @@ std::string Reason(DWORD error) {
         case ERROR_BAD_FORMAT:
         case ERROR_BAD_EXE_FORMAT: return "Not a program this system can run.";
         case SE_ERR_NOASSOC: return "No program is associated with this kind of file.";
-        default: return "Error " + std::to_string(error) + ".";
+        default: return std::string("Error ").append(std::to_string(error)).append(".");
     }
 }
 
 void ReportFailure(std::string_view text, DWORD error) {
-    ShowMessageStyled("Cannot start", "\"" + std::string(text.substr(0, 200)) + "\"\r\n\r\n" + Reason(error),
-                      kExclamation);
+    std::string message(1, '"');
+    message.append(text.substr(0, 200)).append("\"\r\n\r\n").append(Reason(error));
+    ShowMessageStyled("Cannot start", message, kExclamation);
 }
 
 int StartProgram(const LaunchPlan& plan) {
     std::string program = ProgramPath(plan.target);
-    std::string commandLine = "\"" + program + "\"";
-    if (!plan.arguments.empty()) commandLine += " " + plan.arguments;
+    std::string commandLine(1, '"');
+    commandLine.append(program).append(1, '"');
+    if (!plan.arguments.empty()) commandLine.append(1, ' ').append(plan.arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
