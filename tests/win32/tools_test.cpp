@@ -15,6 +15,7 @@
 #include "tools/tool_list.h"
 #include "tools/tools_menu.h"
 #include "tools/tools_menu_win32.h"
+#include "ui/fields_win32.h"
 
 namespace {
 
@@ -159,6 +160,23 @@ TEST_F(ToolsInProcess, ThreeToolsGiveTheMenuAndOkAfterADeleteRebuildsIt) {
     EXPECT_EQ(ReadBytes(folder_ + "\\Tools.rel"),
               "Calculator\r\ncalc.exe\r\nC:\\windows\r\n\r\nReport\r\nreport.txt\r\nC:\\users\r\nparam\r\n");
     EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"Tools.rel"});
+}
+
+TEST_F(ToolsInProcess, MoreThan64ToolsFillTheMenuAndAreReportedOnce) {
+    DestroyWindow(dialog_);
+    std::string bytes;
+    for (int n = 1; n <= 70; ++n) bytes.append(1, 'T').append(std::to_string(n)).append("\r\nt.exe\r\n\r\n\r\n");
+    ASSERT_TRUE(WriteBytes(folder_ + "\\Tools.rel", bytes));
+    hookState.boxes.clear();
+    SetMessageFallbackOwner(nullptr);  // the last dialog of this process is gone
+    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc, 0);
+    ASSERT_NE(dialog_, nullptr);
+    ASSERT_EQ(hookState.boxes.size(), 1u);
+    EXPECT_NE(hookState.boxes[0].find("64"), std::string::npos) << hookState.boxes[0];
+    HMENU tools = Tools();
+    ASSERT_EQ(GetMenuItemCount(tools), 66);
+    EXPECT_EQ(GetMenuItemID(tools, 65), 594u);
+    EXPECT_EQ(MenuText(tools, 65), "T64");
 }
 
 // The template as it should be: ids, classes, texts, places in dialog units; owned by the main
@@ -330,6 +348,32 @@ TEST_F(ToolsProgram, DialogAddsMovesDeletesAndOkWritesTheList) {
     EXPECT_EQ(ReadBytes(folder + "\\Tools.rel"),
               "Beta \xE9\r\nbeta.txt\r\n\r\n\r\nAlpha\r\nalpha.exe -a\r\nC:\\alpha\r\npa\r\n");
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Tools.rel"});
+}
+
+// Enter, with no default push button, moves the focus through the fields to "<- ok".
+TEST_F(ToolsProgram, EnterMovesTheFocusOn) {
+    std::string folder = FreshFolder("enter");
+    Start(folder);
+    HWND tools = OpenTools();
+    ASSERT_NE(tools, nullptr);
+    auto focused = [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(process_.dwThreadId, &info);
+        return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : -1;
+    };
+    TypeInto(tools, 100, "T");
+    EXPECT_TRUE(WaitFor([&] { return focused() == 100; }));
+    for (int next : {101, 102, 103, 15}) {
+        HWND from = GetDlgItem(tools, focused());
+        PostMessageA(from, WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageA(from, WM_KEYUP, VK_RETURN, 0xC0000001);
+        EXPECT_TRUE(WaitFor([&] { return focused() == next; }, 2000)) << next << " " << focused();
+    }
+    EXPECT_EQ(ListLines(tools), 0);  // nothing stored on the way
+    Click(tools, 2);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(tools); }));
+    RemoveFolder(folder);
 }
 
 TEST_F(ToolsProgram, ProtectedToolsRelKeepsItsBytes) {
