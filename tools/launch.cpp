@@ -42,7 +42,8 @@ LaunchPlan PlanLaunch(std::string_view text) {
         return plan;
     }
     plan.kind = LaunchPlan::Document;
-    if (FileExists(text)) {
+    // A wildcard would let the file search match some other file.
+    if (text.find_first_of("*?") == std::string_view::npos && FileExists(text)) {
         plan.target = std::string(text);
         return plan;
     }

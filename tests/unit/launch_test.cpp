@@ -20,7 +20,7 @@ const char* KindName(LaunchPlan::Kind kind) {
 
 TEST(PlanLaunch, Table) {
     ResetSystem();
-    System().files.insert("C:\\My Documents\\report 1.txt");
+    System().files = {"C:\\My Documents\\report 1.txt", "C:\\My Documents\\report ?.txt"};
     const std::string longArgument(300, 'a');
     const struct {
         std::string text;
@@ -41,6 +41,7 @@ TEST(PlanLaunch, Table) {
         {"one two three", LaunchPlan::Document, "one", "two three"},
         {"C:\\My Documents\\report 1.txt", LaunchPlan::Document, "C:\\My Documents\\report 1.txt", ""},
         {"C:\\My Documents\\other.txt", LaunchPlan::Document, "C:\\My", "Documents\\other.txt"},
+        {"C:\\My Documents\\report ?.txt", LaunchPlan::Document, "C:\\My", "Documents\\report ?.txt"},
         {"\"C:\\My Documents\\other.txt\" /p", LaunchPlan::Document, "C:\\My Documents\\other.txt", "/p"},
         {"http://example.org/a b", LaunchPlan::Document, "http://example.org/a", "b"},
         {"", LaunchPlan::Nothing, "", ""},

@@ -157,24 +157,6 @@ TEST_F(ToolFile, GoldenFilesSave) {
     }
 }
 
-TEST_F(ToolFile, SavedListLoadsBackInOrder) {
-    std::vector<ToolEntry> tools;
-    for (int c = 1; c < 256; c += 4) {  // every kind of byte but the line ends
-        std::string text;
-        for (int k = c; k < c + 4; ++k)
-            if (k != '\r' && k != '\n') text.push_back(static_cast<char>(k));
-        if (text[0] == '\x1a') text = "x" + text;  // a title may not begin with Ctrl-Z
-        tools.push_back(Tool(text, text + "f", text + "d", text + "p"));
-    }
-    SetList(tools);
-    ASSERT_EQ(toolList.toolCount, 64);
-    ASSERT_TRUE(SaveToolListTo(path_));
-    ClearToolList();
-    System().files.insert(path_);
-    ASSERT_TRUE(LoadToolListFrom(path_));
-    EXPECT_EQ(Describe(ListNow()), Describe(tools));
-}
-
 TEST_F(ToolFile, MissingFileKeepsTheList) {
     SetList(kThree);
     EXPECT_FALSE(LoadToolListFrom(path_));  // not found by the search
