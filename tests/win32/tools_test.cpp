@@ -441,7 +441,8 @@ TEST_F(ToolsProgram, ToolsStartInTheirWorkDirectoriesAndNeverTheDecoy) {
                        "Bare\r\nprobe.exe bare\r\n" + bare + "\r\n\r\n" +
                        "Cmd\r\ncmd.exe /c echo hi>cmd-ran.txt\r\n" + work + "\r\n\r\n" +
                        "Missing\r\nprobe.exe\r\nC:\\no such dir\r\n\r\n" +
-                       "Quoted\r\n\"" + programs + "\\probe.exe\" three\r\n\r\n\r\n";
+                       "Quoted\r\n\"" + programs + "\\probe.exe\" three\r\n\r\n\r\n" +
+                       "Nowhere\r\nnowhere.exe x\r\n\r\n\r\n";
     ASSERT_TRUE(WriteBytes(start + "\\Tools.rel", list));
     Start(start);
 
@@ -463,6 +464,12 @@ TEST_F(ToolsProgram, ToolsStartInTheirWorkDirectoriesAndNeverTheDecoy) {
 
     Command(dialog_, 535);  // no work directory: the program's current directory
     EXPECT_TRUE(WaitFor([&] { return Exists(start + "\\ran-probe.txt"); }));
+    Command(dialog_, 536);  // a program that is nowhere: reported
+    box = WaitMessageBox(dialog_);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.caption, "Cannot start");
+    EXPECT_NE(box.text.find("\"nowhere.exe x\""), std::string::npos) << box.text;
+    PressButton(box.window, IDOK);
     Command(dialog_, 540);  // beyond the list: nothing
     Sleep(500);
     EXPECT_EQ(WaitMessageBox(dialog_, 300).window, nullptr);
@@ -472,6 +479,36 @@ TEST_F(ToolsProgram, ToolsStartInTheirWorkDirectoriesAndNeverTheDecoy) {
     DeleteFileA("C:\\Program.exe");
     RemoveFolder(programs);
     for (const std::string& folder : {work, bare, start}) RemoveFolder(folder);
+}
+
+// The real open-file dialog: a file in the root of C: gives the work directory "C:\".
+TEST_F(ToolsProgram, BrowsingFillsFileAndWorkDirectory) {
+    std::string folder = FreshFolder("browse");
+    ASSERT_TRUE(WriteBytes("C:\\ovanta root file.txt", "x"));
+    Start(folder);
+    HWND tools = OpenTools();
+    ASSERT_NE(tools, nullptr);
+    TypeInto(tools, 100, "Typed");
+    Click(tools, 10);
+    HWND open = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        open = FindWindowA("#32770", "Open");
+        return open && IsWindowVisible(open);
+    }));
+    HWND name = GetDlgItem(open, 0x47C);  // the file-name combo box of the explorer-style dialog
+    if (!name) name = GetDlgItem(open, 0x480);
+    ASSERT_NE(name, nullptr);
+    SendMessageTimeoutA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("C:\\ovanta root file.txt"), SMTO_ABORTIFHUNG,
+                        2000, nullptr);
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return FieldText(tools, 101) == "ovanta root file.txt"; }));
+    EXPECT_EQ(FieldText(tools, 102), "C:\\");
+    EXPECT_EQ(FieldText(tools, 100), "Typed");
+    EXPECT_EQ(ListLines(tools), 0);
+    Click(tools, 2);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(tools); }));
+    DeleteFileA("C:\\ovanta root file.txt");
+    RemoveFolder(folder);
 }
 
 TEST_F(ToolsProgram, MissingHelpDocumentIsReported) {
