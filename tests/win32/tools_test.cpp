@@ -350,7 +350,8 @@ TEST_F(ToolsProgram, DialogAddsMovesDeletesAndOkWritesTheList) {
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Tools.rel"});
 }
 
-// Enter, with no default push button, moves the focus through the fields to "<- ok".
+// Enter, with no default push button, moves the focus through the fields to "<- ok" and on to
+// the list, storing nothing.
 TEST_F(ToolsProgram, EnterMovesTheFocusOn) {
     std::string folder = FreshFolder("enter");
     Start(folder);
@@ -364,7 +365,7 @@ TEST_F(ToolsProgram, EnterMovesTheFocusOn) {
     };
     TypeInto(tools, 100, "T");
     EXPECT_TRUE(WaitFor([&] { return focused() == 100; }));
-    for (int next : {101, 102, 103, 15}) {
+    for (int next : {101, 102, 103, 15, 40}) {
         HWND from = GetDlgItem(tools, focused());
         PostMessageA(from, WM_KEYDOWN, VK_RETURN, 1);
         PostMessageA(from, WM_KEYUP, VK_RETURN, 0xC0000001);
