@@ -1,6 +1,7 @@
 // The tool list and Tools.rel: golden files read and written byte for byte, the list's
 // delete, move and store semantics, and saving that never loses the old file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -66,7 +67,7 @@ protected:
         ResetToolsFakes();
         ClearToolList();
         dir_ = fs::temp_directory_path() /
-               ("ovanta-tools-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ("ovanta-tools-" + std::to_string(getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);

@@ -1,5 +1,6 @@
 // The Tools edition dialog's logic, driven through the dialog fake as the user drives it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -297,7 +298,7 @@ TEST_F(ToolsDialog, LabelsFollowTheLanguage) {
 }
 
 TEST_F(ToolsDialog, OkSavesAndEndsEscEndsAndKeepsTheChanges) {
-    fs::path dir = fs::temp_directory_path() / "ovanta-tools-dialog-ok";
+    fs::path dir = fs::temp_directory_path() / ("ovanta-tools-dialog-ok-" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::path before = fs::current_path();
