@@ -6,7 +6,7 @@
 .PHONY: all deps build run test fuzz bench clean
 
 FUZZ_SECONDS ?= 600
-FUZZ_TARGETS := number solver
+FUZZ_TARGETS := number solver tools_rel
 
 JOBS ?= $(shell nproc)
 export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)

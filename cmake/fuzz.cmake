@@ -1,6 +1,6 @@
 # Fuzz targets. Every native build replays their saved corpora as regression tests; the `fuzz`
 # preset (clang, OVANTA_FUZZ=ON) builds them as libFuzzer programs.
-set(OVANTA_FUZZ_TARGETS number solver)
+set(OVANTA_FUZZ_TARGETS number solver tools_rel)
 foreach(name IN LISTS OVANTA_FUZZ_TARGETS)
   if(OVANTA_FUZZ)
     add_executable(fuzz_${name} tests/fuzz/${name}_fuzz.cpp)

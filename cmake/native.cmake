@@ -8,6 +8,7 @@ target_include_directories(ovanta_fakes PUBLIC ${CMAKE_SOURCE_DIR})
 
 file(GLOB OVANTA_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(ovanta_unit_tests ${OVANTA_UNIT_TESTS})
+target_compile_definitions(ovanta_unit_tests PRIVATE OVANTA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
 target_link_libraries(ovanta_unit_tests PRIVATE ovanta_core ovanta_fakes GTest::gtest GTest::gtest_main)
 gtest_discover_tests(ovanta_unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 include(cmake/fuzz.cmake)

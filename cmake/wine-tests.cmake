@@ -37,6 +37,18 @@ function(ovanta_wine_test name filter)
     ENVIRONMENT "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_SCREENSHOT=${OVANTA_ARTIFACTS}/solved.bmp;OVANTA_ARTIFACTS=${OVANTA_ARTIFACTS}")
 endfunction()
 ovanta_wine_test(in_process "InProcess.*")
+
+# The tools: a helper program to launch, and the Tools dialog's screenshot.
+add_executable(ovanta_probe WIN32 tests/win32/probe_main.cpp)
+target_link_options(ovanta_probe PRIVATE ${OVANTA_STATIC_RUNTIME})
+add_dependencies(ovanta_wine_tests ovanta_probe)
+ovanta_wine_test(tools "Tools*.*")
+set_property(TEST wine.tools APPEND PROPERTY ENVIRONMENT
+  "OVANTA_PROBE=$<TARGET_FILE:ovanta_probe>" "OVANTA_ARTIFACTS=${OVANTA_ARTIFACTS}")
+add_test(NAME wine.tools_dialog_png
+  COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/tools_dialog.bmp ${OVANTA_ARTIFACTS}/tools_dialog.png)
+set_tests_properties(wine.tools_dialog_png PROPERTIES DEPENDS wine.tools LABELS wine
+  REQUIRED_FILES ${OVANTA_ARTIFACTS}/tools_dialog.bmp)
 ovanta_wine_test(main_dialog "MainDialog.*")
 ovanta_wine_test(report_about "ReportAbout*")
 ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")

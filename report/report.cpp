@@ -93,6 +93,7 @@ void SaveCase(DialogHandle dialog) {
         ReportFailure(result, path);
         return;
     }
-    // Whether the shell finds a program for the report is the user's affair: no message.
-    RunCommand(path);
+    // Opened as a document, whole, whatever its folders are called; whether the shell finds a
+    // program for it is the user's affair: no message.
+    OpenDocument(path, false);
 }

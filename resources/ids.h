@@ -24,4 +24,18 @@
 
 #define IDB_PICTURE 200
 
+/* Tools edition dialog (DlgTools). Enter with no push button focused arrives as 1. */
+#define IDC_TOOLS_ESC 2
+#define IDC_TOOLS_NEW 3         /* "+" */
+#define IDC_TOOLS_DELETE 4      /* "-" */
+#define IDC_TOOLS_UP 5          /* "^" */
+#define IDC_TOOLS_DOWN 6        /* "v" */
+#define IDC_TOOLS_BROWSE 10     /* three middle dots */
+#define IDC_TOOLS_STORE 15      /* "<- ok" */
+#define IDC_TOOLS_OK 20
+#define IDC_TOOLS_LABEL 30      /* labels: list 30, title 31, file 32, directory 33, parameters 34 */
+#define IDC_TOOLS_LIST 40
+#define IDC_TOOLS_FIELD_BASE 100 /* edits: title 100, file 101, work directory 102, parameters 103 */
+#define IDC_TOOLS_GROUP 150
+
 #endif

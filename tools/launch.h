@@ -1,7 +1,42 @@
 // Starting programs and opening documents.
 #pragma once
 
+#include <string>
 #include <string_view>
 
-// Starts a program (a text containing ".exe") or opens a document with its associated program.
+#include "tools/tool_list.h"
+
+// How a command text is started.
+struct LaunchPlan {
+    enum Kind { Nothing, Program, Document } kind = Nothing;
+    std::string target;     // the program's path (quotes removed) or the document's name
+    std::string arguments;  // the program's arguments or the document's parameters
+};
+
+// Splits a command text (its first 255 characters). A text containing ".exe" is a program: the
+// path runs up to and including the first ".exe" that ends a name (followed by a blank, a quote
+// or nothing; else simply the first ".exe"), without its quotes, and the arguments are the rest
+// after the blanks and closing quote that follow it. Any other text is a document: the whole
+// text when it names an existing file, the part inside leading quotes when it starts with one,
+// otherwise the part before the first blank, with the rest after that blank as parameters.
+// A text of blanks only, or an empty one, starts nothing.
+LaunchPlan PlanLaunch(std::string_view text);
+
+// Starts a program or opens a document as PlanLaunch splits it: a program by its own path (a
+// bare name is looked up in the current directory, then the system's folders and PATH), with
+// the current directory as its own; a document through the shell's "open". A start that fails
+// is reported in a message box naming the command. Returns the low 16 bits of the platform's
+// result (above 32 when something started).
 int RunCommand(std::string_view text);
+
+// Opens a document, its whole path however many blanks it holds, with the program the shell
+// associates with it. A failure is reported in a message box only when reportFailure is set.
+// Returns as RunCommand does.
+int OpenDocument(std::string_view path, bool reportFailure);
+
+// Starts a tool: its work directory (when not empty) is made current while its file field is
+// run, and the current directory is restored afterwards. A work directory that is not found,
+// or cannot be made current, is reported ("No trobat directori...") and nothing starts.
+void LaunchTool(const ToolEntry& entry);
+
+extern std::string savedDirectory;  // the current directory while LaunchTool runs

@@ -16,6 +16,11 @@ int RunCommand(std::string_view text) {
     return 33;
 }
 
+int OpenDocument(std::string_view path, bool) {
+    fakeSystem.commands.emplace_back(path);
+    return 33;
+}
+
 void ShowAbout(std::string_view title) { fakeSystem.aboutTitles.emplace_back(title); }
 
 std::string CurrentDirectory() { return fakeSystem.currentDirectory; }

@@ -1,0 +1,139 @@
+// Splitting command texts for launching, starting tools in their work directories, and the
+// Tools menu's commands.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/fake_fields.h"
+#include "tests/support/fake_system.h"
+#include "tests/support/fake_tools.h"
+#include "tools/launch.h"
+#include "tools/tool_list.h"
+#include "tools/tools_menu.h"
+
+namespace {
+
+const char* KindName(LaunchPlan::Kind kind) {
+    return kind == LaunchPlan::Program ? "program" : kind == LaunchPlan::Document ? "document" : "nothing";
+}
+
+TEST(PlanLaunch, Table) {
+    ResetSystem();
+    System().files = {"C:\\My Documents\\report 1.txt", "C:\\My Documents\\report ?.txt"};
+    const std::string longArgument(300, 'a');
+    const struct {
+        std::string text;
+        LaunchPlan::Kind kind;
+        std::string target, arguments;
+    } rows[] = {
+        {"calc.exe", LaunchPlan::Program, "calc.exe", ""},
+        {"notepad.exe readme.txt", LaunchPlan::Program, "notepad.exe", "readme.txt"},
+        {"C:\\Program Files\\App\\app.exe -x file", LaunchPlan::Program, "C:\\Program Files\\App\\app.exe", "-x file"},
+        {"\"C:\\Program Files\\App\\app.exe\" -x", LaunchPlan::Program, "C:\\Program Files\\App\\app.exe", "-x"},
+        {"\"C:\\Program Files\\App\\app.exe\"", LaunchPlan::Program, "C:\\Program Files\\App\\app.exe", ""},
+        {"C:\\my.exe.d\\run.exe go", LaunchPlan::Program, "C:\\my.exe.d\\run.exe", "go"},
+        {"  tool.exe   a  b ", LaunchPlan::Program, "tool.exe", "a  b "},
+        {"odd.exefile", LaunchPlan::Program, "odd.exe", "file"},
+        {"APP.EXE arg", LaunchPlan::Document, "APP.EXE", "arg"},
+        {"report.txt", LaunchPlan::Document, "report.txt", ""},
+        {"Ovanta.pdf", LaunchPlan::Document, "Ovanta.pdf", ""},
+        {"one two three", LaunchPlan::Document, "one", "two three"},
+        {"C:\\My Documents\\report 1.txt", LaunchPlan::Document, "C:\\My Documents\\report 1.txt", ""},
+        {"C:\\My Documents\\other.txt", LaunchPlan::Document, "C:\\My", "Documents\\other.txt"},
+        {"C:\\My Documents\\report ?.txt", LaunchPlan::Document, "C:\\My", "Documents\\report ?.txt"},
+        {"\"C:\\My Documents\\other.txt\" /p", LaunchPlan::Document, "C:\\My Documents\\other.txt", "/p"},
+        {"http://example.org/a b", LaunchPlan::Document, "http://example.org/a", "b"},
+        {"", LaunchPlan::Nothing, "", ""},
+        {"   ", LaunchPlan::Nothing, "", ""},
+        {"x.txt " + longArgument, LaunchPlan::Document, "x.txt", longArgument.substr(0, 249)},
+        // Only the first 255 characters count: here they end in ".ex".
+        {std::string(252, 'p') + ".exe", LaunchPlan::Document, std::string(252, 'p') + ".ex", ""},
+    };
+    for (const auto& row : rows) {
+        LaunchPlan plan = PlanLaunch(row.text);
+        EXPECT_STREQ(KindName(plan.kind), KindName(row.kind)) << row.text;
+        EXPECT_EQ(plan.target, row.target) << row.text;
+        EXPECT_EQ(plan.arguments, row.arguments) << row.text;
+    }
+}
+
+class Launching : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetFake();
+        ResetSystem();
+        ResetToolsFakes();
+        System().currentDirectory = "C:\\Start";
+        System().directories = {"C:\\Start", "C:\\Work dir"};
+        ClearToolList();
+        const char* tools[][3] = {{"One", "one.exe a", ""}, {"Two", "two.txt", "C:\\Work dir"}, {"Three", "three.exe", "C:\\Gone"}};
+        for (auto& tool : tools) {
+            AppendTool();
+            SetToolFields(ToolAt(toolList.toolCount), tool[0], tool[1], tool[2], "unused");
+        }
+    }
+    void TearDown() override { ClearToolList(); }
+};
+
+TEST_F(Launching, ToolsStartInTheirWorkDirectories) {
+    LaunchTool(ToolAt(1));
+    LaunchTool(ToolAt(2));
+    EXPECT_EQ(System().commands, (std::vector<std::string>{"one.exe a", "two.txt"}));
+    EXPECT_EQ(System().directoryChanges, (std::vector<std::string>{"C:\\Start", "C:\\Work dir", "C:\\Start"}));
+    EXPECT_EQ(System().currentDirectory, "C:\\Start");
+    EXPECT_TRUE(Fake().messages.empty());
+}
+
+TEST_F(Launching, MissingWorkDirectoryIsReportedAndNothingStarts) {
+    LaunchTool(ToolAt(3));
+    EXPECT_TRUE(System().commands.empty());
+    EXPECT_TRUE(System().directoryChanges.empty());
+    ASSERT_EQ(Fake().messages.size(), 1u);
+    EXPECT_EQ(Fake().messages[0].caption, "No trobat directori...");
+    EXPECT_EQ(Fake().messages[0].text, "C:\\Gone");
+    EXPECT_EQ(Fake().messages[0].flags, 0x30u);
+}
+
+TEST_F(Launching, MenuCommandsAreTheToolsOwn) {
+    const struct {
+        int id;
+        bool handled;
+        std::vector<std::string> commands;
+    } rows[] = {
+        {500, false, {}},  {530, false, {}},          {531, true, {"one.exe a"}}, {532, true, {"two.txt"}},
+        {533, true, {}},   {534, true, {}},            {594, true, {}},            {595, false, {}},
+        {0, false, {}},    {0x10000 + 531, true, {"one.exe a"}},
+    };
+    for (const auto& row : rows) {
+        ResetSystem();
+        System().directories = {"C:\\Work", "C:\\Work dir"};
+        ResetFake();
+        EXPECT_EQ(HandleToolsCommand(static_cast<std::uint16_t>(row.id)), row.handled) << row.id;
+        EXPECT_EQ(System().commands, row.commands) << row.id;
+        EXPECT_EQ(ToolsUi().dialogOpens, 0);
+    }
+    // 533 is the tool with the missing directory: reported, not started.
+    EXPECT_EQ(toolList.toolCount, 3);
+}
+
+TEST_F(Launching, ToolsEditionRebuildsTheMenuHoweverItEnds) {
+    for (int result : {1, 0, -1}) {
+        ResetToolsFakes();
+        ToolsUi().dialogResult = result;
+        ToolsUi().whileOpen = [] {
+            DeleteTool(1);
+            EXPECT_TRUE(HandleToolsCommand(501));  // posted meanwhile: no second dialog
+        };
+        EXPECT_TRUE(HandleToolsCommand(501));
+        EXPECT_EQ(ToolsUi().dialogOpens, 1);
+        EXPECT_EQ(ToolsUi().menuUpdates, 1) << result;
+        EXPECT_EQ(ToolsUi().menuTitles.size(), static_cast<std::size_t>(toolList.toolCount));
+    }
+    EXPECT_EQ(toolList.toolCount, 0);
+    ResetSystem();
+    EXPECT_TRUE(HandleToolsCommand(531));  // the menu may still name a deleted tool
+    EXPECT_TRUE(System().commands.empty());
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "tools/launch.h"
+
+#include "tools/system.h"
+#include "ui/fields.h"
+
+std::string savedDirectory;
+
+namespace {
+
+constexpr unsigned kExclamation = 0x30;  // MB_ICONEXCLAMATION
+
+std::string_view SkipBlanks(std::string_view text) {
+    std::size_t start = text.find_first_not_of(' ');
+    return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+// Where the program's name ends: after the first ".exe" that closes a name, so that
+// "C:\Program Files\App\app.exe -x" is never read as C:\Program.exe with arguments.
+std::size_t ProgramEnd(std::string_view text) {
+    for (std::size_t at = text.find(".exe"); at != std::string_view::npos; at = text.find(".exe", at + 1)) {
+        std::size_t end = at + 4;
+        if (end == text.size() || text[end] == ' ' || text[end] == '"') return end;
+    }
+    return text.find(".exe") + 4;
+}
+
+}  // namespace
+
+LaunchPlan PlanLaunch(std::string_view text) {
+    text = text.substr(0, 255);
+    LaunchPlan plan;
+    if (SkipBlanks(text).empty()) return plan;
+    if (text.find(".exe") != std::string_view::npos) {
+        plan.kind = LaunchPlan::Program;
+        std::size_t end = ProgramEnd(text);
+        for (char c : text.substr(0, end))
+            if (c != '"') plan.target.push_back(c);
+        plan.target = std::string(SkipBlanks(plan.target));
+        std::string_view rest = text.substr(end);
+        if (!rest.empty() && rest[0] == '"') rest.remove_prefix(1);
+        plan.arguments = std::string(SkipBlanks(rest));
+        return plan;
+    }
+    plan.kind = LaunchPlan::Document;
+    // A wildcard would let the file search match some other file.
+    if (text.find_first_of("*?") == std::string_view::npos && FileExists(text)) {
+        plan.target = std::string(text);
+        return plan;
+    }
+    if (text[0] == '"') {
+        std::size_t close = text.find('"', 1);
+        if (close != std::string_view::npos) {
+            plan.target = std::string(text.substr(1, close - 1));
+            plan.arguments = std::string(SkipBlanks(text.substr(close + 1)));
+            return plan;
+        }
+    }
+    std::size_t blank = text.find(' ');
+    plan.target = std::string(text.substr(0, blank));
+    if (blank != std::string_view::npos) plan.arguments = std::string(text.substr(blank + 1));
+    return plan;
+}
+
+void LaunchTool(const ToolEntry& entry) {
+    savedDirectory = CurrentDirectory();
+    const std::string& directory = entry.workDirectory;
+    if (!directory.empty()) {
+        // A directory that exists but cannot be entered is no more usable than a missing one.
+        if (!DirectoryExists(directory) || !SetCurrentDirectoryTo(directory)) {
+            ShowMessageStyled("No trobat directori...", directory, kExclamation);
+            return;
+        }
+    }
+    RunCommand(entry.file);
+    SetCurrentDirectoryTo(savedDirectory);
+}
