@@ -68,20 +68,20 @@ TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 3);
     EXPECT_EQ(MenuText(bar, 0), "&File");
-    EXPECT_EQ(MenuText(bar, 1), "Tools");
-    EXPECT_EQ(MenuText(bar, 2), "Info");
+    EXPECT_EQ(MenuText(bar, 1), "&Tools");
+    EXPECT_EQ(MenuText(bar, 2), "&Info");
     HMENU file = GetSubMenu(bar, 0), tools = GetSubMenu(bar, 1), info = GetSubMenu(bar, 2);
     EXPECT_EQ(GetMenuItemID(file, 0), UINT(IDM_SAVE_CASE));
-    EXPECT_EQ(MenuText(file, 0), "Save case");
+    EXPECT_EQ(MenuText(file, 0), "&Save case");
     EXPECT_EQ(GetMenuItemID(file, 2), UINT(IDC_EXIT));
-    EXPECT_EQ(MenuText(file, 2), "Exit");
+    EXPECT_EQ(MenuText(file, 2), "E&xit");
     ASSERT_EQ(GetMenuItemCount(tools), 2);
     EXPECT_EQ(GetMenuItemID(tools, 0), UINT(IDM_TOOLS_EDITION));
-    EXPECT_EQ(MenuText(tools, 0), "Tools edition ");
+    EXPECT_EQ(MenuText(tools, 0), "Tools &edition ");
     EXPECT_EQ(GetMenuItemID(tools, 1), 0u);  // separator
     EXPECT_EQ(GetMenuItemID(info, 0), UINT(IDM_INFO));
     EXPECT_EQ(GetMenuItemID(info, 1), UINT(IDM_ABOUT));
-    EXPECT_EQ(MenuText(info, 1), "About...");
+    EXPECT_EQ(MenuText(info, 1), "&About...");
 
     EXPECT_TRUE(GetMenuState(file, IDM_SAVE_CASE, MF_BYCOMMAND) & MF_GRAYED);
     SetDlgItemTextA(dialog_, 100, "20");
@@ -143,6 +143,25 @@ TEST_F(InProcess, NoSolutionIsRefusedAndNothingChanges) {
     SetDlgItemTextA(dialog_, IDC_LAUNCH_HEIGHT, "-5");  // now reachable, but only on the way up?
     Command(IDC_ACCEPT);
     for (int id : {101, 102, 103, 105, 106}) EXPECT_EQ(Text(id), "") << id;
+}
+
+// Without a mouse: Tab walks each value with its "data?" box, then the launch height, Accept,
+// the point panel once it is enabled, and Exit.
+TEST_F(InProcess, TabWalksTheFieldsInReadingOrder) {
+    auto walk = [this](int from, int steps) {
+        std::vector<int> ids;
+        HWND at = GetDlgItem(dialog_, from);
+        for (int i = 0; i < steps; ++i) {
+            at = GetNextDlgTabItem(dialog_, at, FALSE);
+            ids.push_back(GetDlgCtrlID(at));
+        }
+        return ids;
+    };
+    EXPECT_EQ(walk(100, 13), (std::vector<int>{80, 101, 81, 82, 83, 84, 85, 86, 107, 3, 2, 100, 80}));
+    SetDlgItemTextA(dialog_, 100, "20");
+    SetDlgItemTextA(dialog_, 101, "45");
+    Command(IDC_ACCEPT);
+    EXPECT_EQ(walk(107, 8), (std::vector<int>{3, 110, 111, 112, 113, 114, 5, 2}));
 }
 
 // Another window of the program holding the same control ids is active: the main dialog's

@@ -133,7 +133,7 @@ protected:
         HMENU tools = Tools();
         ASSERT_EQ(GetMenuItemCount(tools), 2 + static_cast<int>(titles.size()));
         EXPECT_EQ(GetMenuItemID(tools, 0), UINT(IDM_TOOLS_EDITION));
-        EXPECT_EQ(MenuText(tools, 0), "Tools edition ");
+        EXPECT_EQ(MenuText(tools, 0), "Tools &edition ");
         EXPECT_EQ(GetMenuItemID(tools, 1), 0u);
         for (std::size_t i = 0; i < titles.size(); ++i) {
             EXPECT_EQ(GetMenuItemID(tools, 2 + i), UINT(531 + i));
