@@ -47,3 +47,40 @@ add_executable(template_dialog WIN32 bench/template_dialog_win32.cpp $<TARGET_OB
 target_link_options(template_dialog PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
 add_executable(startup_timer bench/startup_win32.cpp)
 target_link_options(startup_timer PRIVATE ${OVANTA_STATIC_RUNTIME})
+
+# The user guide, typeset from docs/ with pictures and values from real runs under Wine (needs
+# the 64-bit program; a 32-bit build takes the guide from OVANTA_GUIDE).
+file(GLOB OVANTA_DOC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.ms ${CMAKE_SOURCE_DIR}/docs/examples.txt)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(OVANTA_GUIDE ${CMAKE_BINARY_DIR}/Ovanta.pdf)
+  add_custom_command(OUTPUT ${OVANTA_GUIDE}
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE} ${PROJECT_VERSION}
+    DEPENDS Ovanta ovanta_drive ${OVANTA_DOC_SOURCES} ${CMAKE_SOURCE_DIR}/scripts/docs.sh
+            ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
+    COMMENT "Typesetting the user guide Ovanta.pdf")
+  add_custom_target(user_guide ALL DEPENDS ${OVANTA_GUIDE})
+  set(OVANTA_PACKAGE_ALL ALL)
+else()
+  set(OVANTA_GUIDE "" CACHE FILEPATH "The user guide to put in the package")
+  set(OVANTA_PACKAGE_ALL "")
+endif()
+
+# Ovanta-<version>-<arch>.zip: the program, its guide and a short read-me, to unzip and run.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(OVANTA_ARCH win64)
+else()
+  set(OVANTA_ARCH win32)
+endif()
+set(OVANTA_ZIP ${CMAKE_BINARY_DIR}/Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH}.zip)
+set(OVANTA_STAGE ${CMAKE_BINARY_DIR}/package/Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH})
+add_custom_command(OUTPUT ${OVANTA_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${OVANTA_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${OVANTA_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Ovanta> ${OVANTA_GUIDE} ${OVANTA_STAGE}
+  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/docs/readme.txt -DOUT=${OVANTA_STAGE}/readme.txt
+          -DVERSION=${PROJECT_VERSION} -DARCH=${OVANTA_ARCH} -P ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
+  COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package
+          ${CMAKE_COMMAND} -E tar cf ${OVANTA_ZIP} --format=zip Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH}
+  DEPENDS Ovanta ${OVANTA_GUIDE} ${CMAKE_SOURCE_DIR}/docs/readme.txt ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
+  COMMENT "Packing ${OVANTA_ZIP}")
+add_custom_target(package_zip ${OVANTA_PACKAGE_ALL} DEPENDS ${OVANTA_ZIP})

@@ -36,6 +36,6 @@ while IFS= read -r line; do
 done <"$top/docs/examples.txt"
 
 python3 "$top/scripts/docs_examples.py" "$top/docs/examples.txt" "$work" >"$work/examples.ms"
-(cd "$work" && groff -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" help.ms >"$out.tmp")
+(cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" help.ms >"$out.tmp")
 mv "$out.tmp" "$out"
 echo "User guide: $out"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/launch.h"
+#include "ui/numtext.h"
 #include "ui/fields.h"
 
 namespace {
@@ -45,7 +46,7 @@ std::string Reason(DWORD error) {
         case ERROR_BAD_FORMAT:
         case ERROR_BAD_EXE_FORMAT: return "Not a program this system can run.";
         case SE_ERR_NOASSOC: return "No program is associated with this kind of file.";
-        default: return std::string("Error ").append(std::to_string(error)).append(".");
+        default: return std::string("Error ").append(IntToText(static_cast<std::int32_t>(error))).append(".");
     }
 }
 
