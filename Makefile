@@ -1,9 +1,10 @@
 # make run   - set up what is missing, build, start Ovanta.exe under Wine
 # make test  - set up what is missing, build every preset, run every test
 # make build - build every preset;  make deps - install the Debian packages;  make clean
+# make package - build/win64/Ovanta-<version>-win64.zip and build/win32/...-win32.zip
 # make bench - print the figures: start-up, size, cost and accuracy
 # make fuzz  - run each libFuzzer program for FUZZ_SECONDS and merge what it found into the corpus
-.PHONY: all deps build run test fuzz bench clean
+.PHONY: all deps build run test package fuzz bench clean
 
 FUZZ_SECONDS ?= 600
 FUZZ_TARGETS := number solver tools_rel
@@ -33,6 +34,10 @@ test: build
 	ctest --preset win64
 	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
 	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
+
+package: build
+	cmake --build --preset win32 --target package_zip
+	@ls -l build/win64/Ovanta-*-win64.zip build/win32/Ovanta-*-win32.zip
 
 bench: build
 	cmake --build --preset native --target bench_accuracy bench_speed

@@ -84,3 +84,10 @@ add_custom_command(OUTPUT ${OVANTA_ZIP}
   DEPENDS Ovanta ${OVANTA_GUIDE} ${CMAKE_SOURCE_DIR}/docs/readme.txt ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
   COMMENT "Packing ${OVANTA_ZIP}")
 add_custom_target(package_zip ${OVANTA_PACKAGE_ALL} DEPENDS ${OVANTA_ZIP})
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  add_test(NAME wine.package COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/test_package.sh ${OVANTA_WINE_DIR}
+    ${OVANTA_ZIP} ${CMAKE_BINARY_DIR}/package-test $<TARGET_FILE:ovanta_wine_tests>)
+  set_tests_properties(wine.package PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
+    TIMEOUT 120 REQUIRED_FILES ${OVANTA_ZIP} ENVIRONMENT "OVANTA_PROBE=$<TARGET_FILE:ovanta_probe>")
+endif()
