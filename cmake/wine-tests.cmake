@@ -63,3 +63,9 @@ endfunction()
 ovanta_screenshot_png(solved main_dialog)
 ovanta_screenshot_png(about report_about)
 ovanta_screenshot_png(plot_points plot_point)
+
+# The dialog at 96 and 144 DPI, as pictures to look at.
+add_test(NAME wine.dpi_screenshots COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/dpi_shots.sh
+  ${OVANTA_WINE_DIR} ${CMAKE_BINARY_DIR} ${OVANTA_ARTIFACTS})
+set_tests_properties(wine.dpi_screenshots PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
+  TIMEOUT 120)

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Screenshots of the solved dialog at 96 and 144 DPI in the test run's Wine environment.
+# Usage: dpi_shots.sh WINE_DIR BUILD_DIR ARTIFACTS_DIR
+set -euo pipefail
+wine_dir=$1 build=$2 artifacts=$3
+# shellcheck disable=SC1091
+. "$wine_dir/env"
+win() { echo "Z:${1//\//\\}"; }
+set_dpi() {
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n\r\n[HKEY_CURRENT_CONFIG\\Software\\Fonts]\r\n"LogPixels"=dword:%08x\r\n' \
+    "$1" "$1" >"$wine_dir/dpi.reg"
+  "$WINE64" regedit /S "$wine_dir/dpi.reg"
+}
+trap 'set_dpi 96' EXIT
+for dpi in 144 96; do
+  set_dpi "$dpi"
+  "$WINE64" "$build/Ovanta.exe" &
+  "$WINE64" "$build/ovanta_drive.exe" set:100=20 set:101=45 accept point:2=5 \
+    "shot:$(win "$artifacts/dpi$dpi.bmp")" close
+  wait
+  /usr/bin/convert "$artifacts/dpi$dpi.bmp" "$artifacts/dpi$dpi.png"
+  echo "dpi $dpi: $(identify -format '%wx%h' "$artifacts/dpi$dpi.png") pixels, $artifacts/dpi$dpi.png"
+done
