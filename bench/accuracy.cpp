@@ -1,7 +1,9 @@
-// Accuracy of the solver against the same maths in 113-bit precision (__float128): over random
-// admissible cases of every pair, from the ground and from a launch height, the largest error of
-// each output in units in the last place of a double, and how many shown 3-decimal texts differ
-// from the rounding of the precise value (values within 1e-9 of a rounding boundary aside).
+// Accuracy of the solver and the point queries against the same maths in 113-bit precision
+// (__float128): over random admissible cases of every pair, from the ground and from a launch
+// height, the largest error of each output in units in the last place of a double (outputs
+// smaller than a millionth of the case's largest value aside: there the unit is meaningless),
+// and how many shown texts differ from the rounding of the precise value (values within 1e-9 of
+// a rounding boundary aside).
 #include <quadmath.h>
 
 #include <cmath>
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "physics/motion.h"
+#include "physics/point.h"
 #include "ui/numtext.h"
 
 namespace {
@@ -95,14 +98,98 @@ double Ulps(double ours, Quad exact) {
     return double(fabsq(Quad(ours) - exact) / ulp);
 }
 
-// The precise value's 3-decimal text, or "" when it lies within 1e-9 of a rounding boundary.
-std::string PreciseText(Quad exact) {
-    Quad scaled = fabsq(exact) * 1000;
+// The precise value's text with `decimals` decimals, or "" when it lies within 1e-9 of a
+// rounding boundary.
+std::string PreciseText(Quad exact, int decimals = 3) {
+    Quad scale = decimals == 3 ? 1000 : 100;
+    Quad scaled = fabsq(exact) * scale;
     Quad fraction = scaled - floorq(scaled);
     if (fabsq(fraction - Quad(0.5)) < Quad(1e-9) * (scaled > 1 ? scaled : 1)) return "";
     char text[128];
-    quadmath_snprintf(text, sizeof text, "%6.3Qf", exact);
+    quadmath_snprintf(text, sizeof text, "%6.*Qf", decimals, exact);
     return text;
+}
+
+// The point of the solved case at the given input, in quad precision, from the same stored
+// doubles the program reads (Vo, Vx, Vy0, the angle's cosine and sine, the launch height): t
+// from the input, then everything else. For y and |V| the earlier passage.
+bool ExactPoint(int k, Quad v, Quad point[6]) {
+    const double* solved = motionCase.values;
+    const Quad vo = solved[1], vx = solved[3], vy0 = solved[4], y0 = motionCase.work[0];
+    const Quad voCos = vo * Quad(motionCase.cosAngle), voSin = vo * Quad(motionCase.sinAngle);
+    Quad t;
+    switch (k) {
+        case 1: t = v / voCos; break;
+        case 2: {
+            Quad r = vy0 * vy0 - 2 * g * (v - y0);
+            if (r < 0) return false;
+            t = (vy0 - sqrtq(r)) / g;
+            break;
+        }
+        case 3: t = (voSin - v) / g; break;
+        case 4: {
+            Quad r = vy0 * vy0 - (vo - v) * (vo + v);
+            if (r < 0) return false;
+            t = (vy0 - sqrtq(r)) / g;
+            break;
+        }
+        default: t = v;
+    }
+    point[1] = voCos * t;
+    point[2] = voSin * t + y0 - g * t * t / 2;
+    point[3] = k == 3 ? v : voSin - g * t;
+    point[4] = sqrtq(point[3] * point[3] + vx * vx);
+    point[5] = t;
+    point[k] = v;
+    return true;
+}
+
+// Random point queries by each field on random solved cases.
+void PointAccuracy(int perField, std::mt19937_64& random) {
+    std::uniform_real_distribution<double> speed(0.5, 300), angle(1, 85), height(-40, 80), unit(0, 1);
+    std::printf("\nPoint queries against 113-bit precision, %d per field\n", perField);
+    std::printf("%-8s %10s %12s %12s\n", "field", "queries", "max ulps", "text diffs");
+    const char* names[] = {"", "x", "y", "Vy", "|V|", "t"};
+    for (int k = 1; k <= 5; ++k) {
+        int queries = 0;
+        double maxUlps = 0;
+        long diffs = 0;
+        while (queries < perField) {
+            const double y0 = random() % 2 ? 0 : height(random);
+            motionCase = MotionCase();
+            motionCase.given = {1, 2};
+            motionCase.givenCount = 2;
+            motionCase.givenMask = 6;
+            motionCase.work[0] = y0;
+            motionCase.work[1] = motionCase.values[1] = speed(random);
+            motionCase.work[2] = motionCase.values[2] = angle(random);
+            if (SolveCase(1, 2) != SolveResult::Solved || motionCase.values[7] <= 0) continue;
+            // A true point somewhere on the flight, given by field k as a double.
+            Quad truth[6];
+            if (!ExactPoint(5, Quad(unit(random) * motionCase.values[7]), truth)) continue;
+            const double given = double(truth[k]);
+            Quad exact[6];
+            if (!ExactPoint(k, given, exact)) continue;
+            if ((k == 2 || k == 4) && fabsq(exact[3]) < Quad(1e-3)) continue;  // at the apex t is ill-posed
+            TrajectoryPoint ours;
+            SolvePoint(ours, k, given);
+            const double fields[6] = {0, ours.x, ours.y, ours.vy, ours.speed, ours.t};
+            Quad scale = 0;
+            for (int i = 1; i <= 5; ++i) scale = fmaxq(scale, fabsq(exact[i]));
+            for (int i = 1; i <= 5; ++i) {
+                if (i == k) continue;
+                if (fabsq(exact[i]) < scale * Quad(1e-6)) continue;
+                if (std::getenv("ACCURACY_DEBUG") && Ulps(fields[i], exact[i]) > maxUlps)
+                    std::printf("  k %d out %d: ours %.17g exact %.17g given %.17g Vo %.17g angle %.17g y0 %.17g\n", k, i,
+                                fields[i], double(exact[i]), given, motionCase.values[1], motionCase.values[2], motionCase.work[0]);
+                maxUlps = std::fmax(maxUlps, Ulps(fields[i], exact[i]));
+                std::string want = PreciseText(exact[i], 2);
+                if (!want.empty() && FormatFixed(fields[i], 6, 2) != want) ++diffs;
+            }
+            ++queries;
+        }
+        std::printf("%-8s %10d %12.1f %12ld\n", names[k], queries, maxUlps, diffs);
+    }
 }
 
 const int kPairs[18][2] = {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 3}, {2, 4}, {2, 5},
@@ -148,8 +235,11 @@ int main(int argc, char** argv) {
                                         motionCase.values[7], motionCase.apexX};
                 const Quad precise[9] = {0, exact.v[1], exact.v[2], exact.v[3], exact.v[4],
                                          exact.v[5], exact.v[6], exact.v[7], exact.apexX};
+                Quad scale = 0;
+                for (int i = 1; i <= 8; ++i) scale = fmaxq(scale, fabsq(precise[i]));
                 for (int i = 1; i <= 8; ++i) {
                     if (i == p || i == q) continue;
+                    if (fabsq(precise[i]) < scale * Quad(1e-6)) continue;  // a value near 0 of the case
                     if (Ulps(ours[i], precise[i]) > maxUlps && std::getenv("ACCURACY_DEBUG"))
                         std::printf("  pair %d,%d out %d: ours %.17g exact %.17g (a %.17g b %.17g y0 %.17g)\n", p, q, i,
                                     ours[i], double(precise[i]), a, b, y0);
@@ -166,5 +256,6 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("all      %-7s %10ld %12.1f %12ld\n", "", totalCases, worstUlps, totalDiffs);
+    PointAccuracy(perPair, random);
     return totalDiffs == 0 ? 0 : 1;
 }

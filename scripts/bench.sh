@@ -36,11 +36,10 @@ echo "Ovanta.exe against an empty dialog program:"
 echo "Ovanta.exe against its own dialog template shown by an empty procedure:"
 "$WINE64" "$w64/startup_timer.exe" "$runs" "$(win "$w64/Ovanta.exe")" "Ovanta shot" \
   "$(win "$w64/template_dialog.exe")" "Ovanta shot" | tail -n 1
-if [ -x "$w64/gdi_calls.exe" ]; then
-  echo
-  echo "== GDI calls per full repaint"
-  "$WINE64" "$w64/gdi_calls.exe"
-fi
+echo
+echo "== GDI calls per full repaint (solved case, two marked points) and GDI objects"
+OVANTA_EXE=$w64/Ovanta.exe "$WINE64" "$w64/ovanta_wine_tests.exe" \
+  --gtest_filter=PlotPaint.AThousandRepaintsLeakNoGdiObjects 2>&1 | grep -E '^(GDI|GetGui|live)' || true
 
 echo
 echo "== Native cost"
