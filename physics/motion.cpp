@@ -154,8 +154,15 @@ SolveResult SolveCase(int first, int second) {
         Real v = w[second];
         switch (second) {
             case ParamAngle: break;
-            case ParamVx: w[ParamAngle] = static_cast<double>(DegArcCos(v / vo)); break;
-            case ParamVy0: w[ParamAngle] = static_cast<double>(DegArcSin(v / vo)); break;
+            // The arc cosine of Vx / Vo and the arc sine of Vy0 / Vo, with the other component
+            // sqrt(Vo^2 - v^2) formed from Vo - v, which is exact when v is close to Vo: a ratio
+            // would lose the small angle's digits in 1 - Vx / Vo.
+            case ParamVx:
+                w[ParamAngle] = static_cast<double>(std::atan2(std::sqrt((vo - v) * (vo + v)), v) * kDegreesPerRadian);
+                break;
+            case ParamVy0:
+                w[ParamAngle] = static_cast<double>(std::atan2(v, std::sqrt((vo - v) * (vo + v))) * kDegreesPerRadian);
+                break;
             case ParamReach: {
                 Real angle;
                 result = AngleForSpeedAndReach(vo, v, y0, angle);
