@@ -40,11 +40,14 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
 endif()
 
 # The yardstick for start-up time and size, and the timer that compares them under Wine.
-add_executable(empty_dialog WIN32 bench/empty_dialog_win32.cpp bench/empty_dialog.rc)
+add_executable(empty_dialog WIN32 bench/yardstick_win32.cpp bench/empty_dialog.rc)
+target_compile_definitions(empty_dialog PRIVATE YARDSTICK_TEMPLATE="DlgEmpty")
 target_include_directories(empty_dialog PRIVATE ${CMAKE_SOURCE_DIR}/resources)
-target_link_options(empty_dialog PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
-add_executable(template_dialog WIN32 bench/template_dialog_win32.cpp $<TARGET_OBJECTS:ovanta_resources>)
-target_link_options(template_dialog PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+add_executable(template_dialog WIN32 bench/yardstick_win32.cpp $<TARGET_OBJECTS:ovanta_resources>)
+target_compile_definitions(template_dialog PRIVATE YARDSTICK_TEMPLATE="DlgMain")
+foreach(yardstick empty_dialog template_dialog)
+  target_link_options(${yardstick} PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+endforeach()
 add_executable(startup_timer bench/startup_win32.cpp)
 target_link_options(startup_timer PRIVATE ${OVANTA_STATIC_RUNTIME})
 

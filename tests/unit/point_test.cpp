@@ -8,6 +8,7 @@
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "resources/ids.h"
+#include "tests/support/point_cases.h"
 #include "tests/support/fake_canvas.h"
 #include "tests/support/main_dialog_fake.h"
 #include "ui/numtext.h"
@@ -210,21 +211,7 @@ protected:
 };
 
 TEST_F(PointPanel, EachFieldAsksItsOwnQuestion) {
-    const struct {
-        int k;
-        const char* text;
-        const char* fields[5];
-        const char* second[3];
-    } cases[] = {
-        {1, "10", {" 10.00", "  7.55", "  7.21", " 15.87", "  0.71"}, {"x2: ", "Vy2: ", "t2: "}},
-        {2, "5", {"  5.84", "  5.00", " 10.09", " 17.38", "  0.41"},
-         {"x2:  34.94", "Vy2: -10.09", "t2:   2.47"}},
-        {3, "-5", {" 27.60", "  8.92", " -5.00", " 15.00", "  1.95"}, {"x2: ", "Vy2: ", "t2: "}},
-        {4, "15", {" 13.18", "  8.92", "  5.00", " 15.00", "  0.93"},
-         {"x2:  27.60", "Vy2:  -5.00", "t2:   1.95"}},
-        {5, "2", {" 28.28", "  8.66", " -5.48", " 15.17", "  2.00"}, {"x2: ", "Vy2: ", "t2: "}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kPointCases) {
         SCOPED_TRACE(c.k);
         Ask(c.k, c.text);
         EXPECT_TRUE(Fake().messages.empty());

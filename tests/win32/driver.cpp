@@ -50,6 +50,11 @@ bool StartProgram(const std::string& path, PROCESS_INFORMATION& process, const c
                           directory, &startup, &process) != 0;
 }
 
+HWND StartOvanta(PROCESS_INFORMATION& process, const char* directory) {
+    if (!StartProgram(ProgramPath("OVANTA_EXE"), process, directory)) return nullptr;
+    return WaitDialog("Ovanta shot");
+}
+
 int WaitExit(PROCESS_INFORMATION& process, DWORD milliseconds) {
     if (WaitForSingleObject(process.hProcess, milliseconds) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;

@@ -18,6 +18,9 @@ std::string ProgramPath(const char* name);
 // Starts a program; returns false if it could not be started.
 bool StartProgram(const std::string& path, PROCESS_INFORMATION& process,
                   const char* directory = nullptr);
+// Starts the program under test (OVANTA_EXE) in `directory` and waits for its main dialog;
+// null when it did not start or its dialog did not show.
+HWND StartOvanta(PROCESS_INFORMATION& process, const char* directory = nullptr);
 // Waits for the process to end; returns its exit code, or -1 on time-out.
 int WaitExit(PROCESS_INFORMATION& process, DWORD milliseconds = 10000);
 

@@ -12,8 +12,7 @@ namespace {
 class MainDialog : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(StartProgram(ProgramPath("OVANTA_EXE"), process_)) << ProgramPath("OVANTA_EXE");
-        dialog_ = WaitDialog("Ovanta shot");
+        dialog_ = StartOvanta(process_);
         ASSERT_NE(dialog_, nullptr);
         running_ = true;
     }
@@ -131,8 +130,7 @@ TEST_F(MainDialog, ExitEndsTheProgramWithCodeZero) {
 TEST_F(MainDialog, FileExitAndCloseBoxEndTheProgram) {
     Command(dialog_, IDC_EXIT);
     EXPECT_EQ(WaitExit(process_), 0);
-    ASSERT_TRUE(StartProgram(ProgramPath("OVANTA_EXE"), process_));
-    dialog_ = WaitDialog("Ovanta shot");
+    dialog_ = StartOvanta(process_);
     ASSERT_NE(dialog_, nullptr);
     PostMessageA(dialog_, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitExit(process_), 0);

@@ -13,6 +13,7 @@
 #include "plot/canvas_win32.h"
 #include "plot/frame.h"
 #include "resources/ids.h"
+#include "tests/support/point_cases.h"
 #include "tests/win32/driver.h"
 
 namespace {
@@ -20,8 +21,7 @@ namespace {
 class PlotPoint : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(StartProgram(ProgramPath("OVANTA_EXE"), process_)) << ProgramPath("OVANTA_EXE");
-        dialog_ = WaitDialog("Ovanta shot");
+        dialog_ = StartOvanta(process_);
         ASSERT_NE(dialog_, nullptr);
         TypeInto(dialog_, IDC_VALUE_BASE + 1, "20");
         TypeInto(dialog_, IDC_VALUE_BASE + 2, "45");
@@ -48,21 +48,7 @@ protected:
 };
 
 TEST_F(PlotPoint, EachFieldAsksItsQuestionThroughThePanel) {
-    const struct {
-        int k;
-        const char* text;
-        const char* fields[5];
-        const char* second[3];
-    } cases[] = {
-        {1, "10", {" 10.00", "  7.55", "  7.21", " 15.87", "  0.71"}, {"x2: ", "Vy2: ", "t2: "}},
-        {2, "5", {"  5.84", "  5.00", " 10.09", " 17.38", "  0.41"},
-         {"x2:  34.94", "Vy2: -10.09", "t2:   2.47"}},
-        {3, "-5", {" 27.60", "  8.92", " -5.00", " 15.00", "  1.95"}, {"x2: ", "Vy2: ", "t2: "}},
-        {4, "15", {" 13.18", "  8.92", "  5.00", " 15.00", "  0.93"},
-         {"x2:  27.60", "Vy2:  -5.00", "t2:   1.95"}},
-        {5, "2", {" 28.28", "  8.66", " -5.48", " 15.17", "  2.00"}, {"x2: ", "Vy2: ", "t2: "}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kPointCases) {
         SCOPED_TRACE(c.k);
         Ask(c.k, c.text, c.fields[c.k - 1]);
         for (int k = 1; k <= 5; ++k) EXPECT_EQ(FieldText(dialog_, IDC_POINT_BASE + k), c.fields[k - 1]) << k;

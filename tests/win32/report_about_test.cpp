@@ -64,8 +64,7 @@ void CloseViewers() {
 class ReportAbout : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(StartProgram(ProgramPath("OVANTA_EXE"), process_)) << ProgramPath("OVANTA_EXE");
-        dialog_ = WaitDialog("Ovanta shot");
+        dialog_ = StartOvanta(process_);
         ASSERT_NE(dialog_, nullptr);
         running_ = true;
     }

@@ -265,8 +265,7 @@ protected:
         }
     }
     void Start(const std::string& folder) {
-        ASSERT_TRUE(StartProgram(ProgramPath("OVANTA_EXE"), process_, folder.c_str()));
-        dialog_ = WaitDialog("Ovanta shot");
+        dialog_ = StartOvanta(process_, folder.c_str());
         ASSERT_NE(dialog_, nullptr);
         running_ = true;
     }
