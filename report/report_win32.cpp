@@ -6,6 +6,7 @@
 
 #include "report/report.h"
 #include "report/report_file.h"
+#include "ui/deferred_dlls_win32.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ bool ChooseReportFile(DialogHandle owner, std::string& path) {
     dialog.nMaxFile = sizeof buffer;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
     dialog.lpstrDefExt = nullptr;  // a name typed without an extension is kept as typed
-    bool chosen = GetSaveFileNameA(&dialog) != 0;
+    bool chosen = DeferredGetSaveFileNameA(&dialog) != 0;
     path = buffer;
     return chosen;
 }

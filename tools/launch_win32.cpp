@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "tools/launch.h"
-#include "ui/numtext.h"
+#include "ui/deferred_dlls_win32.h"
 #include "ui/fields.h"
+#include "ui/numtext.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ int StartProgram(const LaunchPlan& plan) {
 // The shell's "open" of a document with its parameters; `command` names it in a failure report.
 int OpenWithShell(const std::string& file, const std::string& parameters, std::string_view command,
                   bool reportFailure) {
-    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", file.c_str(),
+    auto result = reinterpret_cast<INT_PTR>(DeferredShellExecuteA(nullptr, "open", file.c_str(),
                                                           parameters.empty() ? nullptr : parameters.c_str(),
                                                           "", SW_SHOW));
     if (result <= 32 && reportFailure) ReportFailure(command, static_cast<DWORD>(result));

@@ -6,6 +6,7 @@
 
 #include "tools/tools_dialog.h"
 #include "tools/tools_menu_win32.h"
+#include "ui/deferred_dlls_win32.h"
 
 namespace {
 
@@ -39,11 +40,11 @@ bool BrowseForFile(std::string& path) {
     request.nMaxFile = sizeof name;
     request.lpstrDefExt = "*";
     request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&request)) {
+    if (!DeferredGetOpenFileNameA(&request)) {
         // A remembered path that is no longer valid would keep the dialog from opening at all.
-        if (CommDlgExtendedError() != FNERR_INVALIDFILENAME) return false;
+        if (DeferredCommDlgExtendedError() != FNERR_INVALIDFILENAME) return false;
         name[0] = '\0';
-        if (!GetOpenFileNameA(&request)) return false;
+        if (!DeferredGetOpenFileNameA(&request)) return false;
     }
     path = std::string(name).substr(0, 255);
     return true;
