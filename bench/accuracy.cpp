@@ -3,7 +3,8 @@
 // height, the largest error of each output in units in the last place of a double (outputs
 // smaller than a millionth of the case's largest value aside: there the unit is meaningless),
 // and how many shown texts differ from the rounding of the precise value (values within 1e-9 of
-// a rounding boundary aside).
+// a rounding boundary aside). With ACCURACY_DEBUG set in the environment, each new largest error
+// is printed with its case.
 #include <quadmath.h>
 
 #include <cmath>
