@@ -29,11 +29,11 @@ run: deps
 	@scripts/run.sh build/win64
 
 test: build
+	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
+	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
 	ctest --preset native
 	ctest --preset native-asan
 	ctest --preset win64
-	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
-	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
 
 package: build
 	cmake --build --preset win32 --target package_zip

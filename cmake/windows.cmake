@@ -87,6 +87,11 @@ add_custom_command(OUTPUT ${OVANTA_ZIP}
   DEPENDS Ovanta ${OVANTA_GUIDE} ${CMAKE_SOURCE_DIR}/docs/readme.txt ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
   COMMENT "Packing ${OVANTA_ZIP}")
 add_custom_target(package_zip ${OVANTA_PACKAGE_ALL} DEPENDS ${OVANTA_ZIP})
+# The guide is made by its own target only: two targets running its command at once would
+# share one Wine set-up and one work folder.
+if(TARGET user_guide)
+  add_dependencies(package_zip user_guide)
+endif()
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_test(NAME wine.package COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/test_package.sh ${OVANTA_WINE_DIR}
