@@ -14,6 +14,7 @@
 #include <string>
 
 #include "physics/motion.h"
+#include "tests/support/motion_cases.h"
 #include "physics/point.h"
 #include "ui/numtext.h"
 
@@ -157,13 +158,7 @@ void PointAccuracy(int perField, std::mt19937_64& random) {
         long diffs = 0;
         while (queries < perField) {
             const double y0 = random() % 2 ? 0 : height(random);
-            motionCase = MotionCase();
-            motionCase.given = {1, 2};
-            motionCase.givenCount = 2;
-            motionCase.givenMask = 6;
-            motionCase.work[0] = y0;
-            motionCase.work[1] = motionCase.values[1] = speed(random);
-            motionCase.work[2] = motionCase.values[2] = angle(random);
+            GiveCase(1, speed(random), 2, angle(random), y0);
             if (SolveCase(1, 2) != SolveResult::Solved || motionCase.values[7] <= 0) continue;
             // A true point somewhere on the flight, given by field k as a double.
             Quad truth[6];
@@ -193,8 +188,6 @@ void PointAccuracy(int perField, std::mt19937_64& random) {
     }
 }
 
-const int kPairs[18][2] = {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 3}, {2, 4}, {2, 5},
-                           {2, 6}, {2, 7}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {4, 5}, {5, 6}, {5, 7}};
 
 }  // namespace
 
@@ -206,7 +199,7 @@ int main(int argc, char** argv) {
     std::printf("%-8s %-7s %10s %12s %12s\n", "pair", "Y0", "cases", "max ulps", "text diffs");
     double worstUlps = 0;
     long totalDiffs = 0, totalCases = 0;
-    for (const auto& pair : kPairs) {
+    for (const auto& pair : kAdmissiblePairs) {
         const int p = pair[0], q = pair[1];
         for (int withHeight = 0; withHeight < 2; ++withHeight) {
             int cases = 0, attempts = 0;
@@ -220,13 +213,7 @@ int main(int argc, char** argv) {
                 const double a = double(truth.v[p]), b = double(truth.v[q]);
                 if (b <= 0 || (p != 2 && a <= 0)) continue;
                 if ((p == 4 || q == 4 || q == 6) && truth.v[2] <= 1) continue;
-                motionCase = MotionCase();
-                motionCase.given = {p, q};
-                motionCase.givenCount = 2;
-                motionCase.givenMask = (1u << p) | (1u << q);
-                motionCase.work[0] = y0;
-                motionCase.work[p] = motionCase.values[p] = a;
-                motionCase.work[q] = motionCase.values[q] = b;
+                GiveCase(p, a, q, b, y0);
                 if (SolveCase(p, q) != SolveResult::Solved) continue;
                 const Exact exact = Solve(p, a, q, b, y0);
                 if (!exact.ok) continue;

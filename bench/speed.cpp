@@ -2,17 +2,16 @@
 #include <benchmark/benchmark.h>
 
 #include "physics/motion.h"
+#include "tests/support/motion_cases.h"
 
 namespace {
 
-const int kPairs[18][2] = {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 3}, {2, 4}, {2, 5},
-                           {2, 6}, {2, 7}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {4, 5}, {5, 6}, {5, 7}};
 // Vo 20 at 45 degrees from 10 m: Vo, angle, Vx, Vy0, reach, height, T.
 const double kCase[8] = {10, 20, 45, 14.142135623730951, 14.142135623730949, 49.08170, 20.19368, 3.47066};
 
 void SolveEveryPair(benchmark::State& state) {
     for (auto _ : state) {
-        for (const auto& pair : kPairs) {
+        for (const auto& pair : kAdmissiblePairs) {
             motionCase.givenMask = (1u << pair[0]) | (1u << pair[1]);
             motionCase.work[0] = kCase[0];
             motionCase.work[pair[0]] = kCase[pair[0]];

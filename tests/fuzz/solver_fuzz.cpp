@@ -8,12 +8,9 @@
 
 #include "app/given.h"
 #include "physics/motion.h"
+#include "tests/support/motion_cases.h"
 #include "tests/support/fake_fields.h"
 
-namespace {
-const int kPairs[18][2] = {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 3}, {2, 4}, {2, 5},
-                           {2, 6}, {2, 7}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {4, 5}, {5, 6}, {5, 7}};
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1 + 3 * sizeof(double)) return 0;
@@ -21,22 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(in, data + 1, sizeof in);
     for (double v : in)
         if (!std::isfinite(v)) return 0;  // typed numbers are always finite
-    const int first = kPairs[data[0] % 18][0], second = kPairs[data[0] % 18][1];
+    const int first = kAdmissiblePairs[data[0] % 18][0], second = kAdmissiblePairs[data[0] % 18][1];
     const bool checked = data[0] & 0x80;  // half the runs skip the input checks altogether
 
     ResetFake();
-    motionCase = MotionCase();
-    motionCase.givenCount = 2;
-    motionCase.given = {first, second};
-    motionCase.givenMask = (1u << first) | (1u << second);
-    motionCase.values[first] = in[0];
-    motionCase.values[second] = in[1];
-    motionCase.work[0] = in[2];
-    if (checked) {
-        if (!CheckGivenData()) return 0;
-    } else {
-        for (int i = 1; i <= 7; ++i) motionCase.work[i] = motionCase.values[i];
-    }
+    GiveCase(first, in[0], second, in[1], in[2]);
+    if (checked && !CheckGivenData()) return 0;
     const MotionCase before = motionCase;
     if (SolveCase(first, second) != SolveResult::Solved) {
         if (std::memcmp(&before, &motionCase, sizeof before) != 0) std::abort();

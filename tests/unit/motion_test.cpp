@@ -8,6 +8,7 @@
 #include <string>
 
 #include "physics/motion.h"
+#include "tests/support/motion_cases.h"
 #include "ui/numtext.h"
 
 namespace {
@@ -15,17 +16,6 @@ namespace {
 using Real = long double;
 
 std::string Shown(double v) { return FormatFixed(v, 6, 3); }
-
-// Sets up motionCase as the checks leave it: the given pair, its values and the launch height.
-void Give(int first, double a, int second, double b, double y0 = 0) {
-    motionCase = MotionCase();
-    motionCase.given = {first, second};
-    motionCase.givenCount = 2;
-    motionCase.givenMask = (1u << first) | (1u << second);
-    motionCase.work[0] = y0;
-    motionCase.work[first] = motionCase.values[first] = a;
-    motionCase.work[second] = motionCase.values[second] = b;
-}
 
 struct Launch {
     double values[8];  // [1..7] as the solver defines them
@@ -81,7 +71,7 @@ TEST(SolveCase, WorkedCases) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        Give(c.first, c.a, c.second, c.b, c.y0);
+        GiveCase(c.first, c.a, c.second, c.b, c.y0);
         ASSERT_EQ(SolveCase(c.first, c.second), SolveResult::Solved);
         for (int p = 1; p <= 7; ++p)
             if (c.shown[p]) { EXPECT_EQ(Shown(motionCase.values[p]), c.shown[p]) << "parameter " << p; }
@@ -92,13 +82,11 @@ TEST(SolveCase, WorkedCases) {
         EXPECT_EQ(motionCase.values[c.second], c.b);
     }
     // Solving Vo 31.780 with that angle gives T 4.000 back.
-    Give(1, 31.780, 2, 38.125);
+    GiveCase(1, 31.780, 2, 38.125);
     ASSERT_EQ(SolveCase(1, 2), SolveResult::Solved);
     EXPECT_EQ(Shown(motionCase.values[7]), " 4.000");
 }
 
-const int kPairs[18][2] = {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {2, 3}, {2, 4}, {2, 5},
-                           {2, 6}, {2, 7}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {4, 5}, {5, 6}, {5, 7}};
 
 // Whether the text of v could come out either way within rounding noise.
 bool NearRoundingBoundary(double v) {
@@ -118,12 +106,12 @@ TEST(SolveCase, EveryPairRoundTripsFromALaunchHeight) {
         const Launch truth = Forward(vo, a, y0);
         if (!truth.lands || truth.values[7] < 1e-3) continue;
         for (int k = 0; k < 18; ++k) {
-            const int p = kPairs[k][0], q = kPairs[k][1];
+            const int p = kAdmissiblePairs[k][0], q = kAdmissiblePairs[k][1];
             // A given Vy0 must be positive, and the height of a launch that is not upward is the
             // launch height whatever the angle.
             if ((p == 4 || q == 4 || q == 6) && a <= 1) continue;
             if (truth.values[q] <= 0 || (p != 2 && truth.values[p] <= 0)) continue;
-            Give(p, truth.values[p], q, truth.values[q], y0);
+            GiveCase(p, truth.values[p], q, truth.values[q], y0);
             SolveResult result = SolveCase(p, q);
             ASSERT_EQ(result, SolveResult::Solved)
                 << "pair " << p << "," << q << " Vo " << vo << " angle " << a << " Y0 " << y0;
@@ -137,7 +125,7 @@ TEST(SolveCase, EveryPairRoundTripsFromALaunchHeight) {
             ++checked[k];
         }
     }
-    for (int k = 0; k < 18; ++k) EXPECT_GT(checked[k], 1000) << "pair " << kPairs[k][0] << "," << kPairs[k][1];
+    for (int k = 0; k < 18; ++k) EXPECT_GT(checked[k], 1000) << "pair " << kAdmissiblePairs[k][0] << "," << kAdmissiblePairs[k][1];
 }
 
 // The ground-level formulas, written as the classic closed forms: the solver must show the same
@@ -178,13 +166,13 @@ TEST(SolveCase, GroundLevelCasesShowTheClassicFormulasDigits) {
     for (int n = 0; n < 20000; ++n) {
         const double vo = speed(random), a = angle(random);
         const Launch truth = Forward(vo, a, 0);
-        for (const auto& pair : kPairs) {
+        for (const auto& pair : kAdmissiblePairs) {
             const int p = pair[0], q = pair[1];
             // Round the given values as a user would type them from a shown case.
             const double A = std::round(truth.values[p] * 1000) / 1000;
             const double B = std::round(truth.values[q] * 1000) / 1000;
             if (A <= 0 || B <= 0) continue;
-            Give(p, A, q, B);
+            GiveCase(p, A, q, B);
             Real refVo = 0, refAngle = 0;
             GroundLevel(p, A, q, B, refVo, refAngle);
             if (!std::isfinite(double(refVo)) || !std::isfinite(double(refAngle))) continue;
@@ -240,7 +228,7 @@ TEST(SolveCase, CasesWithoutSolutionAreRefusedAndChangeNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        Give(c.first, c.a, c.second, c.b, c.y0);
+        GiveCase(c.first, c.a, c.second, c.b, c.y0);
         motionCase.values[7] = 123;  // a value left from an earlier solve
         const MotionCase before = motionCase;
         EXPECT_EQ(SolveCase(c.first, c.second), c.expected);
@@ -248,7 +236,7 @@ TEST(SolveCase, CasesWithoutSolutionAreRefusedAndChangeNothing) {
         EXPECT_STRNE(SolveFailureText(c.expected), "");
     }
     // A horizontal throw from a height has a reach that fixes its speed.
-    Give(2, 0, 5, 20, 4.905);
+    GiveCase(2, 0, 5, 20, 4.905);
     ASSERT_EQ(SolveCase(2, 5), SolveResult::Solved);
     EXPECT_EQ(Shown(motionCase.values[1]), "20.000");
     EXPECT_EQ(Shown(motionCase.values[7]), " 1.000");

@@ -10,6 +10,7 @@
 #include "plot/trajectory.h"
 #include "resources/ids.h"
 #include "tests/support/fake_canvas.h"
+#include "tests/support/motion_cases.h"
 #include "tests/support/main_dialog_fake.h"
 #include "ui/numtext.h"
 
@@ -17,11 +18,7 @@ namespace {
 
 // A solved case straight from the solver: Vo and angle given, from launch height y0.
 void SolveCaseFor(double vo, double angle, double y0) {
-    motionCase = MotionCase();
-    motionCase.work[0] = y0;
-    motionCase.work[ParamVo] = vo;
-    motionCase.work[ParamAngle] = angle;
-    motionCase.givenMask = (1u << ParamVo) | (1u << ParamAngle);
+    GiveCase(ParamVo, vo, ParamAngle, angle, y0);
     ASSERT_EQ(SolveCase(ParamVo, ParamAngle), SolveResult::Solved);
     motionCase.solved = true;
 }
