@@ -30,7 +30,7 @@ set(OVANTA_WIN_LIBS comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 set(OVANTA_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 add_executable(Ovanta WIN32 app/winmain_win32.cpp
-  $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
+  $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_solver> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
 target_include_directories(Ovanta PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(Ovanta PRIVATE ${OVANTA_WIN_LIBS})
 target_link_options(Ovanta PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)

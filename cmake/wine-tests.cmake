@@ -12,7 +12,7 @@ file(MAKE_DIRECTORY ${OVANTA_ARTIFACTS})
 
 file(GLOB OVANTA_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 add_executable(ovanta_wine_tests tests/win32/driver.cpp ${OVANTA_WINE_TESTS}
-  $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
+  $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_solver> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
 target_include_directories(ovanta_wine_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(ovanta_wine_tests PRIVATE gtest gtest_main ${OVANTA_WIN_LIBS})
 target_link_options(ovanta_wine_tests PRIVATE ${OVANTA_STATIC_RUNTIME})

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-MotionCase motionCase;
-
 namespace {
 
 using Real = long double;
@@ -62,8 +60,8 @@ SolveResult SpeedForAngleAndReach(Real angle, Real r, Real y0, Real& vo) {
     return SolveResult::Solved;
 }
 
-// The lower of the two angles whose path from y0 at speed vo lands at reach r.
-SolveResult AngleForSpeedAndReach(Real vo, Real r, Real y0, Real& angle) {
+// The tangent of the lower of the two angles whose path from y0 at speed vo lands at reach r.
+SolveResult TangentForSpeedAndReach(Real vo, Real r, Real y0, Real& tangent) {
     // With u = tan(angle), the landing point (r, 0) on the path gives
     // k u^2 - r u + (k - y0) = 0 with k = g r^2 / (2 vo^2).
     Real k = Gravity * r * r / (2 * vo * vo);
@@ -73,17 +71,211 @@ SolveResult AngleForSpeedAndReach(Real vo, Real r, Real y0, Real& angle) {
     Real roots[2] = {(k - y0) / q, q / k};
     for (Real u : roots) {
         if (y0 >= 0 || u * r + 2 * y0 >= 0) {  // the landing, not the rise through y = 0
-            angle = DegArcTan(u);
+            tangent = u;
             return SolveResult::Solved;
         }
     }
     return SolveResult::NoLanding;
 }
 
-bool Finite(double x) { return std::isfinite(x); }
+bool Finite(Real x) { return std::isfinite(x); }
 
 // A result stored for display: a product with an exact zero cosine or sine must not show -0.
 double Stored(Real x) { return x == 0 ? 0.0 : static_cast<double>(x); }
+
+// The launch the pair stage found: Vo and the angle as they are stored, the two velocity
+// components as exactly as the given data fix them, and the angle's cosine and sine.
+struct Launch {
+    double vo;
+    double angle;
+    Real vx;
+    Real vy;
+    Real cos;
+    Real sin;
+};
+
+// A launch given by its speed and angle, both as stored.
+Launch SpeedAndAngle(double vo, double angle) {
+    const Real c = DegCos(angle), s = DegSin(angle);
+    return {vo, angle, vo * c, vo * s, c, s};
+}
+
+// A launch given by its speed and both components. The angle is their direction and every
+// other value comes from the components, so a nearly vertical launch keeps its small
+// horizontal speed exactly instead of taking it from the cosine of an angle rounded near 90.
+Launch SpeedAndComponents(double vo, Real vx, Real vy) {
+    const Real length = std::hypot(vx, vy);
+    const double angle = static_cast<double>(std::atan2(vy, vx) * kDegreesPerRadian);
+    if (!(length > 0)) return {vo, angle, vx, vy, 1, 0};
+    return {vo, angle, vx, vy, vx / length, vy / length};
+}
+
+// A launch given by its components alone: Vo is their length.
+Launch Components(Real vx, Real vy) {
+    return SpeedAndComponents(static_cast<double>(std::hypot(vx, vy)), vx, vy);
+}
+
+// The component that completes v to the speed vo, sqrt(vo^2 - v^2), written with (vo - v),
+// which stays exact for v close to vo; zero where rounding leaves v just above vo.
+Real OtherComponent(Real vo, Real v) {
+    const Real a = std::fabs(v);
+    const Real radicand = (vo - a) * (vo + a);
+    return radicand > 0 ? std::sqrt(radicand) : 0;
+}
+
+// Pair stage with Vo given: the angle from the second value.
+SolveResult PairWithSpeed(int second, double vo, Real v, Real y0, Launch& launch) {
+    switch (second) {
+        case ParamAngle: launch = SpeedAndAngle(vo, static_cast<double>(v)); break;
+        case ParamVx: launch = SpeedAndComponents(vo, v, OtherComponent(vo, v)); break;
+        case ParamVy0: launch = SpeedAndComponents(vo, OtherComponent(vo, v), v); break;
+        case ParamReach: {
+            Real tangent;
+            if (SolveResult r = TangentForSpeedAndReach(vo, v, y0, tangent); r != SolveResult::Solved) return r;
+            const Real vx = vo / std::hypot(1.0L, tangent);
+            launch = SpeedAndComponents(vo, vx, vx * tangent);
+            break;
+        }
+        case ParamHeight: {
+            if (v < y0) return SolveResult::HeightBelowLaunch;
+            const Real vy = std::fmin(std::sqrt(TwoGravity * (v - y0)), Real(vo));
+            launch = SpeedAndComponents(vo, OtherComponent(vo, vy), vy);
+            break;
+        }
+        case ParamTime: {
+            if (!LandsAtTime(y0, v)) return SolveResult::NoLanding;
+            // The vertical speed that lands at time T from y0: T g / 2 - y0 / T.
+            const Real s = v * Gravity / vo / 2 - y0 / v / vo;
+            if (std::fabs(s) > 1 + 1e-15L) return SolveResult::NoLanding;
+            const Real vy = vo * Clamp1(s);
+            launch = SpeedAndComponents(vo, OtherComponent(vo, vy), vy);
+            break;
+        }
+        default: return SolveResult::NoLanding;
+    }
+    return SolveResult::Solved;
+}
+
+// Pair stage with the angle given: the initial speed from the second value.
+SolveResult PairWithAngle(int second, double angle, Real v, Real y0, Launch& launch) {
+    const Real c = DegCos(angle), s = DegSin(angle);
+    Real vo = 0;
+    switch (second) {
+        case ParamVx:
+            if (c == 0) return SolveResult::VerticalLaunch;
+            vo = v / c;
+            break;
+        case ParamVy0:
+            if (s == 0) return SolveResult::SpeedNotDetermined;
+            if (s < 0) return SolveResult::DirectionsDisagree;
+            vo = v / s;
+            break;
+        case ParamReach:
+            if (SolveResult r = SpeedForAngleAndReach(angle, v, y0, vo); r != SolveResult::Solved) return r;
+            break;
+        case ParamHeight:
+            if (v < y0) return SolveResult::HeightBelowLaunch;
+            // At or below the horizontal the launch point is the highest: a height above it
+            // contradicts the angle, and a height equal to it fits every speed.
+            if (s <= 0) return v > y0 ? SolveResult::NeverRises : SolveResult::SpeedNotDetermined;
+            vo = std::sqrt(TwoGravity * (v - y0) / s / s);
+            break;
+        case ParamTime:
+            if (s == 0) return SolveResult::SpeedNotDetermined;
+            if (!LandsAtTime(y0, v)) return SolveResult::NoLanding;
+            vo = v * Gravity / s / 2 - y0 / v / s;
+            if (vo < 0) return SolveResult::NoLanding;
+            break;
+        default: return SolveResult::NoLanding;
+    }
+    // Vo as it will be stored, so that the components agree with the Vo shown.
+    launch = SpeedAndAngle(static_cast<double>(vo), angle);
+    return SolveResult::Solved;
+}
+
+// Pair stage without Vo or the angle: the two components of the launch velocity.
+SolveResult PairOfComponents(KnownPair pair, Real a, Real b, Real y0, Launch& launch) {
+    Real vx = 0, vy = 0;
+    switch (PairMask(pair.first, pair.second)) {
+        case PairMask(ParamVx, ParamVy0):
+            vx = a;
+            vy = b;
+            break;
+        case PairMask(ParamVx, ParamReach):
+            if (!LandsAtTime(y0, b / a)) return SolveResult::NoLanding;
+            vx = a;
+            vy = (b * Gravity / a / a / 2 - y0 / b) * a;
+            break;
+        case PairMask(ParamVx, ParamHeight):
+            if (b < y0) return SolveResult::HeightBelowLaunch;
+            vx = a;
+            vy = std::sqrt(TwoGravity * (b - y0));
+            break;
+        case PairMask(ParamVx, ParamTime):
+            if (!LandsAtTime(y0, b)) return SolveResult::NoLanding;
+            vx = a;
+            vy = b * Gravity / 2 - y0 / b;
+            break;
+        case PairMask(ParamVy0, ParamReach): {
+            // T = (Vy0 + sqrt(Vy0^2 + 2g Y0)) / g and Vx = R / T.
+            const Real radicand = a * a + TwoGravity * y0;
+            if (radicand < 0) return SolveResult::NeverReachesGround;
+            vx = b * Gravity / (a + std::sqrt(radicand));
+            vy = a;
+            break;
+        }
+        case PairMask(ParamReach, ParamHeight):
+            // Vy0^2 = 2g (H - Y0), and the fall from the apex at H takes sqrt(2 H / g).
+            if (b < y0) return SolveResult::HeightBelowLaunch;
+            vy = std::sqrt(TwoGravity * (b - y0));
+            vx = a * Gravity / (vy + std::sqrt(TwoGravity * b));
+            break;
+        case PairMask(ParamReach, ParamTime):
+            if (!LandsAtTime(y0, b)) return SolveResult::NoLanding;
+            vx = a / b;
+            vy = b * Gravity / 2 - y0 / b;
+            break;
+        default: return SolveResult::NoLanding;
+    }
+    launch = Components(vx, vy);
+    return SolveResult::Solved;
+}
+
+// Completion stage: every value that was not given, from the launch's components.
+SolveResult Complete(const GivenData& given, const Launch& launch, Solution& solution) {
+    const Real y0 = given.y0, vx = launch.vx, vy = launch.vy;
+    Real radicand = vy * vy + TwoGravity * y0;
+    if (!NonNegativeRadicand(radicand, vy * vy + std::fabs(TwoGravity * y0)))
+        return SolveResult::NeverReachesGround;
+    const Real root = std::sqrt(radicand);
+    // Time to y = 0 on the way down; for a downward launch the same root written without the
+    // cancellation of root + vy.
+    const Real flight = vy >= 0 ? (root + vy) / Gravity : 2 * y0 / (root - vy);
+    if (flight < 0 || std::isnan(flight)) return SolveResult::NeverReachesGround;
+
+    Solution s = {};
+    s.y0 = given.y0;
+    s.values[ParamVo] = launch.vo;
+    s.values[ParamAngle] = launch.angle;
+    s.values[ParamVx] = Stored(vx);
+    s.values[ParamVy0] = Stored(vy);
+    s.values[ParamReach] = Stored(flight * vx);
+    s.values[ParamHeight] = Stored(vy > 0 ? vy * vy / Gravity / 2 + y0 : y0);
+    s.values[ParamTime] = Stored(flight);
+    // Given values are never recomputed.
+    s.values[given.pair.first] = given.values[given.pair.first];
+    s.values[given.pair.second] = given.values[given.pair.second];
+    s.cosAngle = Stored(launch.cos);
+    s.sinAngle = Stored(launch.sin);
+    s.apexX = Stored(vx * vy / Gravity);
+    s.apexTime = Stored(vy / Gravity);
+
+    for (int i = 1; i <= kParamCount; ++i)
+        if (!Finite(s.values[i])) return SolveResult::TooLarge;
+    if (!Finite(s.apexX) || !Finite(s.apexTime)) return SolveResult::TooLarge;
+    solution = s;
+    return SolveResult::Solved;
+}
 
 }  // namespace
 
@@ -101,214 +293,29 @@ Real DegCos(Real degrees) {
     return SinOfQuadrant(quadrant + 1, rest);
 }
 
-// atan2 with the cosine or sine written as sqrt((1-x)(1+x)) keeps full precision near +-1,
+// atan2 with the cosine written as sqrt((1-x)(1+x)) keeps full precision near +-1,
 // where 1 - x*x would cancel.
 Real DegArcSin(Real x) {
     x = Clamp1(x);
     return std::atan2(x, std::sqrt((1 - x) * (1 + x))) * kDegreesPerRadian;
 }
 
-Real DegArcCos(Real x) {
-    x = Clamp1(x);
-    return std::atan2(std::sqrt((1 - x) * (1 + x)), x) * kDegreesPerRadian;
-}
-
 Real DegArcTan(Real x) { return std::atan(x) * kDegreesPerRadian; }
 
-const char* SolveFailureCaption() { return "No solution"; }
-
-const char* SolveFailureText(SolveResult result) {
-    switch (result) {
-        case SolveResult::Solved: return "";
-        case SolveResult::NeverReachesGround:
-            return "The path never comes down to the ground (y = 0)";
-        case SolveResult::VerticalLaunch:
-            return "A vertical launch has no horizontal speed and no reach";
-        case SolveResult::SpeedNotDetermined:
-            return "With this angle the given value does not fix the initial speed";
-        case SolveResult::DirectionsDisagree:
-            return "A positive Voy needs an angle above 0";
-        case SolveResult::HeightBelowLaunch:
-            return "The maximum height cannot be under the launch height";
-        case SolveResult::NoLanding:
-            return "No launch with these data comes down to the ground";
-        case SolveResult::TooLarge:
-            return "The data give values too large to compute";
-    }
-    return "";
-}
-
-SolveResult SolveCase(int first, int second) {
-    MotionCase& mc = motionCase;
-    double w[kParamCount + 1];
-    for (int i = 0; i <= kParamCount; ++i) w[i] = mc.work[i];
-    const Real y0 = w[0];
-    const std::uint32_t pair = (1u << first) | (1u << second);
-    auto bits = [](int a, int b) { return (1u << a) | (1u << b); };
-    SolveResult result = SolveResult::Solved;
-    Real vo = w[ParamVo];
-
-    // Pair stage: the angle, then the initial speed from the angle as stored (a double), so
-    // that Vo and the angle shown reproduce the given values as closely as possible.
-    if (first == ParamVo) {
-        Real v = w[second];
-        switch (second) {
-            case ParamAngle: break;
-            // The arc cosine of Vx / Vo and the arc sine of Vy0 / Vo, with the other component
-            // sqrt(Vo^2 - v^2) formed from Vo - v, which is exact when v is close to Vo: a ratio
-            // would lose the small angle's digits in 1 - Vx / Vo.
-            case ParamVx:
-                w[ParamAngle] = static_cast<double>(std::atan2(std::sqrt((vo - v) * (vo + v)), v) * kDegreesPerRadian);
-                break;
-            case ParamVy0:
-                w[ParamAngle] = static_cast<double>(std::atan2(v, std::sqrt((vo - v) * (vo + v))) * kDegreesPerRadian);
-                break;
-            case ParamReach: {
-                Real angle;
-                result = AngleForSpeedAndReach(vo, v, y0, angle);
-                w[ParamAngle] = static_cast<double>(angle);
-                break;
-            }
-            case ParamHeight:
-                if (v < y0) {
-                    result = SolveResult::HeightBelowLaunch;
-                    break;
-                }
-                w[ParamAngle] = static_cast<double>(DegArcSin(std::sqrt(TwoGravity * (v - y0) / vo / vo)));
-                break;
-            case ParamTime: {
-                if (!LandsAtTime(y0, v)) {
-                    result = SolveResult::NoLanding;
-                    break;
-                }
-                Real s = v * Gravity / vo / 2 - y0 / v / vo;
-                if (std::fabs(s) > 1 + 1e-15L) {
-                    result = SolveResult::NoLanding;
-                    break;
-                }
-                w[ParamAngle] = static_cast<double>(DegArcSin(s));
-                break;
-            }
-        }
-    } else if (first == ParamAngle) {
-        const Real angle = w[ParamAngle];
-        const Real v = w[second];
-        switch (second) {
-            case ParamVx: {
-                Real c = DegCos(angle);
-                if (c == 0) result = SolveResult::VerticalLaunch;
-                else vo = v / c;
-                break;
-            }
-            case ParamVy0: {
-                Real s = DegSin(angle);
-                if (s == 0) result = SolveResult::SpeedNotDetermined;
-                else if (s < 0) result = SolveResult::DirectionsDisagree;
-                else vo = v / s;
-                break;
-            }
-            case ParamReach: result = SpeedForAngleAndReach(angle, v, y0, vo); break;
-            case ParamHeight: {
-                Real s = DegSin(angle);
-                if (s <= 0) result = SolveResult::SpeedNotDetermined;
-                else if (v < y0) result = SolveResult::HeightBelowLaunch;
-                else vo = std::sqrt(TwoGravity * (v - y0) / s / s);
-                break;
-            }
-            case ParamTime: {
-                Real s = DegSin(angle);
-                if (s == 0) result = SolveResult::SpeedNotDetermined;
-                else if (!LandsAtTime(y0, v)) result = SolveResult::NoLanding;
-                else vo = v * Gravity / s / 2 - y0 / v / s;
-                if (result == SolveResult::Solved && vo < 0) result = SolveResult::NoLanding;
-                break;
-            }
-        }
-        if (result == SolveResult::Solved) w[ParamVo] = static_cast<double>(vo);
-    } else {
-        // Neither Vo nor the angle given: the two components of the launch velocity, then the
-        // angle, then Vo from the angle as stored and the component that was given (or Vx).
-        const Real a = w[first], b = w[second];
-        Real vx = 0, vy = 0;
-        if (pair == bits(ParamVx, ParamVy0)) {
-            vx = a;
-            vy = b;
-        } else if (pair == bits(ParamVx, ParamReach)) {
-            if (!LandsAtTime(y0, b / a)) result = SolveResult::NoLanding;
-            vx = a;
-            vy = (b * Gravity / a / a / 2 - y0 / b) * a;
-        } else if (pair == bits(ParamVx, ParamHeight)) {
-            if (b < y0) result = SolveResult::HeightBelowLaunch;
-            vx = a;
-            vy = std::sqrt(2 * (b - y0) * Gravity);
-        } else if (pair == bits(ParamVx, ParamTime)) {
-            if (!LandsAtTime(y0, b)) result = SolveResult::NoLanding;
-            vx = a;
-            vy = b * Gravity / 2 - y0 / b;
-        } else if (pair == bits(ParamVy0, ParamReach)) {
-            // T = (Vy0 + sqrt(Vy0^2 + 2g Y0)) / g and Vx = R / T.
-            Real radicand = a * a + TwoGravity * y0;
-            if (radicand < 0) result = SolveResult::NeverReachesGround;
-            else vx = b * Gravity / (a + std::sqrt(radicand));
-            vy = a;
-        } else if (pair == bits(ParamReach, ParamHeight)) {
-            // Vy0^2 = 2g (H - Y0), and the fall from the apex at H takes sqrt(2 H / g).
-            if (b < y0) result = SolveResult::HeightBelowLaunch;
-            else {
-                vy = std::sqrt(TwoGravity * (b - y0));
-                vx = a * Gravity / (vy + std::sqrt(TwoGravity * b));
-            }
-        } else if (pair == bits(ParamReach, ParamTime)) {
-            if (!LandsAtTime(y0, b)) result = SolveResult::NoLanding;
-            vx = a / b;
-            vy = b * Gravity / 2 - y0 / b;
-        }
-        if (result == SolveResult::Solved) {
-            w[ParamAngle] = static_cast<double>(DegArcTan(vy / vx));
-            const Real angle = w[ParamAngle];
-            vo = first == ParamVy0 ? vy / DegSin(angle) : vx / DegCos(angle);
-            w[ParamVo] = static_cast<double>(vo);
-        }
-    }
+SolveResult SolveCase(const GivenData& given, Solution& solution) {
+    const KnownPair pair = given.pair;
+    if (pair.first < 1 || pair.second <= pair.first || pair.second > kParamCount) return SolveResult::NoLanding;
+    const Real a = given.values[pair.first], b = given.values[pair.second], y0 = given.y0;
+    Launch launch = {};
+    SolveResult result;
+    if (pair.first == ParamVo)
+        result = PairWithSpeed(pair.second, given.values[ParamVo], b, y0, launch);
+    else if (pair.first == ParamAngle)
+        result = PairWithAngle(pair.second, given.values[ParamAngle], b, y0, launch);
+    else
+        result = PairOfComponents(pair, a, b, y0, launch);
     if (result != SolveResult::Solved) return result;
-    if (!Finite(w[ParamVo]) || !Finite(w[ParamAngle])) return SolveResult::TooLarge;
-
-    // Completion stage: everything that was not given, from Vo and the angle as stored.
-    const std::uint32_t given = mc.givenMask;
-    vo = w[ParamVo];
-    const Real angle = w[ParamAngle];
-    const Real c = DegCos(angle);
-    const Real s = DegSin(angle);
-    const Real vy = vo * s;
-    Real radicand = vy * vy + TwoGravity * y0;
-    if (!NonNegativeRadicand(radicand, vy * vy + std::fabs(TwoGravity * y0)))
-        return SolveResult::NeverReachesGround;
-    const Real root = std::sqrt(radicand);
-    // Time to y = 0 on the way down; for a downward launch the same root written without the
-    // cancellation of root + vy.
-    const Real flight = vy >= 0 ? (root + vy) / Gravity : 2 * y0 / (root - vy);
-    if (flight < 0 || std::isnan(flight)) return SolveResult::NeverReachesGround;
-
-    if (!(given & (1u << ParamVx))) w[ParamVx] = Stored(c * vo);
-    if (!(given & (1u << ParamVy0))) w[ParamVy0] = Stored(vy);
-    if (!(given & (1u << ParamReach))) w[ParamReach] = Stored(flight * vo * c);
-    if (!(given & (1u << ParamHeight)))
-        w[ParamHeight] = Stored(angle > 0 ? vy * vy / Gravity / 2 + y0 : y0);
-    if (!(given & (1u << ParamTime))) w[ParamTime] = Stored(flight);
-    const double cosAngle = Stored(c);
-    const double sinAngle = Stored(s);
-    const double apexX = Stored(vo * vo * s * c / Gravity);
-    const double apexTime = Stored(vy / Gravity);
-
-    for (int i = 1; i <= kParamCount; ++i)
-        if (!Finite(w[i])) return SolveResult::TooLarge;
-    if (!Finite(apexX) || !Finite(apexTime)) return SolveResult::TooLarge;
-
-    for (int i = 1; i <= kParamCount; ++i) mc.work[i] = mc.values[i] = w[i];
-    for (int i = 0; i <= kParamCount; ++i) mc.solvedWork[i] = w[i];
-    mc.cosAngle = cosAngle;
-    mc.sinAngle = sinAngle;
-    mc.apexX = apexX;
-    mc.apexTime = apexTime;
-    return SolveResult::Solved;
+    if (!Finite(launch.vo) || !Finite(launch.angle) || !Finite(launch.vx) || !Finite(launch.vy))
+        return SolveResult::TooLarge;
+    return Complete(given, launch, solution);
 }

@@ -1,5 +1,6 @@
-// The motion record of the case on screen, gravity, trigonometry in degrees and the solver that
-// completes the seven launch parameters from the two the user gave.
+// The motion of a point mass launched from a height under uniform gravity, without air: gravity,
+// trigonometry in degrees and the solver that completes the seven launch parameters from the
+// two the user gave. Pure maths: no dialog, no text, no state.
 #pragma once
 
 #include <cstdint>
@@ -25,24 +26,25 @@ struct KnownPair {
     std::int32_t second;
 };
 
-struct MotionCase {
-    std::uint16_t givenCount;  // ticked boxes found by the last read, 0..2
-    KnownPair given;
-    double values[kParamCount + 1];  // [1..7] as displayed
-    std::uint32_t givenMask;         // bit i for each given ParamId (bit 0 while fewer than two)
-    double work[kParamCount + 1];    // [0] launch height Y0; [1..7] the solver's working copy
-    double cosAngle;
-    double sinAngle;
-    double apexX;     // horizontal distance from the launch point to the apex
-    double apexTime;  // time from launch to the apex
-    bool solved;      // a case has been solved in this run
-    // work[0..7] as the last successful solve left it: Y0 and the seven parameters. The plot and
-    // the point panel read these, because reading the given data rewrites work[0] and the given
-    // values on every box click, before any solve.
-    double solvedWork[kParamCount + 1];
+// Bit mask of a pair: bit p for each ParamId p.
+constexpr std::uint32_t PairMask(int first, int second) { return (1u << first) | (1u << second); }
+
+// What a solve starts from: the two given parameters and the launch height.
+struct GivenData {
+    KnownPair pair{};                     // first < second
+    double values[kParamCount + 1] = {};  // [pair.first] and [pair.second]; the others unread
+    double y0 = 0;                        // launch height, m
 };
 
-extern MotionCase motionCase;
+// A solved case. The two given values are kept exactly as given.
+struct Solution {
+    double y0;                       // launch height, m
+    double values[kParamCount + 1];  // [1..7] by ParamId; [0] unused
+    double cosAngle;                 // of the launch angle
+    double sinAngle;
+    double apexX;     // horizontal distance from the launch point to the apex (negative downward)
+    double apexTime;  // time from launch to the apex (negative for a downward launch)
+};
 
 constexpr long double Gravity = 9.81L;
 constexpr long double TwoGravity = 19.62L;
@@ -53,7 +55,6 @@ long double DegSin(long double degrees);
 long double DegCos(long double degrees);
 // Arguments are clamped to [-1, 1].
 long double DegArcSin(long double x);
-long double DegArcCos(long double x);
 long double DegArcTan(long double x);
 
 // Why a case that passed the input checks has no solution.
@@ -66,13 +67,9 @@ enum class SolveResult {
     HeightBelowLaunch,    // a maximum height under the launch height
     NoLanding,            // no launch of this kind lands on the ground as given
     TooLarge,             // a result does not fit in a double
+    NeverRises,           // a maximum height above the launch height with an angle at or below 0
 };
 
-// Caption and text of the message box that refuses a case.
-const char* SolveFailureCaption();
-const char* SolveFailureText(SolveResult result);
-
-// Completes motionCase from the given pair (first < second), its work[0..7] and givenMask.
-// On success writes work, values, cosAngle, sinAngle, apexX, apexTime and solvedWork; on
-// failure leaves motionCase exactly as it was.
-SolveResult SolveCase(int first, int second);
+// Completes the case from the given pair (first < second, one of the 18 admissible pairs). On
+// success writes every field of `solution`; otherwise leaves it exactly as it was.
+SolveResult SolveCase(const GivenData& given, Solution& solution);

@@ -1,14 +1,6 @@
 #include "physics/point.h"
 
 #include <cmath>
-#include <string>
-
-#include "physics/motion.h"
-#include "plot/trajectory.h"
-#include "resources/ids.h"
-#include "ui/numtext.h"
-
-PointQuery pointQuery;
 
 namespace {
 
@@ -46,16 +38,11 @@ double* Field(TrajectoryPoint& p, int k) {
 
 }  // namespace
 
-const char* PointFieldName(int k) {
-    static const char* const names[] = {"", "x", "y", "Vy", "|V|", "t"};
-    return k >= 1 && k <= 5 ? names[k] : "";
-}
-
-void SolvePoint(TrajectoryPoint& point, int k, double value) {
-    const MotionCase& mc = motionCase;
-    const double* solved = mc.solvedWork;
+void SolvePoint(const Solution& solution, TrajectoryPoint& point, int k, double value) {
+    const Solution& mc = solution;
+    const double* solved = solution.values;
     const Real vo = solved[ParamVo], vx = solved[ParamVx], vy0 = solved[ParamVy0];
-    const Real y0 = solved[0];
+    const Real y0 = solution.y0;
     const Real voSin = vo * mc.sinAngle;
     const Real v = value;
     *Field(point, k) = value;
@@ -78,72 +65,25 @@ void SolvePoint(TrajectoryPoint& point, int k, double value) {
     if (k != 4) point.speed = static_cast<double>(std::sqrt(vy * vy + vx * vx));
 }
 
-PointError QueryPoint(DialogHandle dialog, int k) {
-    PointQuery& q = pointQuery;
-    q.solutionCount = 1;
-    double value = 0;
-    if (!ReadRealField(dialog, IDC_POINT_BASE + k, value)) return PointNotNumber;
-    const MotionCase& mc = motionCase;
-    const double* solved = mc.solvedWork;
+PointError AnswerPoint(const Solution& solution, int k, double value, TrajectoryPoint& first,
+                       TrajectoryPoint& second, int& solutionCount) {
+    const double* solved = solution.values;
     if (k == 2 && value > solved[ParamHeight]) return PointAboveHeight;
     if (k == 4) {
         if (value < 0) return PointNegativeSpeed;
         if (value < solved[ParamVx]) return PointBelowVx;
     }
     // Without horizontal motion every point has x = 0: x does not tell which one is meant.
-    if (k == 1 && Real(solved[ParamVo]) * mc.cosAngle == 0) return PointNoHorizontal;
+    if (k == 1 && Real(solved[ParamVo]) * solution.cosAngle == 0) return PointNoHorizontal;
 
-    TrajectoryPoint first = {}, second = {};
-    SolvePoint(first, k, value);
+    TrajectoryPoint one = {}, two = {};
+    SolvePoint(solution, one, k, value);
     const bool twoPassages = k == 2 || k == 4;
-    if (twoPassages) SolvePoint(second, 5, static_cast<double>(2 * Real(mc.apexTime) - first.t));
+    if (twoPassages) SolvePoint(solution, two, 5, static_cast<double>(2 * Real(solution.apexTime) - one.t));
     // A value far beyond the trajectory (a time of 1e200 s) gives heights no double holds.
-    if (!Finite(first) || (twoPassages && !Finite(second))) return PointOutOfRange;
-    q.first = first;
-    if (twoPassages) {
-        q.second = second;
-        q.solutionCount = 2;
-    }
-    RedrawPlot();
+    if (!Finite(one) || (twoPassages && !Finite(two))) return PointOutOfRange;
+    first = one;
+    if (twoPassages) second = two;
+    solutionCount = twoPassages ? 2 : 1;
     return PointDone;
-}
-
-void ReportPointError(PointError code, int k) {
-    switch (code) {
-        case PointDone: break;
-        case PointAboveHeight: ShowMessage("Wrong Y coordinate", "Y must be <= maximum Height"); break;
-        case PointBelowVx: ShowMessage("Too low speed", "|V | must be >= Vx"); break;
-        case PointNegativeSpeed: ShowMessage("Wrong sign", "|V| must be positive"); break;
-        case PointNotNumber: ShowMessage("wrong value", std::string("to ") + PointFieldName(k)); break;
-        case PointNoHorizontal:
-            ShowMessage("Wrong X coordinate", "Without horizontal motion x does not give the point");
-            break;
-        case PointOutOfRange:
-            ShowMessage("Too large value", "The point is too far from the launch to be computed");
-            break;
-    }
-}
-
-void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point) {
-    pointQuery.pointShown = true;
-    const double fields[] = {point.x, point.y, point.vy, point.speed, point.t};
-    for (int k = 1; k <= 5; ++k) SetFieldText(dialog, IDC_POINT_BASE + k, FormatFixed(fields[k - 1], 6, 2));
-    // The writes above re-enable the button through their change notifications; a new query
-    // needs the user to edit a field first.
-    EnableField(dialog, IDC_POINT_ACCEPT, false);
-}
-
-void ShowSecondSolution(DialogHandle dialog, bool shown) {
-    const struct {
-        int id;
-        const char* prefix;
-        double value;
-    } rows[] = {{IDC_SECOND_X, "x2: ", pointQuery.second.x},
-                {IDC_SECOND_VY, "Vy2: ", pointQuery.second.vy},
-                {IDC_SECOND_T, "t2: ", pointQuery.second.t}};
-    for (const auto& row : rows) {
-        std::string number = shown ? FormatFixed(row.value, 6, 2).substr(0, 20) : std::string();
-        SetFieldText(dialog, row.id, row.prefix + number);
-    }
-    for (const auto& row : rows) EnableField(dialog, row.id, shown);
 }

@@ -1,9 +1,9 @@
-// A point of the solved trajectory, and the point panel's query state.
+// A point of a solved trajectory: the five point quantities from any one of them.
 #pragma once
 
 #include <cstdint>
 
-#include "ui/fields.h"
+#include "physics/motion.h"
 
 // Point field k = 1..5 in this order; field k is shown in edit 109 + k.
 struct TrajectoryPoint {
@@ -14,6 +14,7 @@ struct TrajectoryPoint {
     double t;      // time since launch, s
 };
 
+// The point panel's query state.
 struct PointQuery {
     TrajectoryPoint first;   // the last successful query (the earlier time for y and |V|)
     TrajectoryPoint second;  // the other passage; meaningful while solutionCount is 2
@@ -21,9 +22,7 @@ struct PointQuery {
     bool pointShown;  // the panel's five fields were written by a query
 };
 
-extern PointQuery pointQuery;
-
-// What QueryPoint found. Every code but PointDone leaves first and second as they were.
+// What a query found. Every code but PointDone leaves the points as they were.
 enum PointError : int {
     PointDone = 0,
     PointAboveHeight = 1,     // y above the maximum height
@@ -34,26 +33,13 @@ enum PointError : int {
     PointOutOfRange = 6,      // the point is too far away for its values to be held
 };
 
-// Name of point field k = 1..5 in messages: "x", "y", "Vy", "|V|", "t".
-const char* PointFieldName(int k);
-
 // Stores value into field k (1..5, the caller's to guarantee) and computes the other four on
-// the last solved case. For y and |V| the earlier of the two times is taken. The results may be
-// infinite for a value far beyond the trajectory; QueryPoint checks them.
-void SolvePoint(TrajectoryPoint& point, int k, double value);
+// the solved case. For y and |V| the earlier of the two times is taken. The results may be
+// infinite for a value far beyond the trajectory; AnswerPoint checks them.
+void SolvePoint(const Solution& solution, TrajectoryPoint& point, int k, double value);
 
-// One query of the panel for field k (1..5): reads edit 109 + k, checks it, solves the first
-// point and, for y and |V|, the second (the mirror in time about the apex), then redraws the
-// plot with the points. solutionCount becomes 1 at once, and 2 after a successful y or |V|.
-PointError QueryPoint(DialogHandle dialog, int k);
-
-// The message box for a refused query (nothing for PointDone); k names the field read.
-void ReportPointError(PointError code, int k);
-
-// Writes the point's five fields into edits 110..114 with 2 decimals, marks the point shown and
-// then disables the panel's Accept button (after the edits' own change notifications).
-void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point);
-
-// Writes "x2: ", "Vy2: " and "t2: " into statics 160..162, followed by the second solution's
-// x, Vy and t when shown, and enables or greys them.
-void ShowSecondSolution(DialogHandle dialog, bool shown);
+// Answers a question about field k (1..5): checks the value, solves the first point and, for
+// y and |V|, the second (the mirror in time about the apex). On PointDone writes `first`, for
+// y and |V| also `second`, and sets `solutionCount` to 1 or 2; otherwise changes nothing.
+PointError AnswerPoint(const Solution& solution, int k, double value, TrajectoryPoint& first,
+                       TrajectoryPoint& second, int& solutionCount);

@@ -24,9 +24,6 @@ std::string TrimLeftBlanks(std::string_view text);
 std::string TrimRightBlanks(std::string_view text);
 std::string TrimBlanks(std::string_view text);
 
-// 1-based position of the last occurrence of c in text, 0 when there is none.
-unsigned LastCharPos(char c, std::string_view text);
-
 // Reads a real number typed by the user. Accepts, after the text has been trimmed of blanks:
 // blanks and tabs, an optional sign, digits with an optional point and fraction (at least one
 // digit in all), an optional exponent (E or e, optional sign, at least one digit), and nothing

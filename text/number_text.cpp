@@ -1,4 +1,4 @@
-#include "ui/numtext.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -303,11 +303,6 @@ std::string TrimRightBlanks(std::string_view text) {
 }
 
 std::string TrimBlanks(std::string_view text) { return TrimLeftBlanks(TrimRightBlanks(text)); }
-
-unsigned LastCharPos(char c, std::string_view text) {
-    std::size_t pos = text.rfind(c);
-    return pos == std::string_view::npos ? 0 : static_cast<unsigned>(pos + 1);
-}
 
 bool ParseReal(std::string_view raw, double& value) {
     value = 0.0;
