@@ -1,17 +1,12 @@
-// The About window: the program's name in large letters, the title it is given, the maker with
-// the year of the program file, the maker's web and mail addresses, and a button that closes it.
+// The About window's contents: the program's name in large letters, the title it is given, the
+// maker with the year of the program file, the maker's web and mail addresses, and a button that
+// closes it. The window itself is behind about_window.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Opens the About window with this title and the maker's mail address, and returns when it has
-// been closed. While it is open a second call brings it to the front and returns at once.
-void ShowAbout(std::string_view title);
-// The same with any contact text; an empty one leaves the mail line out.
-void RunAbout(std::string_view title, std::string_view contact);
 
 extern const char* const kMakerName;
 extern const char* const kMakerWeb;

@@ -1,37 +1,37 @@
 #include "app/main_dialog.h"
 
-#include "about/about.h"
+#include "about/about_window.h"
 #include "app/given.h"
-#include "physics/motion.h"
-#include "physics/point.h"
+#include "app/point_panel.h"
+#include "platform/menu.h"
 #include "plot/trajectory.h"
 #include "report/report.h"
 #include "resources/ids.h"
+#include "text/messages.h"
+#include "text/number_text.h"
 #include "tools/launch.h"
-#include "tools/tools_menu.h"
-#include "ui/numtext.h"
-
-std::int32_t LanguageIndex = 1;
-std::string startDirectory;
-std::uint16_t lastPointField;
-std::uint16_t pointInput;
 
 namespace {
 
-void SolveSequence(DialogHandle dialog) {
-    if (!ReadGivenData(dialog, IDC_ACCEPT) || !CheckGivenData()) return;
-    MotionCase& mc = motionCase;
-    SolveResult result = SolveCase(mc.given.first, mc.given.second);
+void SolveSequence(DialogHandle dialog, AppState& state) {
+    MotionCase& mc = state.motionCase;
+    GivenData given;
+    if (!ReadGivenData(dialog, IDC_ACCEPT, mc) || !AcceptGivenData(mc, given)) return;
+    Solution solution;
+    SolveResult result = SolveCase(given, solution);
     if (result != SolveResult::Solved) {
-        ShowMessage(SolveFailureCaption(), SolveFailureText(result));
+        const Message message = SolveFailureMessage(result);
+        ShowMessage(message.caption, message.text);
         return;
     }
+    mc.solution = solution;
     for (int i = 1; i <= kParamCount; ++i) {
+        mc.values[i] = solution.values[i];
         if (!(mc.givenMask & (1u << i)))
             SetFieldText(dialog, IDC_VALUE_BASE + i, FormatFixed(mc.values[i], 6, 3));
     }
     mc.solved = true;  // before drawing: a case without movement can still be saved
-    if (DrawTrajectory())
+    if (DrawTrajectory(state.plotFrame, state.plotWindow, mc.solution))
         EnablePointPanel(dialog, true);
     else
         ShowMessage("Nohing to do ", "There is not movement");
@@ -39,61 +39,62 @@ void SolveSequence(DialogHandle dialog) {
 
 // Point Accept: the field the user last typed into is the question; all four steps run whatever
 // the query found, so a refusal shows the last good point again.
-void PointSequence(DialogHandle dialog) {
+void PointSequence(DialogHandle dialog, AppState& state) {
     // The whole id, not only its low byte, must name a point field: k indexes the point.
-    if (lastPointField <= IDC_POINT_BASE || lastPointField > IDC_POINT_BASE + 5) return;
-    pointInput = lastPointField;
-    const int k = lastPointField - IDC_POINT_BASE;
-    const PointError code = QueryPoint(dialog, k);
+    const int field = state.lastPointField;
+    if (field <= IDC_POINT_BASE || field > IDC_POINT_BASE + 5) return;
+    state.pointInput = state.lastPointField;
+    const int k = field - IDC_POINT_BASE;
+    const PointError code = QueryPoint(dialog, k, state);
     ReportPointError(code, k);
-    ShowPoint(dialog, pointQuery.first);
-    ShowSecondSolution(dialog, pointQuery.solutionCount == 2);
+    ShowPoint(dialog, state.pointQuery.first, state);
+    ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery);
 }
 
 }  // namespace
 
-void EnablePointPanel(DialogHandle dialog, bool enable) {
-    EnableField(dialog, IDC_POINT_GROUP, enable);
-    for (int k = 1; k <= 5; ++k) {
-        EnableField(dialog, IDC_POINT_BASE + k, enable);
-        EnableField(dialog, IDC_POINT_GROUP + k, enable);
-    }
-    EnableField(dialog, IDC_POINT_ACCEPT, enable);
-    FocusField(dialog, IDC_POINT_BASE + 1);
-}
-
-void InitMainDialog(DialogHandle dialog) {
+void InitMainDialog(DialogHandle dialog, AppState& state) {
+    state.plotWindow = CanvasOfControl(dialog, IDC_PLOT);
     SetFieldChecked(dialog, IDC_GIVEN_BASE + ParamVo, true);
     SetFieldChecked(dialog, IDC_GIVEN_BASE + ParamAngle, true);
     for (int i = ParamVx; i <= kParamCount; ++i) EnableField(dialog, IDC_VALUE_BASE + i, false);
     EnablePointPanel(dialog, false);
-    ShowSecondSolution(dialog, false);
-    motionCase.solved = false;
-    pointQuery.pointShown = false;
+    ShowSecondSolution(dialog, false, state.pointQuery);
+    state.motionCase.solved = false;
+    state.pointQuery.pointShown = false;
+    UpdateCaseCommands(dialog, state);
     // The disabled point field cannot take keys; the user starts by typing Vo.
     FocusField(dialog, IDC_VALUE_BASE + ParamVo);
 }
 
-void MainDialogCommand(DialogHandle dialog, int id, unsigned code) {
-    if (HandleToolsCommand(static_cast<std::uint16_t>(id))) return;
+void UpdateCaseCommands(DialogHandle dialog, AppState& state) {
+    const bool solved = state.motionCase.solved;
+    if (state.caseCommandsKnown && state.caseCommandsEnabled == solved) return;
+    EnableMenuCommand(dialog, IDM_SAVE_CASE, solved);
+    state.caseCommandsEnabled = solved;
+    state.caseCommandsKnown = true;
+}
+
+void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState& state) {
+    if (HandleToolsCommand(dialog, static_cast<std::uint16_t>(id), state.tools, state.languageIndex)) return;
     if (id > IDC_GIVEN_BASE && id <= IDC_GIVEN_BASE + kParamCount) {
-        ReadGivenData(dialog, id);
+        ReadGivenData(dialog, id, state.motionCase);
         return;
     }
     if (id > IDC_POINT_BASE && id <= IDC_POINT_BASE + 5) {
-        if (code == kEditChange) {
-            lastPointField = static_cast<std::uint16_t>(FocusedField(dialog));
+        if (event == ControlEvent::EditChanged) {
+            state.lastPointField = static_cast<std::uint16_t>(FocusedField(dialog));
             EnableField(dialog, IDC_POINT_ACCEPT, true);
         }
         return;
     }
     switch (id) {
         case IDC_EXIT: EndDialogWith(dialog, 0); break;
-        case IDC_ACCEPT: SolveSequence(dialog); break;
-        case IDC_POINT_ACCEPT: PointSequence(dialog); break;
-        case IDM_SAVE_CASE: SaveCase(dialog); break;
+        case IDC_ACCEPT: SolveSequence(dialog, state); break;
+        case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
+        case IDM_SAVE_CASE: SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory); break;
         case IDM_INFO: RunCommand("Ovanta.pdf"); break;
-        case IDM_ABOUT: ShowAbout("Ovanta movement: calculations"); break;
+        case IDM_ABOUT: ShowAbout("Ovanta movement: calculations", state.languageIndex); break;
         default: break;
     }
 }

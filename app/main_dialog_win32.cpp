@@ -1,33 +1,16 @@
 #include "app/main_dialog_win32.h"
 
+#include "app/app_state.h"
 #include "app/main_dialog.h"
-#include "physics/motion.h"
-#include "plot/trajectory.h"
+#include "app/point_panel.h"
+#include "platform/canvas_win32.h"
+#include "platform/dialog_win32.h"
+#include "platform/system.h"
 #include "resources/ids.h"
-#include "tools/system.h"
-#include "tools/tools_menu_win32.h"
-#include "ui/fields_win32.h"
-
-COLORREF blueColour;
-COLORREF redColour;
-HPEN bluePen;
-HPEN redDotPen;
-HWND plotWindow;
-HMENU fileMenu;
 
 namespace {
 
-// "Save case" follows the solved flag; the menu is touched only when the flag changes.
-void UpdateSaveCaseItem() {
-    static HMENU updatedMenu;
-    static bool updatedState;
-    if (!fileMenu) return;
-    bool state = motionCase.solved;
-    if (updatedMenu == fileMenu && updatedState == state) return;
-    EnableMenuItem(fileMenu, IDM_SAVE_CASE, MF_BYCOMMAND | (state ? MF_ENABLED : MF_GRAYED));
-    updatedMenu = fileMenu;
-    updatedState = state;
-}
+AppState* StateOf(HWND dialog) { return reinterpret_cast<AppState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
 void SetDialogIcon(HWND dialog) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -44,54 +27,51 @@ void SetDialogIcon(HWND dialog) {
 // area's frame control then paints itself, and only after both is the plot drawn on top, where
 // nothing that paints later erases it. A paint that does not reach the area leaves the plot
 // alone rather than clearing and redrawing it.
-void PaintDialog(HWND dialog) {
+void PaintDialog(HWND dialog, AppState& state) {
     PAINTSTRUCT paint;
     BeginPaint(dialog, &paint);
     EndPaint(dialog, &paint);
-    if (!plotWindow) return;
+    HWND plot = WindowOf(state.plotWindow);
+    if (!plot) return;
     RECT area, overlap;
-    GetWindowRect(plotWindow, &area);
+    GetWindowRect(plot, &area);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
-    const bool areaTouched = IntersectRect(&overlap, &paint.rcPaint, &area) ||
-                             GetUpdateRect(plotWindow, nullptr, FALSE);
-    UpdateWindow(plotWindow);
-    if (areaTouched) RedrawPlot();
+    const bool areaTouched = IntersectRect(&overlap, &paint.rcPaint, &area) || GetUpdateRect(plot, nullptr, FALSE);
+    UpdateWindow(plot);
+    if (areaTouched) RedrawMainPlot(state);
+}
+
+void InitDialog(HWND dialog, AppState& state) {
+    InstallToolsMenu(DialogOf(dialog), state.tools);
+    SetDialogIcon(dialog);
+    ShowWindow(dialog, SW_SHOW);
+    SetMessageFallbackOwner(dialog);
+    InitMainDialog(DialogOf(dialog), state);
 }
 
 }  // namespace
 
-INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    UpdateSaveCaseItem();
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    AppState* state = StateOf(dialog);
+    if (!state) return FALSE;  // the messages that come before WM_INITDIALOG
+    UpdateCaseCommands(DialogOf(dialog), *state);
     switch (message) {
-        case WM_INITDIALOG:
-            fileMenu = nullptr;
-            InstallToolsMenu(dialog, "MainMenu", 2);
-            SetDialogIcon(dialog);
-            ShowWindow(dialog, SW_SHOW);
-            SetMessageFallbackOwner(dialog);
-            InitMainDialog(dialog);
-            plotWindow = GetDlgItem(dialog, IDC_PLOT);
-            fileMenu = GetSubMenu(menuBar, 0);
-            UpdateSaveCaseItem();
-            break;
-        case WM_PAINT:
-            PaintDialog(dialog);
-            break;
+        case WM_INITDIALOG: InitDialog(dialog, *state); break;
+        case WM_PAINT: PaintDialog(dialog, *state); break;
         case WM_COMMAND:
-            MainDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            MainDialogCommand(DialogOf(dialog), LOWORD(wParam), EventOf(HIWORD(wParam)), *state);
             break;
-        default:
-            break;
+        default: break;
     }
     return FALSE;
 }
 
 int RunOvanta(HINSTANCE instance) {
-    blueColour = RGB(0, 100, 200);
-    redColour = RGB(250, 0, 0);
-    bluePen = CreatePen(PS_SOLID, 1, blueColour);
-    redDotPen = CreatePen(PS_DOT, 1, redColour);
-    LanguageIndex = 1;
-    startDirectory = CurrentDirectory();
-    return static_cast<int>(DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, 0));
+    CreateCanvasPens();
+    AppState state;
+    state.languageIndex = 1;
+    state.startDirectory = CurrentDirectory();
+    return static_cast<int>(
+        DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&state)));
 }

@@ -16,7 +16,12 @@
 #include "physics/motion.h"
 #include "tests/support/motion_cases.h"
 #include "physics/point.h"
-#include "ui/numtext.h"
+
+namespace {
+// The case the figures are taken on: the solver's last answer.
+Solution solved;
+}  // namespace
+#include "text/number_text.h"
 
 namespace {
 
@@ -116,9 +121,9 @@ std::string PreciseText(Quad exact, int decimals = 3) {
 // doubles the program reads (Vo, Vx, Vy0, the angle's cosine and sine, the launch height): t
 // from the input, then everything else. For y and |V| the earlier passage.
 bool ExactPoint(int k, Quad v, Quad point[6]) {
-    const double* solved = motionCase.values;
-    const Quad vo = solved[1], vx = solved[3], vy0 = solved[4], y0 = motionCase.work[0];
-    const Quad voCos = vo * Quad(motionCase.cosAngle), voSin = vo * Quad(motionCase.sinAngle);
+    const double* values = solved.values;
+    const Quad vo = values[1], vx = values[3], vy0 = values[4], y0 = solved.y0;
+    const Quad voCos = vo * Quad(solved.cosAngle), voSin = vo * Quad(solved.sinAngle);
     Quad t;
     switch (k) {
         case 1: t = v / voCos; break;
@@ -158,17 +163,18 @@ void PointAccuracy(int perField, std::mt19937_64& random) {
         long diffs = 0;
         while (queries < perField) {
             const double y0 = random() % 2 ? 0 : height(random);
-            GiveCase(1, speed(random), 2, angle(random), y0);
-            if (SolveCase(1, 2) != SolveResult::Solved || motionCase.values[7] <= 0) continue;
+            if (SolveCase(GiveCase(1, speed(random), 2, angle(random), y0), solved) != SolveResult::Solved ||
+                solved.values[7] <= 0)
+                continue;
             // A true point somewhere on the flight, given by field k as a double.
             Quad truth[6];
-            if (!ExactPoint(5, Quad(unit(random) * motionCase.values[7]), truth)) continue;
+            if (!ExactPoint(5, Quad(unit(random) * solved.values[7]), truth)) continue;
             const double given = double(truth[k]);
             Quad exact[6];
             if (!ExactPoint(k, given, exact)) continue;
             if ((k == 2 || k == 4) && fabsq(exact[3]) < Quad(1e-3)) continue;  // at the apex t is ill-posed
             TrajectoryPoint ours;
-            SolvePoint(ours, k, given);
+            SolvePoint(solved, ours, k, given);
             const double fields[6] = {0, ours.x, ours.y, ours.vy, ours.speed, ours.t};
             Quad scale = 0;
             for (int i = 1; i <= 5; ++i) scale = fmaxq(scale, fabsq(exact[i]));
@@ -177,7 +183,7 @@ void PointAccuracy(int perField, std::mt19937_64& random) {
                 if (fabsq(exact[i]) < scale * Quad(1e-6)) continue;
                 if (std::getenv("ACCURACY_DEBUG") && Ulps(fields[i], exact[i]) > maxUlps)
                     std::printf("  k %d out %d: ours %.17g exact %.17g given %.17g Vo %.17g angle %.17g y0 %.17g\n", k, i,
-                                fields[i], double(exact[i]), given, motionCase.values[1], motionCase.values[2], motionCase.work[0]);
+                                fields[i], double(exact[i]), given, solved.values[1], solved.values[2], solved.y0);
                 maxUlps = std::fmax(maxUlps, Ulps(fields[i], exact[i]));
                 std::string want = PreciseText(exact[i], 2);
                 if (!want.empty() && FormatFixed(fields[i], 6, 2) != want) ++diffs;
@@ -213,14 +219,13 @@ int main(int argc, char** argv) {
                 const double a = double(truth.v[p]), b = double(truth.v[q]);
                 if (b <= 0 || (p != 2 && a <= 0)) continue;
                 if ((p == 4 || q == 4 || q == 6) && truth.v[2] <= 1) continue;
-                GiveCase(p, a, q, b, y0);
-                if (SolveCase(p, q) != SolveResult::Solved) continue;
+                if (SolveCase(GiveCase(p, a, q, b, y0), solved) != SolveResult::Solved) continue;
                 const Exact exact = Solve(p, a, q, b, y0);
                 if (!exact.ok) continue;
                 ++cases;
-                const double ours[9] = {0, motionCase.values[1], motionCase.values[2], motionCase.values[3],
-                                        motionCase.values[4], motionCase.values[5], motionCase.values[6],
-                                        motionCase.values[7], motionCase.apexX};
+                const double ours[9] = {0, solved.values[1], solved.values[2], solved.values[3],
+                                        solved.values[4], solved.values[5], solved.values[6],
+                                        solved.values[7], solved.apexX};
                 const Quad precise[9] = {0, exact.v[1], exact.v[2], exact.v[3], exact.v[4],
                                          exact.v[5], exact.v[6], exact.v[7], exact.apexX};
                 Quad scale = 0;

@@ -12,11 +12,10 @@ const double kCase[8] = {10, 20, 45, 14.142135623730951, 14.142135623730949, 49.
 void SolveEveryPair(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& pair : kAdmissiblePairs) {
-            motionCase.givenMask = (1u << pair[0]) | (1u << pair[1]);
-            motionCase.work[0] = kCase[0];
-            motionCase.work[pair[0]] = kCase[pair[0]];
-            motionCase.work[pair[1]] = kCase[pair[1]];
-            benchmark::DoNotOptimize(SolveCase(pair[0], pair[1]));
+            Solution solution;
+            const GivenData given = GiveCase(pair[0], kCase[pair[0]], pair[1], kCase[pair[1]], kCase[0]);
+            benchmark::DoNotOptimize(SolveCase(given, solution));
+            benchmark::DoNotOptimize(solution);
         }
     }
     state.counters["per solve"] = benchmark::Counter(18.0 * double(state.iterations()),

@@ -13,3 +13,9 @@ target_link_libraries(ovanta_unit_tests PRIVATE ovanta_core ovanta_solver ovanta
 gtest_discover_tests(ovanta_unit_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 include(cmake/fuzz.cmake)
 include(cmake/bench.cmake)
+
+# The shape of the tree: layers, Windows headers only in *_win32 files, short functions, no
+# mutable static data in portable code outside app/.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME layers COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/check_layers.py ${CMAKE_SOURCE_DIR})
+set_tests_properties(layers PROPERTIES LABELS unit)

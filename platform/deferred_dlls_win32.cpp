@@ -1,4 +1,4 @@
-#include "ui/deferred_dlls_win32.h"
+#include "platform/deferred_dlls_win32.h"
 
 #include <shellapi.h>
 

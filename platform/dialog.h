@@ -1,14 +1,21 @@
-// The dialog-field seam: the only way the program's logic touches dialog controls and message
-// boxes. The program links the Win32 definitions (fields_win32.cpp); the unit tests link a fake
-// that keeps each control's state and records every message box.
+// The dialog seam: the only way portable code touches dialog controls and message boxes. The
+// program links dialog_win32.cpp; the unit tests link tests/support/fake_dialog.cpp, which
+// keeps each control's state and records every message box.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-using DialogHandle = void*;  // a dialog window, opaque to portable code
+struct DialogWindow;  // a dialog window of the platform, opaque to portable code
+using DialogHandle = DialogWindow*;
 
 constexpr int kMaxShortText = 255;  // texts set into controls are cut to this many characters
+
+// What a control tells its dialog, besides being clicked or chosen from a menu.
+enum class ControlEvent { Command, EditChanged, ListSelectionChanged };
+
+enum class MessageIcon { None, Exclamation, Question };
+enum class Answer { Ok, Yes, No };
 
 // Setting an edit's text raises its change notification before the call returns, as the real
 // edit control does.
@@ -27,13 +34,9 @@ void FocusField(DialogHandle dialog, int id);
 int FocusedField(DialogHandle dialog);  // id of the focused control of the dialog, -1 if none
 
 // Modal message boxes owned by the active window of the program (the main dialog when another
-// application is in front). Caption first, text second.
-void ShowMessage(std::string_view caption, std::string_view text);             // OK, no icon
-int ShowMessageStyled(std::string_view caption, std::string_view text, unsigned flags);
-int AskYesNo(std::string_view caption, std::string_view text, unsigned flags);  // IDYES 6, IDNO 7
+// application is in front), with one OK button. Caption first, text second.
+void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None);
+// The same with Yes and No buttons.
+Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon);
 
 void EndDialogWith(DialogHandle dialog, int result);
-
-// Reads a real number from an edit (see ParseReal). Returns true on success; on failure value
-// is 0. Portable: built on GetFieldText.
-bool ReadRealField(DialogHandle dialog, int id, double& value);

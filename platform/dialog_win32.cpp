@@ -1,14 +1,10 @@
-#include "ui/fields_win32.h"
+#include "platform/dialog_win32.h"
 
 #include <string>
-
-#include "ui/fields.h"
 
 namespace {
 
 HWND fallbackOwner;
-
-HWND Window(DialogHandle dialog) { return static_cast<HWND>(dialog); }
 
 std::string Short(std::string_view text) { return std::string(text.substr(0, kMaxShortText)); }
 
@@ -18,55 +14,74 @@ HWND MessageOwner() {
     return active ? active : fallbackOwner;
 }
 
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Exclamation: return MB_ICONEXCLAMATION;
+        case MessageIcon::Question: return MB_ICONQUESTION;
+        case MessageIcon::None: break;
+    }
+    return 0;
+}
+
+int Box(std::string_view caption, std::string_view text, UINT style) {
+    return MessageBoxA(MessageOwner(), Short(text).c_str(), Short(caption).c_str(), style);
+}
+
 }  // namespace
+
+ControlEvent EventOf(WORD code) {
+    // An accelerator sends 1, the number of a list box's selection change: portable code reads
+    // the event only for the edits and list boxes whose notifications it follows.
+    switch (code) {
+        case EN_CHANGE: return ControlEvent::EditChanged;
+        case LBN_SELCHANGE: return ControlEvent::ListSelectionChanged;
+        default: return ControlEvent::Command;
+    }
+}
 
 void SetMessageFallbackOwner(HWND window) { fallbackOwner = window; }
 
 void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
-    SetDlgItemTextA(Window(dialog), id, Short(text).c_str());
+    SetDlgItemTextA(WindowOf(dialog), id, Short(text).c_str());
 }
 
 std::string GetFieldText(DialogHandle dialog, int id) {
     char buffer[kMaxShortText] = "";
-    UINT length = GetDlgItemTextA(Window(dialog), id, buffer, sizeof buffer);
+    UINT length = GetDlgItemTextA(WindowOf(dialog), id, buffer, sizeof buffer);
     return std::string(buffer, length);
 }
 
 void SetWindowCaption(DialogHandle window, std::string_view text) {
-    SetWindowTextA(Window(window), Short(text).c_str());
+    SetWindowTextA(WindowOf(window), Short(text).c_str());
 }
 
 bool IsFieldChecked(DialogHandle dialog, int id) {
-    return IsDlgButtonChecked(Window(dialog), id) != BST_UNCHECKED;
+    return IsDlgButtonChecked(WindowOf(dialog), id) != BST_UNCHECKED;
 }
 
 void SetFieldChecked(DialogHandle dialog, int id, bool checked) {
-    CheckDlgButton(Window(dialog), id, checked ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(WindowOf(dialog), id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void EnableField(DialogHandle dialog, int id, bool enable) {
-    if (HWND control = GetDlgItem(Window(dialog), id)) EnableWindow(control, enable);
+    if (HWND control = GetDlgItem(WindowOf(dialog), id)) EnableWindow(control, enable);
 }
 
 void FocusField(DialogHandle dialog, int id) {
-    if (HWND control = GetDlgItem(Window(dialog), id)) SetFocus(control);
+    if (HWND control = GetDlgItem(WindowOf(dialog), id)) SetFocus(control);
 }
 
 int FocusedField(DialogHandle dialog) {
     HWND focus = GetFocus();
-    return focus && IsChild(Window(dialog), focus) ? GetDlgCtrlID(focus) : -1;
+    return focus && IsChild(WindowOf(dialog), focus) ? GetDlgCtrlID(focus) : -1;
 }
 
-void ShowMessage(std::string_view caption, std::string_view text) {
-    ShowMessageStyled(caption, text, MB_OK);
+void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
+    Box(caption, text, MB_OK | IconStyle(icon));
 }
 
-int ShowMessageStyled(std::string_view caption, std::string_view text, unsigned flags) {
-    return MessageBoxA(MessageOwner(), Short(text).c_str(), Short(caption).c_str(), flags);
+Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon) {
+    return Box(caption, text, MB_YESNO | IconStyle(icon)) == IDYES ? Answer::Yes : Answer::No;
 }
 
-int AskYesNo(std::string_view caption, std::string_view text, unsigned flags) {
-    return ShowMessageStyled(caption, text, flags | MB_YESNO);
-}
-
-void EndDialogWith(DialogHandle dialog, int result) { EndDialog(Window(dialog), result); }
+void EndDialogWith(DialogHandle dialog, int result) { EndDialog(WindowOf(dialog), result); }

@@ -3,9 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "ui/fields.h"
-
-PlotFrame plotFrame;
 
 namespace {
 

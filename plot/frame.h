@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "plot/canvas.h"
+#include "platform/canvas.h"
 
 struct PlotFrame {
     CanvasWindow window;  // the area drawn into (kept to give the context back)
@@ -20,9 +20,6 @@ struct PlotFrame {
     double x2;  // world x at the right edge
     double y2;  // world y at the top edge
 };
-
-// The frame of the main dialog's drawing area.
-extern PlotFrame plotFrame;
 
 // Pixel coordinates are clamped to +-kPixelLimit: the area is a few hundred pixels wide, and
 // the X server behind Wine keeps coordinates in 16 bits, so a far point would wrap around.

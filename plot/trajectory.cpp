@@ -1,7 +1,7 @@
 #include "plot/trajectory.h"
 
 #include "physics/motion.h"
-#include "ui/numtext.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -12,18 +12,15 @@ std::string CaseLabel(double value) { return FormatCompact(value, 6, 0); }
 std::string PointLabel(double value) { return TrimBlanks(FormatFixed(value, 6, 0)); }
 
 // The drawing of the case, leaving the frame open for the points that follow it.
-bool DrawCase() {
-    const MotionCase& mc = motionCase;
-    if (!mc.solved) return false;
-    const double* solved = mc.solvedWork;
-    const Real y0 = solved[0], vo = solved[ParamVo], angle = solved[ParamAngle];
+bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc) {
+    const double* solved = mc.values;
+    const Real y0 = mc.y0, vo = solved[ParamVo], angle = solved[ParamAngle];
     const Real reach = solved[ParamReach], height = solved[ParamHeight];
     const double flightTime = solved[ParamTime];
     const Real vx = vo * mc.cosAngle, vy = vo * mc.sinAngle;
     auto d = [](Real v) { return static_cast<double>(v); };
 
-    PlotFrame& f = plotFrame;
-    if (!SetupPlotFrame(f, PlotWindow(), d(-reach / 10), d(-height / 5), d(1.2L * reach),
+    if (!SetupPlotFrame(f, window, d(-reach / 10), d(-height / 5), d(1.2L * reach),
                         d(1.2L * height), true))
         return false;
     // Axes and trajectory in the fresh context's black pen and text colour.
@@ -63,9 +60,9 @@ std::vector<double> TrajectoryTimes(double flightTime) {
     return times;
 }
 
-bool DrawTrajectory() {
-    bool drawn = DrawCase();
-    ClosePlotFrame(plotFrame);
+bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution) {
+    bool drawn = DrawCase(frame, window, solution);
+    ClosePlotFrame(frame);
     return drawn;
 }
 
@@ -80,12 +77,11 @@ void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame) {
     PlotText(frame, 0, static_cast<double>(1.2L * y), PointLabel(y));
 }
 
-void RedrawPlot() {
-    const bool drawn = DrawCase();
-    const PointQuery& q = pointQuery;
-    if (q.solutionCount >= 1 && (drawn || ReopenPlotFrame(plotFrame))) {
-        MarkPoint(q.first, plotFrame);
-        if (q.solutionCount == 2) MarkPoint(q.second, plotFrame);
+void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query) {
+    const bool drawn = solution && DrawCase(frame, window, *solution);
+    if (query.solutionCount >= 1 && (drawn || ReopenPlotFrame(frame))) {
+        MarkPoint(query.first, frame);
+        if (query.solutionCount == 2) MarkPoint(query.second, frame);
     }
-    ClosePlotFrame(plotFrame);
+    ClosePlotFrame(frame);
 }

@@ -1,26 +1,23 @@
 #include "report/report.h"
 
-#include "app/given.h"
-#include "app/main_dialog.h"
 #include "physics/motion.h"
-#include "physics/point.h"
-#include "report/report_file.h"
+#include "platform/files.h"
+#include "platform/pickers.h"
+#include "platform/system.h"
 #include "resources/ids.h"
-#include "tools/launch.h"
-#include "tools/system.h"
+#include "text/messages.h"
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-constexpr unsigned kMessageIcon = 0x30;  // MB_ICONEXCLAMATION
 constexpr char kCaption[] = "Save case";
 
 std::string Line(std::string_view text) { return std::string(text) + kLineEnd; }
 
 // Puts the file back as it was before this save. The handle may already be closed.
-bool TakeBack(std::string_view path, ReportFile& file) {
-    if (file.handle) CloseReportFile(file);
-    return file.created ? RemoveReportFile(path) : TruncateReportFile(path, file.startSize);
+bool TakeBack(std::string_view path, WrittenFile& file) {
+    if (file.handle) CloseWrittenFile(file);
+    return file.created ? RemoveFile(path) : TruncateFile(path, file.startSize);
 }
 
 void ReportFailure(ReportResult result, std::string_view path) {
@@ -35,19 +32,19 @@ void ReportFailure(ReportResult result, std::string_view path) {
             break;
         case ReportResult::Written: return;
     }
-    ShowMessageStyled(kCaption, text + kLineEnd + std::string(path), kMessageIcon);
+    ShowMessage(kCaption, text + kLineEnd + std::string(path), MessageIcon::Exclamation);
 }
 
 }  // namespace
 
-std::vector<std::string> CaseReportLines(DialogHandle dialog) {
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput) {
     std::vector<std::string> lines = {Line(""), Line("Ovanta movement"), Line("")};
     for (int i = 1; i <= kParamCount; ++i) {
         std::string mark = IsFieldChecked(dialog, IDC_GIVEN_BASE + i) ? "*" : "";
         lines.push_back(Line(std::string(ParamName(i)) + '\t' +
                              GetFieldText(dialog, IDC_VALUE_BASE + i) + '\t' + mark));
     }
-    if (pointQuery.pointShown) {
+    if (query.pointShown) {
         lines.push_back(Line(""));
         lines.push_back(Line("Point:"));
         for (int k = 1; k <= 5; ++k) {
@@ -57,7 +54,7 @@ std::vector<std::string> CaseReportLines(DialogHandle dialog) {
             // The point lines have always been kept to the program's short text length.
             lines.push_back(Line(line.substr(0, kMaxShortText)));
         }
-        if (pointQuery.solutionCount == 2) {
+        if (query.solutionCount == 2) {
             for (int id : {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T})
                 lines.push_back(Line(GetFieldText(dialog, id)));
         }
@@ -68,32 +65,32 @@ std::vector<std::string> CaseReportLines(DialogHandle dialog) {
 }
 
 ReportResult AppendReport(std::string_view path, const std::vector<std::string>& lines) {
-    ReportFile file;
-    if (!OpenReportFile(path, file)) return ReportResult::NotOpened;
+    WrittenFile file;
+    if (!OpenFileForWriting(path, WriteMode::Append, file)) return ReportResult::NotOpened;
     bool written = true;
     for (const std::string& line : lines) {
-        written = WriteReportFile(file, line);
+        written = WriteFileBytes(file, line);
         if (!written) break;
     }
     // The close is where buffered bytes finally reach the disk, so it counts as a write.
-    if (written) written = CloseReportFile(file);
+    if (written) written = CloseWrittenFile(file);
     if (written) return ReportResult::Written;
     return TakeBack(path, file) ? ReportResult::NotWritten : ReportResult::LeftDamaged;
 }
 
-void SaveCase(DialogHandle dialog) {
+void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory) {
     std::string path;
-    bool chosen = ChooseReportFile(dialog, path);
+    bool chosen = ChooseSaveFile(dialog, path);
     // The dialog may have left the current directory wherever the user browsed; the help
     // document and the tool list are looked up by bare names, relative to it.
     if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
     if (!chosen) return;
-    ReportResult result = AppendReport(path, CaseReportLines(dialog));
+    ReportResult result = AppendReport(path, CaseReportLines(dialog, query, pointInput));
     if (result != ReportResult::Written) {
         ReportFailure(result, path);
         return;
     }
     // Opened as a document, whole, whatever its folders are called; whether the shell finds a
     // program for it is the user's affair: no message.
-    OpenDocument(path, false);
+    OpenWithShell(path, "");
 }

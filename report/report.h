@@ -6,21 +6,20 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/fields.h"
+#include "physics/point.h"
+#include "platform/dialog.h"
 
-// Asks for the report file and appends the case to it. A file that cannot be opened or written
-// is reported in a message box and left exactly as it was; the current directory is the start
-// directory again when the command ends, however it ends.
-void SaveCase(DialogHandle dialog);
-
-// The save dialog, owned by `owner` (which it disables while open), starting from the file
-// name in `path`. True when the user confirmed a name; `path` then holds the full path.
-bool ChooseReportFile(DialogHandle owner, std::string& path);
+// Asks for the report file (a save dialog owned by `dialog`) and appends the case to it. A file
+// that cannot be opened or written is reported in a message box and left exactly as it was; the
+// current directory is `startDirectory` again when the command ends, however it ends.
+// `pointInput` is the edit id of the point field the last query read.
+void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory);
 
 // One case as the dialog shows it, one element per line, each ending in CR LF: the heading,
 // the seven parameters (given data marked "*"), the point section when a point is shown (its
-// input field marked "*"), the second solution when there are two, and the legend.
-std::vector<std::string> CaseReportLines(DialogHandle dialog);
+// input field, edit `pointInput`, marked "*"), the second solution when there are two, and
+// the legend.
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput);
 
 enum class ReportResult {
     Written,

@@ -1,13 +1,10 @@
 #include "tools/launch.h"
 
-#include "tools/system.h"
-#include "ui/fields.h"
-
-std::string savedDirectory;
+#include "platform/dialog.h"
+#include "platform/system.h"
+#include "text/number_text.h"
 
 namespace {
-
-constexpr unsigned kExclamation = 0x30;  // MB_ICONEXCLAMATION
 
 std::string_view SkipBlanks(std::string_view text) {
     std::size_t start = text.find_first_not_of(' ');
@@ -22,6 +19,31 @@ std::size_t ProgramEnd(std::string_view text) {
         if (end == text.size() || text[end] == ' ' || text[end] == '"') return end;
     }
     return text.find(".exe") + 4;
+}
+
+std::string Reason(const StartOutcome& outcome) {
+    switch (outcome.error) {
+        case StartError::None: return "";
+        case StartError::FileNotFound: return "File not found.";
+        case StartError::PathNotFound: return "Path not found.";
+        case StartError::AccessDenied: return "Access denied.";
+        case StartError::NotAProgram: return "Not a program this system can run.";
+        case StartError::NoAssociation: return "No program is associated with this kind of file.";
+        case StartError::Other: break;
+    }
+    return "Error " + IntToText(static_cast<std::int32_t>(outcome.code)) + ".";
+}
+
+void ReportFailure(std::string_view text, const StartOutcome& outcome) {
+    std::string message(1, '"');
+    message.append(text.substr(0, 200)).append("\"\r\n\r\n").append(Reason(outcome));
+    ShowMessage("Cannot start", message, MessageIcon::Exclamation);
+}
+
+// The program's full path: a name with a folder in it is taken as it is (relative to the
+// current directory); a bare name is searched for.
+std::string ProgramPath(const std::string& name) {
+    return name.find_first_of("\\/:") != std::string::npos ? name : FindProgram(name);
 }
 
 }  // namespace
@@ -61,13 +83,24 @@ LaunchPlan PlanLaunch(std::string_view text) {
     return plan;
 }
 
+bool RunCommand(std::string_view text) {
+    text = text.substr(0, 255);
+    const LaunchPlan plan = PlanLaunch(text);
+    if (plan.kind == LaunchPlan::Nothing) return false;
+    const StartOutcome outcome = plan.kind == LaunchPlan::Program
+                                     ? StartProgram(ProgramPath(plan.target), plan.arguments)
+                                     : OpenWithShell(plan.target, plan.arguments);
+    if (outcome.error != StartError::None) ReportFailure(text, outcome);
+    return outcome.error == StartError::None;
+}
+
 void LaunchTool(const ToolEntry& entry) {
-    savedDirectory = CurrentDirectory();
+    const std::string savedDirectory = CurrentDirectory();
     const std::string& directory = entry.workDirectory;
     if (!directory.empty()) {
         // A directory that exists but cannot be entered is no more usable than a missing one.
         if (!DirectoryExists(directory) || !SetCurrentDirectoryTo(directory)) {
-            ShowMessageStyled("No trobat directori...", directory, kExclamation);
+            ShowMessage("No trobat directori...", directory, MessageIcon::Exclamation);
             return;
         }
     }

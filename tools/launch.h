@@ -25,18 +25,10 @@ LaunchPlan PlanLaunch(std::string_view text);
 // Starts a program or opens a document as PlanLaunch splits it: a program by its own path (a
 // bare name is looked up in the current directory, then the system's folders and PATH), with
 // the current directory as its own; a document through the shell's "open". A start that fails
-// is reported in a message box naming the command. Returns the low 16 bits of the platform's
-// result (above 32 when something started).
-int RunCommand(std::string_view text);
-
-// Opens a document, its whole path however many blanks it holds, with the program the shell
-// associates with it. A failure is reported in a message box only when reportFailure is set.
-// Returns as RunCommand does.
-int OpenDocument(std::string_view path, bool reportFailure);
+// is reported in a message box naming the command. True when something started.
+bool RunCommand(std::string_view text);
 
 // Starts a tool: its work directory (when not empty) is made current while its file field is
 // run, and the current directory is restored afterwards. A work directory that is not found,
 // or cannot be made current, is reported ("No trobat directori...") and nothing starts.
 void LaunchTool(const ToolEntry& entry);
-
-extern std::string savedDirectory;  // the current directory while LaunchTool runs

@@ -2,40 +2,40 @@
 
 #include <utility>
 
-#include "tools/system.h"
-#include "tools/tool_file.h"
-#include "ui/fields.h"
-
-ToolList toolList;
+#include "platform/dialog.h"
+#include "platform/files.h"
+#include "platform/system.h"
 
 namespace {
 
-constexpr int kCtrlZ = 0x1A;
+constexpr char kCtrlZ = 0x1A;
+// A list file is a few kilobytes; a larger one is read this far, enough for 64 tools of
+// any line length a person would type.
+constexpr std::size_t kMaxListBytes = std::size_t(64) << 20;
 
-// One line into `field`: it ends at CR LF, LF, a lone CR or the end of the file. Characters past
-// the field's size are read and dropped, so the next line starts where it should.
-void ReadLine(std::FILE* file, std::string& field) {
-    field.clear();
-    for (;;) {
-        int c = std::getc(file);
-        if (c == EOF || c == '\n') return;
-        if (c == '\r') {
-            int next = std::getc(file);
-            if (next != '\n' && next != EOF) std::ungetc(next, file);
-            return;
-        }
-        if (field.size() < kToolFieldMax) field.push_back(static_cast<char>(c));
+// Reads the bytes of a list file line by line.
+class LineReader {
+public:
+    explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+
+    // The end is looked for only where a tool begins: there a Ctrl-Z ends the file too (old
+    // editors put one at the end of text files).
+    bool AtListEnd() const { return at_ == bytes_.size() || bytes_[at_] == kCtrlZ; }
+
+    // One line into `field`: it ends at CR LF, LF, a lone CR or the end of the file. Characters
+    // past the field's size are read and dropped, so the next line starts where it should.
+    void ReadLine(std::string& field) {
+        const std::size_t end = std::min(bytes_.find_first_of("\r\n", at_), bytes_.size());
+        field.assign(bytes_.substr(at_, std::min(end - at_, kToolFieldMax)));
+        at_ = end;
+        if (at_ == bytes_.size()) return;
+        if (bytes_[at_++] == '\r' && at_ < bytes_.size() && bytes_[at_] == '\n') ++at_;
     }
-}
 
-// The end is looked for only where a tool begins: there a Ctrl-Z ends the file too (old
-// editors put one at the end of text files).
-bool AtListEnd(std::FILE* file) {
-    int c = std::getc(file);
-    if (c == EOF || c == kCtrlZ) return true;
-    std::ungetc(c, file);
-    return false;
-}
+private:
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+};
 
 std::string DirectoryOf(const std::string& path) {
     std::size_t slash = path.find_last_of("\\/");
@@ -43,58 +43,53 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 // Writes the list into a new file beside `path`; on success `temp` names it.
-bool WriteTemporaryCopy(const std::string& path, std::string& temp) {
-    std::FILE* out = nullptr;
+bool WriteTemporaryCopy(const ToolList& list, const std::string& path, std::string& temp) {
+    WrittenFile out;
+    bool opened = false;
     // A name left behind by an earlier crash is skipped, not overwritten.
-    for (int n = 1; n <= 9 && !out; ++n) {
+    for (int n = 1; n <= 9 && !opened; ++n) {
         temp = DirectoryOf(path) + "Tools.~" + std::to_string(n);
-        out = CreateNewFile(temp);
+        opened = OpenFileForWriting(temp, WriteMode::CreateNew, out);
     }
-    if (!out) return false;
+    if (!opened) return false;
     bool written = true;
-    for (int p = 1; p <= toolList.toolCount && written; ++p) written = WriteFileBytes(out, ToolBytes(ToolAt(p)));
+    for (int p = 1; p <= list.toolCount && written; ++p) written = WriteFileBytes(out, ToolBytes(ToolAt(list, p)));
     bool closed = CloseWrittenFile(out);
     if (written && closed) return true;
-    RemoveFileNamed(temp);
+    RemoveFile(temp);
     return false;
 }
 
 }  // namespace
 
-bool ReadToolList(std::FILE* file, bool& truncated) {
-    ClearToolList();
+void ParseToolList(std::string_view bytes, ToolList& list, bool& truncated) {
+    ClearToolList(list);
     truncated = false;
-    while (!AtListEnd(file)) {
-        if (toolList.toolCount == MaxTools) {
+    LineReader reader(bytes);
+    while (!reader.AtListEnd()) {
+        if (list.toolCount == MaxTools) {
             truncated = true;
             break;
         }
-        AppendTool();
-        ToolEntry& entry = ToolAt(toolList.toolCount);
-        ReadLine(file, entry.title);
-        ReadLine(file, entry.file);
-        ReadLine(file, entry.workDirectory);
-        ReadLine(file, entry.parameters);
-        if (std::ferror(file)) return false;
+        AppendTool(list);
+        ToolEntry& entry = ToolAt(list, list.toolCount);
+        reader.ReadLine(entry.title);
+        reader.ReadLine(entry.file);
+        reader.ReadLine(entry.workDirectory);
+        reader.ReadLine(entry.parameters);
     }
-    return !std::ferror(file);
 }
 
-bool LoadToolListFrom(const std::string& path) {
-    if (!FileExists(path)) return false;
-    // Binary: line ends and Ctrl-Z are handled here, the same on every system.
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;  // present but unreadable: as if it were missing
+bool LoadToolList(ToolList& list, const std::string& path) {
+    std::string bytes;
+    // Present but unreadable counts as missing.
+    if (!FileExists(path) || !ReadFileBytes(path, bytes, kMaxListBytes)) return false;
     bool truncated = false;
-    bool read = ReadToolList(file, truncated);
-    std::fclose(file);
+    ParseToolList(bytes, list, truncated);
     if (truncated)
-        ShowMessage("Tools",
-                    "Tools.rel holds more than 64 tools.\r\nOnly the first 64 are used.");
-    return read;
+        ShowMessage("Tools", "Tools.rel holds more than 64 tools.\r\nOnly the first 64 are used.");
+    return true;
 }
-
-bool LoadToolList() { return LoadToolListFrom(kToolListFile); }
 
 std::string ToolBytes(const ToolEntry& entry) {
     std::string bytes;
@@ -105,27 +100,25 @@ std::string ToolBytes(const ToolEntry& entry) {
     return bytes;
 }
 
-bool SaveToolListTo(const std::string& path) {
+bool SaveToolList(const ToolList& list, const std::string& path) {
     std::string temp;
-    if (!WriteTemporaryCopy(path, temp)) return false;
+    if (!WriteTemporaryCopy(list, path, temp)) return false;
     if (ReplaceFileWith(path, temp)) return true;
-    RemoveFileNamed(temp);
+    RemoveFile(temp);
     return false;
 }
 
-bool SaveToolList() { return SaveToolListTo(kToolListFile); }
-
-bool AppendTool() {
-    if (toolList.toolCount >= MaxTools) return false;
-    toolList.entries[toolList.toolCount++] = std::make_unique<ToolEntry>();
+bool AppendTool(ToolList& list) {
+    if (list.toolCount >= MaxTools) return false;
+    list.entries[list.toolCount++] = std::make_unique<ToolEntry>();
     return true;
 }
 
-void DeleteTool(int position) {
-    if (position < 1 || position > toolList.toolCount) return;
-    --toolList.toolCount;
-    for (int i = position; i <= toolList.toolCount; ++i) *toolList.entries[i - 1] = std::move(*toolList.entries[i]);
-    toolList.entries[toolList.toolCount].reset();
+void DeleteTool(ToolList& list, int position) {
+    if (position < 1 || position > list.toolCount) return;
+    --list.toolCount;
+    for (int i = position; i <= list.toolCount; ++i) *list.entries[i - 1] = std::move(*list.entries[i]);
+    list.entries[list.toolCount].reset();
 }
 
 void SetToolFields(ToolEntry& entry, std::string_view title, std::string_view file,
@@ -136,11 +129,12 @@ void SetToolFields(ToolEntry& entry, std::string_view title, std::string_view fi
     entry.parameters = parameters.substr(0, kToolFieldMax);
 }
 
-ToolEntry& ToolAt(int position) { return *toolList.entries[position - 1]; }
+ToolEntry& ToolAt(ToolList& list, int position) { return *list.entries[position - 1]; }
+const ToolEntry& ToolAt(const ToolList& list, int position) { return *list.entries[position - 1]; }
 
-void SwapTools(int first, int second) { std::swap(ToolAt(first), ToolAt(second)); }
+void SwapTools(ToolList& list, int first, int second) { std::swap(ToolAt(list, first), ToolAt(list, second)); }
 
-void ClearToolList() {
-    for (auto& entry : toolList.entries) entry.reset();
-    toolList.toolCount = 0;
+void ClearToolList(ToolList& list) {
+    for (auto& entry : list.entries) entry.reset();
+    list.toolCount = 0;
 }

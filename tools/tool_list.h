@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,40 +27,35 @@ struct ToolList {
     std::unique_ptr<ToolEntry> entries[MaxTools];  // positions 1..toolCount are entries[0..]
 };
 
-extern ToolList toolList;
-
 // The list file's name; it lies in the process's current directory.
 constexpr const char* kToolListFile = "Tools.rel";
 
-// Fills the list from Tools.rel. False (list unchanged) when there is no such file (a search that
-// sees ordinary and hidden files only) or it cannot be opened; false also on a read error, the
-// tools read so far then staying in the list. Beyond 64 tools reading stops and the user is told.
-bool LoadToolList();
-// Writes the whole list to Tools.rel. The old file stays byte for byte as it was unless the new
-// one was written completely: a temporary file in the same directory replaces it at the end,
-// taking over its attributes. No temporary file is left behind. True on success.
-bool SaveToolList();
+// Fills the list from the file at `path`. False (list unchanged) when there is no such file (a
+// search that sees ordinary and hidden files only) or it cannot be read. Beyond 64 tools
+// reading stops and the user is told.
+bool LoadToolList(ToolList& list, const std::string& path = kToolListFile);
+// Writes the whole list to the file at `path`. The old file stays byte for byte as it was
+// unless the new one was written completely: a temporary file in the same directory replaces
+// it at the end, taking over its attributes. No temporary file is left behind. True on success.
+bool SaveToolList(const ToolList& list, const std::string& path = kToolListFile);
 
-// The same with the file named by `path` (the temporary file goes beside it).
-bool LoadToolListFrom(const std::string& path);
-bool SaveToolListTo(const std::string& path);
-
-// Reads tools from an open file into the list, as LoadToolList does. Returns false on a read
-// error. `truncated` tells whether more tools followed the 64th.
-bool ReadToolList(std::FILE* file, bool& truncated);
+// Reads the tools of a file's bytes into the list, as LoadToolList does. `truncated` tells
+// whether more tools followed the 64th.
+void ParseToolList(std::string_view bytes, ToolList& list, bool& truncated);
 // The exact bytes SaveToolList writes for one tool.
 std::string ToolBytes(const ToolEntry& entry);
 
 // Adds a fresh empty tool at position toolCount + 1. False, list unchanged, when it is full.
-bool AppendTool();
+bool AppendTool(ToolList& list);
 // Removes the tool at `position` (1..toolCount); the later tools move up one position.
-void DeleteTool(int position);
+void DeleteTool(ToolList& list, int position);
 // Stores the four texts into `entry`, each cut to its first 255 characters.
 void SetToolFields(ToolEntry& entry, std::string_view title, std::string_view file,
                    std::string_view workDirectory, std::string_view parameters);
 // The tool at `position` (1..toolCount).
-ToolEntry& ToolAt(int position);
+ToolEntry& ToolAt(ToolList& list, int position);
+const ToolEntry& ToolAt(const ToolList& list, int position);
 // Exchanges the contents of the tools at two positions (1..toolCount).
-void SwapTools(int first, int second);
+void SwapTools(ToolList& list, int first, int second);
 // Empties the list.
-void ClearToolList();
+void ClearToolList(ToolList& list);

@@ -1,16 +1,10 @@
 #include "tools/tools_dialog.h"
 
-#include "app/main_dialog.h"
-#include "tools/list_field.h"
-
-std::uint16_t editPosition;
-ToolEntry editBuffer;
-std::string browsePath;
+#include "platform/list_field.h"
+#include "platform/modal_dialog.h"
+#include "platform/pickers.h"
 
 namespace {
-
-constexpr unsigned kQuestionIcon = 0x20;  // MB_ICONQUESTION
-constexpr int kYes = 6;                   // IDYES
 
 // Caption and labels in Catalan and Spanish, Windows-1252 bytes; English is the template's.
 struct Labels {
@@ -24,16 +18,16 @@ const Labels kSpanish = {"Edici\xF3n \xFAtiles",
 const int kLabelIds[6] = {IdToolsLabel, IdToolsGroup, IdToolsTitleLabel, IdToolsFileLabel,
                           IdToolsDirectoryLabel, IdToolsParametersLabel};
 
-void Relabel(DialogHandle dialog) {
-    const Labels* labels = LanguageIndex == 0 ? &kCatalan : LanguageIndex == 2 ? &kSpanish : nullptr;
+void Relabel(DialogHandle dialog, int language) {
+    const Labels* labels = language == 0 ? &kCatalan : language == 2 ? &kSpanish : nullptr;
     if (!labels) return;
     SetWindowCaption(dialog, labels->caption);
     for (int i = 0; i < 6; ++i) SetFieldText(dialog, kLabelIds[i], labels->texts[i]);
 }
 
-void FillList(DialogHandle dialog) {
+void FillList(DialogHandle dialog, const ToolList& list) {
     ClearListField(dialog, IdToolsList);
-    for (int p = 1; p <= toolList.toolCount; ++p) AddListLine(dialog, IdToolsList, ToolAt(p).title);
+    for (int p = 1; p <= list.toolCount; ++p) AddListLine(dialog, IdToolsList, ToolAt(list, p).title);
 }
 
 void ShowTool(DialogHandle dialog, const ToolEntry& entry) {
@@ -43,62 +37,68 @@ void ShowTool(DialogHandle dialog, const ToolEntry& entry) {
     SetFieldText(dialog, IdToolsParameters, entry.parameters);
 }
 
-void NewToolState(DialogHandle dialog) {
+void NewToolState(DialogHandle dialog, ToolsDialog& state) {
     for (int id : {IdToolsTitle, IdToolsFile, IdToolsDirectory, IdToolsParameters}) SetFieldText(dialog, id, "");
     for (int id : {IdToolsDelete, IdToolsUp, IdToolsDown}) EnableField(dialog, id, false);
-    editPosition = static_cast<std::uint16_t>(toolList.toolCount + 1);
+    state.editPosition = static_cast<std::uint16_t>(state.list->toolCount + 1);
 }
 
-bool ToolSelected() { return editPosition >= 1 && editPosition <= toolList.toolCount; }
+bool ToolSelected(const ToolsDialog& state) {
+    return state.editPosition >= 1 && state.editPosition <= state.list->toolCount;
+}
 
-void ReadFields(DialogHandle dialog) {
-    SetToolFields(editBuffer, GetFieldText(dialog, IdToolsTitle), GetFieldText(dialog, IdToolsFile),
+void ReadFields(DialogHandle dialog, ToolsDialog& state) {
+    SetToolFields(state.editBuffer, GetFieldText(dialog, IdToolsTitle), GetFieldText(dialog, IdToolsFile),
                   GetFieldText(dialog, IdToolsDirectory), GetFieldText(dialog, IdToolsParameters));
 }
 
-void UpdateMoveButtons(DialogHandle dialog) {
-    EnableField(dialog, IdToolsUp, editPosition > 1);
-    EnableField(dialog, IdToolsDown, editPosition < toolList.toolCount);
+void UpdateMoveButtons(DialogHandle dialog, const ToolsDialog& state) {
+    EnableField(dialog, IdToolsUp, state.editPosition > 1);
+    EnableField(dialog, IdToolsDown, state.editPosition < state.list->toolCount);
 }
 
-void Move(DialogHandle dialog, int step) {
-    int target = editPosition + step;
-    if (!ToolSelected() || target < 1 || target > toolList.toolCount) return;
-    SwapTools(editPosition, target);
-    editPosition = static_cast<std::uint16_t>(target);
-    FillList(dialog);
-    SelectListLine(dialog, IdToolsList, editPosition - 1);
-    UpdateMoveButtons(dialog);
+void Move(DialogHandle dialog, ToolsDialog& state, int step) {
+    ToolList& list = *state.list;
+    int target = state.editPosition + step;
+    if (!ToolSelected(state) || target < 1 || target > list.toolCount) return;
+    SwapTools(list, state.editPosition, target);
+    state.editPosition = static_cast<std::uint16_t>(target);
+    FillList(dialog, list);
+    SelectListLine(dialog, IdToolsList, state.editPosition - 1);
+    UpdateMoveButtons(dialog, state);
 }
 
-void Delete(DialogHandle dialog) {
-    if (!ToolSelected()) return;
-    std::string question = "Eliminar \"" + ToolAt(editPosition).title + "\"?";
-    if (AskYesNo("Confirmar eliminar", question, kQuestionIcon) != kYes) return;
-    DeleteTool(editPosition);
-    FillList(dialog);
-    NewToolState(dialog);
+void Delete(DialogHandle dialog, ToolsDialog& state) {
+    if (!ToolSelected(state)) return;
+    std::string question = "Eliminar \"" + ToolAt(*state.list, state.editPosition).title + "\"?";
+    if (AskYesNo("Confirmar eliminar", question, MessageIcon::Question) != Answer::Yes) return;
+    DeleteTool(*state.list, state.editPosition);
+    FillList(dialog, *state.list);
+    NewToolState(dialog, state);
 }
 
-void Store(DialogHandle dialog) {
-    if (!ToolSelected()) {
+void Store(DialogHandle dialog, ToolsDialog& state) {
+    ToolList& list = *state.list;
+    if (!ToolSelected(state)) {
         // The menu has ids for 64 tools only: a 65th is refused before anything is read.
-        if (toolList.toolCount >= MaxTools) {
+        if (list.toolCount >= MaxTools) {
             ShowMessage("Tools edition", "The list already holds 64 tools.\r\nDelete one to add another.");
             return;
         }
-        AppendTool();
-        editPosition = toolList.toolCount;
+        AppendTool(list);
+        state.editPosition = list.toolCount;
     }
-    ReadFields(dialog);
-    ToolAt(editPosition) = editBuffer;
-    FillList(dialog);
-    NewToolState(dialog);
+    ReadFields(dialog, state);
+    ToolAt(list, state.editPosition) = state.editBuffer;
+    FillList(dialog, list);
+    NewToolState(dialog, state);
 }
 
-void Browse(DialogHandle dialog) {
-    if (!BrowseForFile(browsePath)) return;
-    ReadFields(dialog);  // the texts typed so far survive
+void Browse(DialogHandle dialog, ToolsDialog& state) {
+    std::string& browsePath = *state.browsePath;
+    if (!ChooseOpenFile(dialog, browsePath)) return;
+    ToolEntry& editBuffer = state.editBuffer;
+    ReadFields(dialog, state);  // the texts typed so far survive
     std::size_t slash = browsePath.find_last_of('\\');
     std::string file = slash == std::string::npos ? browsePath : browsePath.substr(slash + 1);
     std::string directory = editBuffer.workDirectory;
@@ -122,39 +122,52 @@ void MoveFocusOn(DialogHandle dialog) {
     }
 }
 
-void SelectionChanged(DialogHandle dialog) {
+void SelectionChanged(DialogHandle dialog, ToolsDialog& state) {
     int line = SelectedListLine(dialog, IdToolsList);
-    if (line < 0 || line >= toolList.toolCount) return;
-    editPosition = static_cast<std::uint16_t>(line + 1);
-    ShowTool(dialog, ToolAt(editPosition));
+    if (line < 0 || line >= state.list->toolCount) return;
+    state.editPosition = static_cast<std::uint16_t>(line + 1);
+    ShowTool(dialog, ToolAt(*state.list, state.editPosition));
     EnableField(dialog, IdToolsDelete, true);
-    UpdateMoveButtons(dialog);
+    UpdateMoveButtons(dialog, state);
 }
 
 }  // namespace
 
-void InitToolsDialog(DialogHandle dialog) {
-    for (int id : {IdToolsDelete, IdToolsUp, IdToolsDown}) EnableField(dialog, id, false);
-    editPosition = static_cast<std::uint16_t>(toolList.toolCount + 1);
-    Relabel(dialog);
-    FillList(dialog);
+int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& browsePath, int language) {
+    ToolsDialog state;
+    state.list = &list;
+    state.browsePath = &browsePath;
+    state.language = language;
+    DialogHandlers handlers;
+    handlers.init = [&state](DialogHandle dialog) { InitToolsDialog(dialog, state); };
+    handlers.command = [&state](DialogHandle dialog, int id, ControlEvent event) {
+        ToolsDialogCommand(dialog, id, event, state);
+    };
+    return RunModalDialog(owner, "DlgTools", handlers);
 }
 
-void ToolsDialogCommand(DialogHandle dialog, int id, unsigned code) {
+void InitToolsDialog(DialogHandle dialog, ToolsDialog& state) {
+    for (int id : {IdToolsDelete, IdToolsUp, IdToolsDown}) EnableField(dialog, id, false);
+    state.editPosition = static_cast<std::uint16_t>(state.list->toolCount + 1);
+    Relabel(dialog, state.language);
+    FillList(dialog, *state.list);
+}
+
+void ToolsDialogCommand(DialogHandle dialog, int id, ControlEvent event, ToolsDialog& state) {
     switch (id) {
         case IdToolsEnter: MoveFocusOn(dialog); break;
         case IdToolsEsc: EndDialogWith(dialog, 0); break;
-        case IdToolsNew: NewToolState(dialog); break;
-        case IdToolsDelete: Delete(dialog); break;
-        case IdToolsUp: Move(dialog, -1); break;
-        case IdToolsDown: Move(dialog, +1); break;
-        case IdToolsBrowse: Browse(dialog); break;
-        case IdToolsStore: Store(dialog); break;
+        case IdToolsNew: NewToolState(dialog, state); break;
+        case IdToolsDelete: Delete(dialog, state); break;
+        case IdToolsUp: Move(dialog, state, -1); break;
+        case IdToolsDown: Move(dialog, state, +1); break;
+        case IdToolsBrowse: Browse(dialog, state); break;
+        case IdToolsStore: Store(dialog, state); break;
         case IdToolsOk:
-            if (SaveToolList()) EndDialogWith(dialog, 1);
+            if (SaveToolList(*state.list)) EndDialogWith(dialog, 1);
             break;
         case IdToolsList:
-            if (code == kListSelectionChanged) SelectionChanged(dialog);
+            if (event == ControlEvent::ListSelectionChanged) SelectionChanged(dialog, state);
             break;
         default: break;
     }

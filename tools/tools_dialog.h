@@ -1,14 +1,13 @@
 // The Tools edition dialog: adds, changes, deletes and reorders the tools of the list in memory
-// and saves the list with Ok. The logic here is free of Win32; tools_dialog_win32.cpp runs the
-// dialog and hands its messages over.
+// and saves the list with Ok. It runs through the modal-dialog seam.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "platform/dialog.h"
 #include "resources/ids.h"
 #include "tools/tool_list.h"
-#include "ui/fields.h"
 
 // Control ids of the template DlgTools (resources/ids.h).
 enum ToolsDialogId {
@@ -34,23 +33,23 @@ enum ToolsDialogId {
     IdToolsGroup = IDC_TOOLS_GROUP,
 };
 
-constexpr unsigned kListSelectionChanged = 1;  // LBN_SELCHANGE
+// One opening of the dialog: the list it edits and what it keeps while it runs.
+struct ToolsDialog {
+    ToolList* list = nullptr;
+    std::string* browsePath = nullptr;  // the path the file dialog last gave; kept between openings
+    int language = 1;                   // 0 Catalan, 1 English, 2 Spanish
+    // Position of the tool the edits show (1..toolCount), or toolCount + 1 while they hold a
+    // new tool.
+    std::uint16_t editPosition = 0;
+    ToolEntry editBuffer;  // the edits' texts while storing and browsing
+};
 
-// Position of the tool the edits show (1..toolCount), or toolCount + 1 while they hold a new tool.
-extern std::uint16_t editPosition;
-extern ToolEntry editBuffer;    // the edits' texts while storing and browsing
-extern std::string browsePath;  // the path the file dialog last gave; kept between openings
+// Runs the dialog modally, owned by `owner`, on `list`. Returns 1 after Ok with the list saved
+// to Tools.rel, 0 after "esc", -1 when the dialog could not be created.
+int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& browsePath, int language);
 
-// Runs the dialog modally, owned by the main dialog. Returns 1 after Ok with the list saved, 0
-// after "esc", -1 when the dialog could not be created.
-int OpenToolsEditionDialog();
-
-// Shows the open-file dialog starting at `path` (at most 255 characters) and, when the user
-// chooses a file, puts its whole name into `path` (cut to 255 characters) and returns true.
-bool BrowseForFile(std::string& path);
-
-// WM_INITDIALOG: the new-tool state with "-", "^" and "v" disabled, the labels in the user's
+// Once shown: the new-tool state with "-", "^" and "v" disabled, the labels in the user's
 // language, the list box filled with the titles.
-void InitToolsDialog(DialogHandle dialog);
-// One WM_COMMAND: id is the control id, code the notification code.
-void ToolsDialogCommand(DialogHandle dialog, int id, unsigned code);
+void InitToolsDialog(DialogHandle dialog, ToolsDialog& state);
+// One command of a control: its id and what it tells.
+void ToolsDialogCommand(DialogHandle dialog, int id, ControlEvent event, ToolsDialog& state);

@@ -1,25 +1,36 @@
 #include "tools/tools_menu.h"
 
+#include <vector>
+
 #include "tools/launch.h"
-#include "tools/tool_list.h"
 #include "tools/tools_dialog.h"
 
-bool HandleToolsCommand(std::uint16_t id) {
+void InstallToolsMenu(DialogHandle dialog, ToolsState& tools) {
+    tools.popup = DialogMenuPopup(dialog, 2);
+    if (LoadToolList(tools.list)) UpdateToolsMenu(tools);
+}
+
+void UpdateToolsMenu(const ToolsState& tools) {
+    std::vector<std::string> titles;
+    for (int p = 1; p <= tools.list.toolCount; ++p) titles.push_back(ToolAt(tools.list, p).title);
+    SetMenuTail(tools.popup, ToolCommandBase, titles);
+}
+
+bool HandleToolsCommand(DialogHandle dialog, std::uint16_t id, ToolsState& tools, int language) {
     if (id == ToolsEditionCommand) {
         // The main dialog is disabled while the Tools dialog runs, but a command posted to it
         // still arrives through the Tools dialog's message loop: one dialog at a time.
-        static bool editing;
-        if (editing) return true;
-        editing = true;
-        OpenToolsEditionDialog();
-        editing = false;
+        if (tools.editing) return true;
+        tools.editing = true;
+        OpenToolsEditionDialog(dialog, tools.list, tools.browsePath, language);
+        tools.editing = false;
         // Even after "esc" the list may have changed in memory: the menu follows it always.
-        UpdateToolsMenu();
+        UpdateToolsMenu(tools);
         return true;
     }
     if (id > ToolCommandBase && id <= ToolCommandBase + MaxTools) {
         int position = id - ToolCommandBase;
-        if (position <= toolList.toolCount) LaunchTool(ToolAt(position));
+        if (position <= tools.list.toolCount) LaunchTool(ToolAt(tools.list, position));
         return true;
     }
     return false;

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "ui/numtext.h"
+#include "text/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size < 300 ? size : 300);

@@ -2,7 +2,6 @@
 // tools, no field longer than 255 characters, and writing the list and reading it back gives
 // the same list.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -10,20 +9,17 @@
 
 namespace {
 
+ToolList toolList;
+
 std::string Serialise() {
     std::string bytes;
-    for (int p = 1; p <= toolList.toolCount; ++p) bytes += ToolBytes(ToolAt(p));
+    for (int p = 1; p <= toolList.toolCount; ++p) bytes += ToolBytes(ToolAt(toolList, p));
     return bytes;
 }
 
 bool Read(const std::string& bytes, bool& truncated) {
-    // fmemopen refuses a zero size; an empty file is one byte of nothing read.
-    std::FILE* file = bytes.empty() ? std::fopen("/dev/null", "rb")
-                                    : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
-    if (!file) std::abort();
-    bool read = ReadToolList(file, truncated);
-    std::fclose(file);
-    return read;
+    ParseToolList(bytes, toolList, truncated);
+    return true;
 }
 
 }  // namespace
@@ -34,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!Read(input, truncated)) std::abort();
     if (toolList.toolCount > MaxTools) std::abort();
     for (int p = 1; p <= toolList.toolCount; ++p) {
-        const ToolEntry& t = ToolAt(p);
+        const ToolEntry& t = ToolAt(toolList, p);
         for (const std::string* field : {&t.title, &t.file, &t.workDirectory, &t.parameters})
             if (field->size() > kToolFieldMax || field->find_first_of("\r\n") != std::string::npos) std::abort();
     }
@@ -42,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int count = toolList.toolCount;
     bool again = false;
     if (!Read(written, again) || again || toolList.toolCount != count || Serialise() != written) std::abort();
-    ClearToolList();
+    ClearToolList(toolList);
     return 0;
 }

@@ -10,7 +10,7 @@ int nextContext = 1;
 
 // Each context is a distinct non-null token; the pen and colour of a fresh one are black.
 struct ContextState {
-    void* token;
+    CanvasContext token;
     CanvasPen pen;
     CanvasColour colour;
 };
@@ -61,12 +61,16 @@ std::vector<CanvasCall> CallsOf(CanvasOp op) {
     return found;
 }
 
-CanvasWindow PlotWindow() { return canvas.windowExists ? &windowToken : nullptr; }
+CanvasWindow CanvasOfControl(DialogHandle, int) {
+    return canvas.windowExists ? reinterpret_cast<CanvasWindow>(&windowToken) : nullptr;
+}
+
+CanvasWindow FakePlotWindow() { return reinterpret_cast<CanvasWindow>(&windowToken); }
 
 CanvasContext CanvasBegin(CanvasWindow window) {
-    if (window != &windowToken) return nullptr;
+    if (window != FakePlotWindow()) return nullptr;
     // Tokens are addresses past a small array of their own: never null, never dereferenced.
-    void* token = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0x1000 + 16 * nextContext++));
+    auto token = reinterpret_cast<CanvasContext>(static_cast<std::uintptr_t>(0x1000 + 16 * nextContext++));
     open.push_back({token, CanvasPen::Black, CanvasColour::Black});
     ++canvas.openContexts;
     canvas.calls.push_back(Plain(CanvasOp::Begin));
@@ -74,7 +78,7 @@ CanvasContext CanvasBegin(CanvasWindow window) {
 }
 
 void CanvasEnd(CanvasWindow window, CanvasContext dc) {
-    if (window != &windowToken) canvas.misuse = true;
+    if (window != FakePlotWindow()) canvas.misuse = true;
     for (auto it = open.begin(); it != open.end(); ++it) {
         if (it->token == dc) {
             open.erase(it);
@@ -88,7 +92,7 @@ void CanvasEnd(CanvasWindow window, CanvasContext dc) {
 
 bool CanvasClientSize(CanvasWindow window, int& width, int& height) {
     width = height = 0;
-    if (window != &windowToken) return false;
+    if (window != FakePlotWindow()) return false;
     width = canvas.width;
     height = canvas.height;
     return true;
@@ -99,11 +103,11 @@ void CanvasClear(CanvasContext dc, int width, int height) { Record(dc, CanvasOp:
 CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height) {
     Record(dc, CanvasOp::Clip, width, height);
     ++canvas.liveRegions;
-    return &regionToken;
+    return reinterpret_cast<CanvasRegion>(&regionToken);
 }
 
 void CanvasFreeRegion(CanvasRegion region) {
-    if (region != &regionToken || canvas.liveRegions == 0) canvas.misuse = true;
+    if (region != reinterpret_cast<CanvasRegion>(&regionToken) || canvas.liveRegions == 0) canvas.misuse = true;
     --canvas.liveRegions;
     canvas.calls.push_back(Plain(CanvasOp::FreeRegion));
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/canvas.h"
+#include "platform/canvas.h"
 
 enum class CanvasOp { Begin, End, Clear, Clip, FreeRegion, MoveTo, LineTo, Text, TextColour, Pen };
 
@@ -22,7 +22,7 @@ struct CanvasCall {
 struct FakeCanvas {
     int width = 300;  // client size of the drawing area
     int height = 100;
-    bool windowExists = true;  // false: PlotWindow is null, as before the dialog opens
+    bool windowExists = true;  // false: the dialog has no drawing area (CanvasOfControl is null)
     std::vector<CanvasCall> calls;
     int openContexts = 0;
     int liveRegions = 0;
@@ -30,6 +30,8 @@ struct FakeCanvas {
 };
 
 FakeCanvas& Canvas();
+// The drawing area's window, whatever windowExists says.
+CanvasWindow FakePlotWindow();
 // Forgets the calls and the open contexts; the area gets this client size.
 void ResetCanvas(int width = 300, int height = 100);
 

@@ -1,27 +1,20 @@
 #include "tests/support/fake_system.h"
 
-#include "about/about.h"
-#include "tools/launch.h"
-#include "tools/system.h"
-
 namespace {
 FakeSystem fakeSystem;
+
+StartOutcome Start(const std::string& what, const std::string& arguments) {
+    fakeSystem.commands.push_back(what);
+    fakeSystem.arguments.push_back(arguments);
+    fakeSystem.directoriesAtStart.push_back(fakeSystem.currentDirectory);
+    StartOutcome outcome = fakeSystem.nextOutcome;
+    fakeSystem.nextOutcome = {};
+    return outcome;
 }
+}  // namespace
 
 FakeSystem& System() { return fakeSystem; }
 void ResetSystem() { fakeSystem = FakeSystem(); }
-
-int RunCommand(std::string_view text) {
-    fakeSystem.commands.emplace_back(text);
-    return 33;
-}
-
-int OpenDocument(std::string_view path, bool) {
-    fakeSystem.commands.emplace_back(path);
-    return 33;
-}
-
-void ShowAbout(std::string_view title) { fakeSystem.aboutTitles.emplace_back(title); }
 
 std::string CurrentDirectory() { return fakeSystem.currentDirectory; }
 
@@ -36,4 +29,14 @@ bool FileExists(std::string_view path) { return fakeSystem.files.count(std::stri
 
 bool DirectoryExists(std::string_view path) {
     return fakeSystem.directories.count(std::string(path)) > 0;
+}
+
+std::string FindProgram(const std::string& name) {
+    return fakeSystem.programsOnPath.count(name) ? "C:\\Windows\\" + name : name;
+}
+
+StartOutcome StartProgram(const std::string& path, const std::string& arguments) { return Start(path, arguments); }
+
+StartOutcome OpenWithShell(const std::string& file, const std::string& parameters) {
+    return Start(file, parameters);
 }

@@ -1,17 +1,23 @@
-// Records what the program would have started or shown outside its dialogs.
+// A stand-in for the system: a current directory, the files and directories that exist, and a
+// record of what the program would have started.
 #pragma once
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/system.h"
+
 struct FakeSystem {
-    std::vector<std::string> commands;     // texts passed to RunCommand
-    std::vector<std::string> aboutTitles;  // titles passed to ShowAbout
+    std::vector<std::string> commands;  // every program started and document opened, in order
+    std::vector<std::string> arguments;  // their arguments or parameters
+    std::vector<std::string> directoriesAtStart;  // the current directory at each start
     std::string currentDirectory = "C:\\Work";
     std::set<std::string> files;        // paths that FileExists finds
     std::set<std::string> directories;  // paths that DirectoryExists finds
+    std::set<std::string> programsOnPath;  // bare names FindProgram finds, as "C:\\Windows\\NAME"
     std::vector<std::string> directoryChanges;  // every SetCurrentDirectoryTo, in order
+    StartOutcome nextOutcome;  // what the next start answers
 };
 
 FakeSystem& System();

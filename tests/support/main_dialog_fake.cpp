@@ -1,23 +1,32 @@
 #include "tests/support/main_dialog_fake.h"
 
 #include "app/main_dialog.h"
-#include "physics/motion.h"
-#include "physics/point.h"
 #include "resources/ids.h"
-#include "plot/frame.h"
+#include "tests/support/fake_about_window.h"
 #include "tests/support/fake_canvas.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_list_field.h"
+#include "tests/support/fake_menu.h"
+#include "tests/support/fake_modal_dialog.h"
+#include "tests/support/fake_pickers.h"
 #include "tests/support/fake_system.h"
 
-DialogHandle OpenMainDialogFake() {
-    static int token;
-    DialogHandle dialog = &token;
+void ResetAllFakes() {
     ResetFake();
     ResetSystem();
-    motionCase = MotionCase();
-    pointQuery = PointQuery();
-    plotFrame = PlotFrame();
     ResetCanvas();
-    lastPointField = pointInput = 0;
+    ResetFiles();
+    ResetLists();
+    ResetMenu();
+    ResetModalDialogs();
+    ResetPickers();
+    AboutTitles().clear();
+}
+
+DialogHandle OpenMainDialogFake(AppState& state) {
+    DialogHandle dialog = FakeDialogHandle(1);
+    ResetAllFakes();
+    state = AppState();
     FakeDialog& d = FakeOf(dialog);
     auto edit = [&d](int id, const char* text = "") { d.controls[id] = {text, false, true, true}; };
     auto plain = [&d](int id, const char* text = "") { d.controls[id] = {text, false, true, false}; };
@@ -34,7 +43,7 @@ DialogHandle OpenMainDialogFake() {
     plain(IDC_SECOND_VY, "Vy2");
     plain(IDC_SECOND_T, "t2");
     for (int id : {IDC_PLOT, IDC_EXIT, IDC_ACCEPT, IDC_POINT_ACCEPT}) plain(id);
-    d.onCommand = [dialog](int id, unsigned code) { MainDialogCommand(dialog, id, code); };
-    InitMainDialog(dialog);
+    d.onCommand = [dialog, &state](int id, ControlEvent event) { MainDialogCommand(dialog, id, event, state); };
+    InitMainDialog(dialog, state);
     return dialog;
 }

@@ -1,8 +1,12 @@
 // The main dialog's controls in the fake, wired to the real command handler.
 #pragma once
 
-#include "tests/support/fake_fields.h"
+#include "app/app_state.h"
+#include "tests/support/fake_dialog.h"
 
-// Resets the fake, the canvas, the motion record, the plot frame and the point query, creates
-// the main dialog's controls and runs its initialisation. Returns the dialog's handle.
-DialogHandle OpenMainDialogFake();
+// Resets every fake and `state`, creates the main dialog's controls with their command handler
+// working on `state`, and runs the dialog's initialisation. Returns the dialog's handle.
+DialogHandle OpenMainDialogFake(AppState& state);
+
+// Resets every fake of the platform.
+void ResetAllFakes();

@@ -13,9 +13,9 @@ namespace {
 constexpr int Box(int p) { return IDC_GIVEN_BASE + p; }
 constexpr int Edit(int p) { return IDC_VALUE_BASE + p; }
 
-class GivenData : public testing::Test {
+class GivenSelection : public testing::Test {
 protected:
-    void SetUp() override { dialog_ = OpenMainDialogFake(); }
+    void SetUp() override { dialog_ = OpenMainDialogFake(state_); }
     FakeControl& Control(int id) { return FakeOf(dialog_).controls.at(id); }
     // Leaves exactly the boxes of `params` ticked, as the user would click them.
     void Select(std::initializer_list<int> params) {
@@ -26,10 +26,11 @@ protected:
     }
     void Accept() { UserClicks(dialog_, IDC_ACCEPT); }
     std::vector<FakeMessage>& Messages() { return Fake().messages; }
+    AppState state_;
     DialogHandle dialog_;
 };
 
-TEST_F(GivenData, AThirdBoxIsRefusedAndUnticked) {
+TEST_F(GivenSelection, AThirdBoxIsRefusedAndUnticked) {
     UserTypes(dialog_, Edit(1), "20");
     UserClicks(dialog_, Box(3));
     ASSERT_EQ(Messages().size(), 1u);
@@ -42,7 +43,7 @@ TEST_F(GivenData, AThirdBoxIsRefusedAndUnticked) {
     EXPECT_EQ(Control(Edit(1)).text, "20");
 }
 
-TEST_F(GivenData, IndeterminatePairsAreRefusedWhicheverIsTickedLast) {
+TEST_F(GivenSelection, IndeterminatePairsAreRefusedWhicheverIsTickedLast) {
     const int pairs[][2] = {{4, 6}, {6, 4}, {4, 7}, {7, 4}, {6, 7}, {7, 6}};
     for (const auto& pair : pairs) {
         SCOPED_TRACE(std::to_string(pair[0]) + " then " + std::to_string(pair[1]));
@@ -61,7 +62,7 @@ TEST_F(GivenData, IndeterminatePairsAreRefusedWhicheverIsTickedLast) {
     EXPECT_TRUE(Control(Edit(1)).enabled && Control(Edit(6)).enabled);
 }
 
-TEST_F(GivenData, UntickingGreysTheFieldAndKeepsItsText) {
+TEST_F(GivenSelection, UntickingGreysTheFieldAndKeepsItsText) {
     UserTypes(dialog_, Edit(2), "45");
     UserClicks(dialog_, Box(2));
     EXPECT_TRUE(Messages().empty());
@@ -69,18 +70,18 @@ TEST_F(GivenData, UntickingGreysTheFieldAndKeepsItsText) {
     EXPECT_EQ(Control(Edit(2)).text, "45");
 }
 
-TEST_F(GivenData, ASolvedValueTickedLaterIsTakenAsShown) {
+TEST_F(GivenSelection, ASolvedValueTickedLaterIsTakenAsShown) {
     UserTypes(dialog_, Edit(1), "20");
     UserTypes(dialog_, Edit(2), "45");
     Accept();
     Select({2, 7});  // T as displayed: " 2.883" read back as 2.883
-    EXPECT_EQ(motionCase.values[7], 2.883);
+    EXPECT_EQ(state_.motionCase.values[7], 2.883);
     Accept();
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Control(Edit(1)).text, "19.999");
 }
 
-TEST_F(GivenData, RefusalsAndTheirMessages) {
+TEST_F(GivenSelection, RefusalsAndTheirMessages) {
     const struct {
         const char* label;
         std::initializer_list<int> boxes;
@@ -125,7 +126,7 @@ TEST_F(GivenData, RefusalsAndTheirMessages) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        dialog_ = OpenMainDialogFake();
+        dialog_ = OpenMainDialogFake(state_);
         Select(c.boxes);
         for (const auto& [p, text] : c.texts) UserTypes(dialog_, Edit(p), text);
         UserTypes(dialog_, IDC_LAUNCH_HEIGHT, c.y0);
@@ -138,7 +139,7 @@ TEST_F(GivenData, RefusalsAndTheirMessages) {
     }
 }
 
-TEST_F(GivenData, BoundsMayBeMetExactly) {
+TEST_F(GivenSelection, BoundsMayBeMetExactly) {
     const struct {
         const char* label;
         int second;
@@ -152,7 +153,7 @@ TEST_F(GivenData, BoundsMayBeMetExactly) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        dialog_ = OpenMainDialogFake();
+        dialog_ = OpenMainDialogFake(state_);
         Select({1, c.second});
         UserTypes(dialog_, Edit(1), c.vo);
         UserTypes(dialog_, Edit(c.second), c.value);
@@ -160,11 +161,11 @@ TEST_F(GivenData, BoundsMayBeMetExactly) {
         Accept();
         // Solved; a vertical or horizontal ground-level case has nothing to draw, and says so.
         for (const auto& message : Messages()) EXPECT_EQ(message.caption, "Nohing to do ") << message.text;
-        EXPECT_TRUE(motionCase.solved);
+        EXPECT_TRUE(state_.motionCase.solved);
     }
 }
 
-TEST_F(GivenData, ALaunchHeightThatIsNoNumberOnlyStopsAccept) {
+TEST_F(GivenSelection, ALaunchHeightThatIsNoNumberOnlyStopsAccept) {
     UserTypes(dialog_, IDC_LAUNCH_HEIGHT, "abc");
     UserClicks(dialog_, Box(2));
     UserClicks(dialog_, Box(5));

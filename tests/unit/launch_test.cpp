@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/fake_fields.h"
+#include "tests/support/fake_dialog.h"
+#include "tests/support/fake_menu.h"
+#include "tests/support/fake_modal_dialog.h"
 #include "tests/support/fake_system.h"
-#include "tests/support/fake_tools.h"
 #include "tools/launch.h"
 #include "tools/tool_list.h"
 #include "tools/tools_menu.h"
@@ -58,41 +59,51 @@ TEST(PlanLaunch, Table) {
     }
 }
 
+// The Tools commands' state, as the main dialog keeps it.
+ToolsState tools;
+ToolList& toolList = tools.list;
+const DialogHandle kMain = FakeDialogHandle(1);
+
+bool HandleToolsCommand(std::uint16_t id) { return HandleToolsCommand(kMain, id, tools, 1); }
+
 class Launching : public testing::Test {
 protected:
     void SetUp() override {
         ResetFake();
         ResetSystem();
-        ResetToolsFakes();
+        ResetMenu();
+        ResetModalDialogs();
+        tools = ToolsState();
+        tools.popup = DialogMenuPopup(kMain, 2);
         System().currentDirectory = "C:\\Start";
         System().directories = {"C:\\Start", "C:\\Work dir"};
-        ClearToolList();
-        const char* tools[][3] = {{"One", "one.exe a", ""}, {"Two", "two.txt", "C:\\Work dir"}, {"Three", "three.exe", "C:\\Gone"}};
-        for (auto& tool : tools) {
-            AppendTool();
-            SetToolFields(ToolAt(toolList.toolCount), tool[0], tool[1], tool[2], "unused");
+        const char* rows[][3] = {{"One", "one.exe a", ""}, {"Two", "two.txt", "C:\\Work dir"}, {"Three", "three.exe", "C:\\Gone"}};
+        for (auto& tool : rows) {
+            AppendTool(toolList);
+            SetToolFields(ToolAt(toolList, toolList.toolCount), tool[0], tool[1], tool[2], "unused");
         }
     }
-    void TearDown() override { ClearToolList(); }
 };
 
 TEST_F(Launching, ToolsStartInTheirWorkDirectories) {
-    LaunchTool(ToolAt(1));
-    LaunchTool(ToolAt(2));
-    EXPECT_EQ(System().commands, (std::vector<std::string>{"one.exe a", "two.txt"}));
+    LaunchTool(ToolAt(toolList, 1));
+    LaunchTool(ToolAt(toolList, 2));
+    EXPECT_EQ(System().commands, (std::vector<std::string>{"one.exe", "two.txt"}));
+    EXPECT_EQ(System().arguments, (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(System().directoriesAtStart, (std::vector<std::string>{"C:\\Start", "C:\\Work dir"}));
     EXPECT_EQ(System().directoryChanges, (std::vector<std::string>{"C:\\Start", "C:\\Work dir", "C:\\Start"}));
     EXPECT_EQ(System().currentDirectory, "C:\\Start");
     EXPECT_TRUE(Fake().messages.empty());
 }
 
 TEST_F(Launching, MissingWorkDirectoryIsReportedAndNothingStarts) {
-    LaunchTool(ToolAt(3));
+    LaunchTool(ToolAt(toolList, 3));
     EXPECT_TRUE(System().commands.empty());
     EXPECT_TRUE(System().directoryChanges.empty());
     ASSERT_EQ(Fake().messages.size(), 1u);
     EXPECT_EQ(Fake().messages[0].caption, "No trobat directori...");
     EXPECT_EQ(Fake().messages[0].text, "C:\\Gone");
-    EXPECT_EQ(Fake().messages[0].flags, 0x30u);
+    EXPECT_EQ(Fake().messages[0].icon, MessageIcon::Exclamation);
 }
 
 TEST_F(Launching, MenuCommandsAreTheToolsOwn) {
@@ -101,9 +112,9 @@ TEST_F(Launching, MenuCommandsAreTheToolsOwn) {
         bool handled;
         std::vector<std::string> commands;
     } rows[] = {
-        {500, false, {}},  {530, false, {}},          {531, true, {"one.exe a"}}, {532, true, {"two.txt"}},
+        {500, false, {}},  {530, false, {}},          {531, true, {"one.exe"}}, {532, true, {"two.txt"}},
         {533, true, {}},   {534, true, {}},            {594, true, {}},            {595, false, {}},
-        {0, false, {}},    {0x10000 + 531, true, {"one.exe a"}},
+        {0, false, {}},    {0x10000 + 531, true, {"one.exe"}},
     };
     for (const auto& row : rows) {
         ResetSystem();
@@ -111,7 +122,7 @@ TEST_F(Launching, MenuCommandsAreTheToolsOwn) {
         ResetFake();
         EXPECT_EQ(HandleToolsCommand(static_cast<std::uint16_t>(row.id)), row.handled) << row.id;
         EXPECT_EQ(System().commands, row.commands) << row.id;
-        EXPECT_EQ(ToolsUi().dialogOpens, 0);
+        EXPECT_TRUE(ModalDialogs().opened.empty());
     }
     // 533 is the tool with the missing directory: reported, not started.
     EXPECT_EQ(toolList.toolCount, 3);
@@ -119,16 +130,18 @@ TEST_F(Launching, MenuCommandsAreTheToolsOwn) {
 
 TEST_F(Launching, ToolsEditionRebuildsTheMenuHoweverItEnds) {
     for (int result : {1, 0, -1}) {
-        ResetToolsFakes();
-        ToolsUi().dialogResult = result;
-        ToolsUi().whileOpen = [] {
-            DeleteTool(1);
+        ResetModalDialogs();
+        ResetMenu();
+        ModalDialogs().result = result;
+        ModalDialogs().whileOpen = [](const DialogHandlers&) {
+            DeleteTool(toolList, 1);
             EXPECT_TRUE(HandleToolsCommand(501));  // posted meanwhile: no second dialog
         };
         EXPECT_TRUE(HandleToolsCommand(501));
-        EXPECT_EQ(ToolsUi().dialogOpens, 1);
-        EXPECT_EQ(ToolsUi().menuUpdates, 1) << result;
-        EXPECT_EQ(ToolsUi().menuTitles.size(), static_cast<std::size_t>(toolList.toolCount));
+        EXPECT_EQ(ModalDialogs().opened, std::vector<std::string>{"DlgTools"});
+        EXPECT_EQ(ModalDialogs().owners, std::vector<DialogHandle>{kMain});
+        EXPECT_EQ(Menu().tailUpdates, 1) << result;
+        EXPECT_EQ(Menu().tail.size(), static_cast<std::size_t>(toolList.toolCount));
     }
     EXPECT_EQ(toolList.toolCount, 0);
     ResetSystem();

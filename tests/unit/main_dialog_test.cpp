@@ -4,6 +4,8 @@
 #include "app/main_dialog.h"
 #include "physics/motion.h"
 #include "resources/ids.h"
+#include "tests/support/fake_about_window.h"
+#include "tests/support/fake_menu.h"
 #include "tests/support/fake_system.h"
 #include "tests/support/main_dialog_fake.h"
 
@@ -11,9 +13,10 @@ namespace {
 
 class MainDialogLogic : public testing::Test {
 protected:
-    void SetUp() override { dialog_ = OpenMainDialogFake(); }
+    void SetUp() override { dialog_ = OpenMainDialogFake(state_); }
     FakeControl& Control(int id) { return FakeOf(dialog_).controls.at(id); }
-    void Command(int id, unsigned code = 0) { MainDialogCommand(dialog_, id, code); }
+    void Command(int id, ControlEvent event = ControlEvent::Command) { MainDialogCommand(dialog_, id, event, state_); }
+    AppState state_;
     DialogHandle dialog_;
 };
 
@@ -30,7 +33,8 @@ TEST_F(MainDialogLogic, StartState) {
     EXPECT_EQ(Control(IDC_SECOND_VY).text, "Vy2: ");
     EXPECT_EQ(Control(IDC_SECOND_T).text, "t2: ");
     EXPECT_EQ(FakeOf(dialog_).focus, IDC_VALUE_BASE + 1);
-    EXPECT_FALSE(motionCase.solved);
+    EXPECT_FALSE(state_.motionCase.solved);
+    EXPECT_FALSE(Menu().enabled.at(IDM_SAVE_CASE));
     EXPECT_TRUE(Fake().messages.empty());
 }
 
@@ -40,7 +44,7 @@ TEST_F(MainDialogLogic, SolveWritesTheFiveComputedValuesAndKeepsTheTypedOnes) {
     Command(IDC_ACCEPT);
     const char* expected[] = {" 20.0 ", "45", "14.142", "14.142", "40.775", "10.194", " 2.883"};
     for (int p = 1; p <= 7; ++p) EXPECT_EQ(Control(IDC_VALUE_BASE + p).text, expected[p - 1]) << p;
-    EXPECT_TRUE(motionCase.solved);
+    EXPECT_TRUE(state_.motionCase.solved);
     EXPECT_TRUE(Control(IDC_POINT_ACCEPT).enabled);
     EXPECT_TRUE(Control(IDC_POINT_BASE + 1).enabled);
     EXPECT_EQ(FakeOf(dialog_).focus, IDC_POINT_BASE + 1);
@@ -61,7 +65,7 @@ TEST_F(MainDialogLogic, ARefusedSolveChangesNoField) {
     EXPECT_EQ(Fake().messages[0].caption, "No solution");
     EXPECT_EQ(Fake().messages[0].text, "The path never comes down to the ground (y = 0)");
     EXPECT_EQ(Control(IDC_VALUE_BASE + 5).text, "40.775");
-    EXPECT_EQ(motionCase.values[5], motionCase.work[5]);
+    EXPECT_EQ(state_.motionCase.values[5], state_.motionCase.solution.values[5]);
 }
 
 TEST_F(MainDialogLogic, OnlyTypingInAPointFieldEnablesThePointButton) {
@@ -70,9 +74,9 @@ TEST_F(MainDialogLogic, OnlyTypingInAPointFieldEnablesThePointButton) {
     EXPECT_FALSE(Control(IDC_POINT_ACCEPT).enabled);
     UserTypes(dialog_, IDC_POINT_BASE + 2, "4");
     EXPECT_TRUE(Control(IDC_POINT_ACCEPT).enabled);
-    EXPECT_EQ(lastPointField, IDC_POINT_BASE + 2);
+    EXPECT_EQ(state_.lastPointField, IDC_POINT_BASE + 2);
     Control(IDC_POINT_ACCEPT).enabled = false;
-    Command(IDC_POINT_BASE + 3, 0x100);  // a notification other than a change: nothing
+    Command(IDC_POINT_BASE + 3, ControlEvent::Command);  // a notification other than a change: nothing
     EXPECT_FALSE(Control(IDC_POINT_ACCEPT).enabled);
 }
 
@@ -84,8 +88,8 @@ TEST_F(MainDialogLogic, Commands) {
     Command(IDM_ABOUT);
     ASSERT_EQ(System().commands.size(), 1u);
     EXPECT_EQ(System().commands[0], "Ovanta.pdf");
-    ASSERT_EQ(System().aboutTitles.size(), 1u);
-    EXPECT_EQ(System().aboutTitles[0], "Ovanta movement: calculations");
+    ASSERT_EQ(AboutTitles().size(), 1u);
+    EXPECT_EQ(AboutTitles()[0], "Ovanta movement: calculations");
     for (int id : {0, 4, 6, 79, 87, 109, 115, 300, 302, 799, 802}) Command(id);
     EXPECT_TRUE(Fake().messages.empty());
     EXPECT_EQ(FakeOf(dialog_).endResult, -1);

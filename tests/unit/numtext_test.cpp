@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "ui/numtext.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -73,10 +73,6 @@ TEST(TextHelpers, Table) {
     EXPECT_EQ(TrimBlanks("\t7 "), "\t7");
     EXPECT_EQ(TrimLeftBlanks("  a b  "), "a b  ");
     EXPECT_EQ(TrimRightBlanks("  a b  "), "  a b");
-    EXPECT_EQ(LastCharPos('\\', "C:\\Apps\\calc.exe"), 8u);
-    EXPECT_EQ(LastCharPos('/', "C:\\Apps\\calc.exe"), 0u);
-    EXPECT_EQ(LastCharPos('a', ""), 0u);
-    EXPECT_EQ(LastCharPos('A', "abc"), 0u);
 }
 
 TEST(ParseReal, Table) {

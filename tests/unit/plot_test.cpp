@@ -5,6 +5,7 @@
 #include <limits>
 #include <set>
 
+#include "app/point_panel.h"
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "plot/trajectory.h"
@@ -12,32 +13,37 @@
 #include "tests/support/fake_canvas.h"
 #include "tests/support/motion_cases.h"
 #include "tests/support/main_dialog_fake.h"
-#include "ui/numtext.h"
+#include "text/number_text.h"
 
 namespace {
 
+// The program's state for the tests of this file; each test starts it afresh.
+AppState state;
+
 // A solved case straight from the solver: Vo and angle given, from launch height y0.
 void SolveCaseFor(double vo, double angle, double y0) {
-    GiveCase(ParamVo, vo, ParamAngle, angle, y0);
-    ASSERT_EQ(SolveCase(ParamVo, ParamAngle), SolveResult::Solved);
-    motionCase.solved = true;
+    ASSERT_EQ(SolveCase(GiveCase(ParamVo, vo, ParamAngle, angle, y0), state.motionCase.solution), SolveResult::Solved);
+    state.motionCase.solved = true;
+}
+
+bool DrawSolvedCase() {
+    return DrawTrajectory(state.plotFrame, state.plotWindow, state.motionCase.solution);
 }
 
 class Plot : public testing::Test {
 protected:
     void SetUp() override {
         ResetCanvas(400, 140);
-        plotFrame = PlotFrame();
-        pointQuery = PointQuery();
-        motionCase = MotionCase();
+        state = AppState();
+        state.plotWindow = FakePlotWindow();
     }
     void TearDown() override {
         EXPECT_EQ(Canvas().openContexts, 0) << "a context was not given back";
         EXPECT_EQ(Canvas().liveRegions, 0) << "a clip region was not freed";
         EXPECT_FALSE(Canvas().misuse);
     }
-    static int Px(double x) { return WorldToPixelX(plotFrame, x); }
-    static int Py(double y) { return WorldToPixelY(plotFrame, y); }
+    static int Px(double x) { return WorldToPixelX(state.plotFrame, x); }
+    static int Py(double y) { return WorldToPixelY(state.plotFrame, y); }
 };
 
 TEST_F(Plot, FitsTheWorldWindowToTheAreaWithEqualScales) {
@@ -58,7 +64,7 @@ TEST_F(Plot, FitsTheWorldWindowToTheAreaWithEqualScales) {
         SCOPED_TRACE(c.label);
         ResetCanvas(c.width, c.height);
         PlotFrame frame = {};
-        ASSERT_TRUE(SetupPlotFrame(frame, PlotWindow(), c.x1, c.y1, c.x2, c.y2, c.keepAspect));
+        ASSERT_TRUE(SetupPlotFrame(frame, FakePlotWindow(), c.x1, c.y1, c.x2, c.y2, c.keepAspect));
         EXPECT_DOUBLE_EQ(frame.x1, c.fx1);
         EXPECT_DOUBLE_EQ(frame.y1, c.fy1);
         EXPECT_DOUBLE_EQ(frame.x2, c.fx2);
@@ -79,7 +85,7 @@ TEST_F(Plot, FitsTheWorldWindowToTheAreaWithEqualScales) {
 
 TEST_F(Plot, MapsWorldToPixelsRoundingHalvesToEven) {
     ResetCanvas(300, 100);
-    ASSERT_TRUE(SetupPlotFrame(plotFrame, PlotWindow(), 0, 0, 300, 100, false));
+    ASSERT_TRUE(SetupPlotFrame(state.plotFrame, FakePlotWindow(), 0, 0, 300, 100, false));
     const struct {
         double x, y;
         int px, py;
@@ -95,7 +101,7 @@ TEST_F(Plot, MapsWorldToPixelsRoundingHalvesToEven) {
         EXPECT_EQ(Px(c.x), c.px);
         EXPECT_EQ(Py(c.y), c.py);
     }
-    ClosePlotFrame(plotFrame);
+    ClosePlotFrame(state.plotFrame);
 }
 
 TEST_F(Plot, EmptyWindowIsRefusedWithNothingDrawn) {
@@ -108,17 +114,17 @@ TEST_F(Plot, EmptyWindowIsRefusedWithNothingDrawn) {
         {"inverted along x", 10, 0, 0, 10}, {"inverted along y", 0, 10, 10, 0},
         {"not a number", 0, 0, nan, 10}, {"widened beyond doubles", -1.7e308, 0, 1.7e308, 1.5e308},
     };
-    ASSERT_TRUE(SetupPlotFrame(plotFrame, PlotWindow(), 0, 0, 10, 5, true));
-    ClosePlotFrame(plotFrame);
-    const PlotFrame before = plotFrame;
+    ASSERT_TRUE(SetupPlotFrame(state.plotFrame, FakePlotWindow(), 0, 0, 10, 5, true));
+    ClosePlotFrame(state.plotFrame);
+    const PlotFrame before = state.plotFrame;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         Canvas().calls.clear();
-        EXPECT_FALSE(SetupPlotFrame(plotFrame, PlotWindow(), c.x1, c.y1, c.x2, c.y2, true));
+        EXPECT_FALSE(SetupPlotFrame(state.plotFrame, FakePlotWindow(), c.x1, c.y1, c.x2, c.y2, true));
         EXPECT_TRUE(Canvas().calls.empty());
-        EXPECT_EQ(plotFrame.x1, before.x1);
-        EXPECT_EQ(plotFrame.y2, before.y2);
-        EXPECT_EQ(plotFrame.sx, before.sx);
+        EXPECT_EQ(state.plotFrame.x1, before.x1);
+        EXPECT_EQ(state.plotFrame.y2, before.y2);
+        EXPECT_EQ(state.plotFrame.sx, before.sx);
     }
 }
 
@@ -143,14 +149,14 @@ TEST_F(Plot, TrajectoryEndsExactlyAtTheFlightTime) {
 
 TEST_F(Plot, DrawsTheCaseInItsOrderColoursAndPlaces) {
     SolveCaseFor(20, 45, 0);
-    const double* v = motionCase.solvedWork;
+    const double* v = state.motionCase.solution.values;
     const double R = v[ParamReach], H = v[ParamHeight], T = v[ParamTime];
-    ASSERT_TRUE(DrawTrajectory());
+    ASSERT_TRUE(DrawSolvedCase());
     // The requested window, fitted: the area is less wide than the window, so y is widened.
-    EXPECT_DOUBLE_EQ(plotFrame.x1, -R / 10);
-    EXPECT_DOUBLE_EQ(plotFrame.x2, 1.2 * R);
-    EXPECT_LT(plotFrame.y1, -H / 5);
-    EXPECT_DOUBLE_EQ(plotFrame.sx, plotFrame.sy);
+    EXPECT_DOUBLE_EQ(state.plotFrame.x1, -R / 10);
+    EXPECT_DOUBLE_EQ(state.plotFrame.x2, 1.2 * R);
+    EXPECT_LT(state.plotFrame.y1, -H / 5);
+    EXPECT_DOUBLE_EQ(state.plotFrame.sx, state.plotFrame.sy);
 
     const auto& calls = Canvas().calls;
     std::vector<CanvasOp> ops;
@@ -176,7 +182,7 @@ TEST_F(Plot, DrawsTheCaseInItsOrderColoursAndPlaces) {
     at(7, Px(0), Py(0));        // the launch point
     for (std::size_t k = 0; k < segments; ++k) {
         const double t = TrajectoryTimes(T)[k];
-        const double vx = 20 * motionCase.cosAngle, vy = 20 * motionCase.sinAngle;
+        const double vx = 20 * state.motionCase.solution.cosAngle, vy = 20 * state.motionCase.solution.sinAngle;
         EXPECT_EQ(calls[8 + k].pen, CanvasPen::Black);
         at(8 + k, Px(vx * t), Py(vy * t - 9.81 * t * t / 2));
     }
@@ -215,8 +221,8 @@ TEST_F(Plot, LabelsLaunchHeightAndApexByTheCase) {
         SCOPED_TRACE(c.label);
         ResetCanvas(400, 140);
         SolveCaseFor(20, c.angle, c.y0);
-        ASSERT_TRUE(DrawTrajectory());
-        const double* v = motionCase.solvedWork;
+        ASSERT_TRUE(DrawSolvedCase());
+        const double* v = state.motionCase.solution.values;
         std::vector<CanvasCall> texts = CallsOf(CanvasOp::Text);
         ASSERT_EQ(texts.size(), 1u + c.y0Label + c.apex);
         if (c.y0Label) {
@@ -232,19 +238,20 @@ TEST_F(Plot, LabelsLaunchHeightAndApexByTheCase) {
 }
 
 TEST_F(Plot, NothingIsDrawnWithoutMovement) {
-    EXPECT_FALSE(DrawTrajectory());  // nothing solved yet
+    RedrawMainPlot(state);  // nothing solved yet
+    EXPECT_TRUE(Canvas().calls.empty());
     SolveCaseFor(20, -30, 0);        // downward from the ground: no reach, no height
-    EXPECT_FALSE(DrawTrajectory());
-    RedrawPlot();
+    EXPECT_FALSE(DrawSolvedCase());
+    RedrawMainPlot(state);
     EXPECT_TRUE(Canvas().calls.empty());
 }
 
 TEST_F(Plot, RedrawMarksTheQueriedPointsAfterTheCase) {
     SolveCaseFor(20, 45, 0);
-    pointQuery.solutionCount = 2;
-    SolvePoint(pointQuery.first, 2, 5);
-    SolvePoint(pointQuery.second, 5, 2 * motionCase.apexTime - pointQuery.first.t);
-    RedrawPlot();
+    state.pointQuery.solutionCount = 2;
+    SolvePoint(state.motionCase.solution, state.pointQuery.first, 2, 5);
+    SolvePoint(state.motionCase.solution, state.pointQuery.second, 5, 2 * state.motionCase.solution.apexTime - state.pointQuery.first.t);
+    RedrawMainPlot(state);
     const auto& calls = Canvas().calls;
     ASSERT_GE(calls.size(), 22u);
     EXPECT_EQ(calls.back().op, CanvasOp::End);
@@ -252,7 +259,7 @@ TEST_F(Plot, RedrawMarksTheQueriedPointsAfterTheCase) {
     // Before the release, per point: colour, pen, two lines and two labels.
     const std::size_t start = calls.size() - 2 - 2 * 8;
     for (int n = 0; n < 2; ++n) {
-        const TrajectoryPoint& p = n == 0 ? pointQuery.first : pointQuery.second;
+        const TrajectoryPoint& p = n == 0 ? state.pointQuery.first : state.pointQuery.second;
         SCOPED_TRACE(n);
         const CanvasCall* c = &calls[start + 8 * n];
         EXPECT_EQ(c[0].op, CanvasOp::TextColour);
@@ -275,33 +282,33 @@ TEST_F(Plot, RedrawMarksTheQueriedPointsAfterTheCase) {
     }
     std::vector<CanvasCall> texts = CallsOf(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_EQ(texts[2].text, TrimBlanks(FormatFixed(pointQuery.first.x, 6, 0)));
+    EXPECT_EQ(texts[2].text, TrimBlanks(FormatFixed(state.pointQuery.first.x, 6, 0)));
     EXPECT_EQ(texts[3].text, "5");
     EXPECT_EQ(texts[5].text, "5");
 }
 
 TEST_F(Plot, RedrawUsesTheLastSolveNotTheFieldsReadSince) {
-    DialogHandle dialog = OpenMainDialogFake();
+    DialogHandle dialog = OpenMainDialogFake(state);
     ResetCanvas(400, 140);
     SetFieldText(dialog, IDC_LAUNCH_HEIGHT, "10");
     UserTypes(dialog, IDC_VALUE_BASE + ParamVo, "20");
     UserTypes(dialog, IDC_VALUE_BASE + ParamAngle, "45");
     UserClicks(dialog, IDC_ACCEPT);
-    ASSERT_TRUE(motionCase.solved);
+    ASSERT_TRUE(state.motionCase.solved);
     UserTypes(dialog, IDC_POINT_BASE + 2, "12");
     UserClicks(dialog, IDC_POINT_ACCEPT);
     Canvas().calls.clear();
-    RedrawPlot();
+    RedrawMainPlot(state);
     const std::vector<CanvasCall> before = Canvas().calls;
-    const TrajectoryPoint point = pointQuery.first;
+    const TrajectoryPoint point = state.pointQuery.first;
 
     // A new launch height and speed are typed and a box clicked: read, but not solved.
     SetFieldText(dialog, IDC_LAUNCH_HEIGHT, "50");
     UserTypes(dialog, IDC_VALUE_BASE + ParamVo, "35");
     UserClicks(dialog, IDC_GIVEN_BASE + ParamAngle);
-    ASSERT_EQ(motionCase.work[0], 50);
+    ASSERT_EQ(state.motionCase.y0, 50);
     Canvas().calls.clear();
-    RedrawPlot();
+    RedrawMainPlot(state);
     ASSERT_EQ(Canvas().calls.size(), before.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(Canvas().calls[i].x, before[i].x) << i;
@@ -311,22 +318,22 @@ TEST_F(Plot, RedrawUsesTheLastSolveNotTheFieldsReadSince) {
     // The same query gives the same point.
     UserTypes(dialog, IDC_POINT_BASE + 2, "12");
     UserClicks(dialog, IDC_POINT_ACCEPT);
-    EXPECT_EQ(pointQuery.first.t, point.t);
-    EXPECT_EQ(pointQuery.first.x, point.x);
+    EXPECT_EQ(state.pointQuery.first.t, point.t);
+    EXPECT_EQ(state.pointQuery.first.x, point.x);
 }
 
 TEST_F(Plot, PointsOfAnEarlierCaseGoThroughTheLastFrameWhenNothingIsDrawn) {
     SolveCaseFor(20, 45, 0);
-    pointQuery.solutionCount = 1;
-    SolvePoint(pointQuery.first, 5, 1);
-    RedrawPlot();
-    const PlotFrame frame = plotFrame;
+    state.pointQuery.solutionCount = 1;
+    SolvePoint(state.motionCase.solution, state.pointQuery.first, 5, 1);
+    RedrawMainPlot(state);
+    const PlotFrame frame = state.plotFrame;
     SolveCaseFor(20, -30, 0);  // no movement: the case is not drawn
     Canvas().calls.clear();
-    RedrawPlot();
+    RedrawMainPlot(state);
     ASSERT_EQ(Canvas().calls.size(), 12u);  // begin, clip, the mark, free, end: no clearing
     EXPECT_EQ(Canvas().calls[2].op, CanvasOp::TextColour);
-    EXPECT_EQ(Canvas().calls[4].x, WorldToPixelX(frame, pointQuery.first.x));
+    EXPECT_EQ(Canvas().calls[4].x, WorldToPixelX(frame, state.pointQuery.first.x));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/main_dialog.h"
+#include "app/point_panel.h"
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "resources/ids.h"
@@ -12,14 +13,16 @@
 #include "tests/support/fake_canvas.h"
 #include "tests/support/motion_cases.h"
 #include "tests/support/main_dialog_fake.h"
-#include "ui/numtext.h"
+#include "text/number_text.h"
 
 namespace {
 
+// The program's state for the tests of this file; each test starts it afresh.
+AppState state;
+
 void SolveCaseFor(double vo, double angle, double y0) {
-    GiveCase(ParamVo, vo, ParamAngle, angle, y0);
-    ASSERT_EQ(SolveCase(ParamVo, ParamAngle), SolveResult::Solved);
-    motionCase.solved = true;
+    ASSERT_EQ(SolveCase(GiveCase(ParamVo, vo, ParamAngle, angle, y0), state.motionCase.solution), SolveResult::Solved);
+    state.motionCase.solved = true;
 }
 
 struct Passages {
@@ -28,12 +31,12 @@ struct Passages {
 
 Passages Query(int k, double value) {
     Passages p = {};
-    SolvePoint(p.first, k, value);
-    SolvePoint(p.second, 5, 2 * motionCase.apexTime - p.first.t);
+    SolvePoint(state.motionCase.solution, p.first, k, value);
+    SolvePoint(state.motionCase.solution, p.second, 5, 2 * state.motionCase.solution.apexTime - p.first.t);
     return p;
 }
 
-double Param(int id) { return motionCase.solvedWork[id]; }
+double Param(int id) { return state.motionCase.solution.values[id]; }
 
 TEST(PointEquations, HeightAndSpeedGiveBothPassages) {
     const double g = 9.81;
@@ -45,7 +48,7 @@ TEST(PointEquations, HeightAndSpeedGiveBothPassages) {
         double t, t2;  // expected times; NAN where only a relation is checked below
     };
     SolveCaseFor(20, 45, 0);
-    const double T = Param(ParamTime), top = motionCase.apexTime, vy0 = Param(ParamVy0);
+    const double T = Param(ParamTime), top = state.motionCase.solution.apexTime, vy0 = Param(ParamVy0);
     const Case cases[] = {
         {"ground level: launch and landing", 45, 0, 2, 0, 0, T},
         {"the apex height: both at the apex", 45, 0, 2, Param(ParamHeight), top, top},
@@ -77,7 +80,7 @@ TEST(PointEquations, HeightAndSpeedGiveBothPassages) {
         Passages p = Query(2, y);
         EXPECT_LE(p.first.t, top);
         EXPECT_GE(p.second.t, top);
-        EXPECT_NEAR(p.first.x + p.second.x, 2 * motionCase.apexX, 1e-12);
+        EXPECT_NEAR(p.first.x + p.second.x, 2 * state.motionCase.solution.apexX, 1e-12);
         EXPECT_NEAR(p.second.y, y, 1e-12);
         EXPECT_NEAR(p.first.y, y, 0);  // the given field stays as typed
         EXPECT_NEAR(p.first.vy, -p.second.vy, 1e-12);
@@ -108,7 +111,7 @@ TEST(PointEquations, TimeJustAboveTheLaunchHeightIsExact) {
         SolveCaseFor(c.vo, c.angle, c.y0);
         const double y = c.y0 + c.dy;
         TrajectoryPoint p = {};
-        SolvePoint(p, 2, y);
+        SolvePoint(state.motionCase.solution, p, 2, y);
         // The same root in 113-bit arithmetic, written the direct way.
         const Quad b = Param(ParamVy0), g = static_cast<Quad>(Gravity);
         const Quad q = static_cast<Quad>(TwoGravity) * (Quad(y) - Quad(c.y0));
@@ -122,7 +125,7 @@ TEST(PointEquations, TimeJustAboveTheLaunchHeightIsExact) {
 
 // Everything the panel shows stays a number, whatever is typed.
 TEST(PointQueries, RefusalsAndFarPointsNeverShowNonNumbers) {
-    DialogHandle dialog = OpenMainDialogFake();
+    DialogHandle dialog = OpenMainDialogFake(state);
     SolveCaseFor(20, 45, 0);
     const struct {
         const char* label;
@@ -152,23 +155,23 @@ TEST(PointQueries, RefusalsAndFarPointsNeverShowNonNumbers) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         Fake().messages.clear();
-        pointQuery.first = {1, 2, 3, 4, 5};
+        state.pointQuery.first = {1, 2, 3, 4, 5};
         SetFieldText(dialog, IDC_POINT_BASE + c.k, c.text);
-        const PointError code = QueryPoint(dialog, c.k);
+        const PointError code = QueryPoint(dialog, c.k, state);
         EXPECT_EQ(code, c.code);
         ReportPointError(code, c.k);
         if (c.code == PointDone) {
             EXPECT_TRUE(Fake().messages.empty());
-            EXPECT_NE(pointQuery.first.t, 5);
+            EXPECT_NE(state.pointQuery.first.t, 5);
         } else {
             ASSERT_EQ(Fake().messages.size(), 1u);
             EXPECT_EQ(Fake().messages[0].caption, c.caption);
             EXPECT_EQ(Fake().messages[0].text, c.message);
-            EXPECT_EQ(pointQuery.first.t, 5);  // the last good point stays
-            EXPECT_EQ(pointQuery.solutionCount, 1);
+            EXPECT_EQ(state.pointQuery.first.t, 5);  // the last good point stays
+            EXPECT_EQ(state.pointQuery.solutionCount, 1);
         }
-        const TrajectoryPoint& p = pointQuery.first;
-        for (double v : {p.x, p.y, p.vy, p.speed, p.t, pointQuery.second.x, pointQuery.second.t})
+        const TrajectoryPoint& p = state.pointQuery.first;
+        for (double v : {p.x, p.y, p.vy, p.speed, p.t, state.pointQuery.second.x, state.pointQuery.second.t})
             EXPECT_TRUE(std::isfinite(v));
     }
     // Nothing that reached the canvas came from a non-number: every pixel within the limits.
@@ -179,20 +182,20 @@ TEST(PointQueries, RefusalsAndFarPointsNeverShowNonNumbers) {
 }
 
 TEST(PointQueries, XWithoutHorizontalMotionIsRefused) {
-    DialogHandle dialog = OpenMainDialogFake();
+    DialogHandle dialog = OpenMainDialogFake(state);
     SolveCaseFor(20, 90, 5);  // straight up: Vo cos = 0
     SetFieldText(dialog, IDC_POINT_BASE + 1, "0");
-    EXPECT_EQ(QueryPoint(dialog, 1), PointNoHorizontal);
+    EXPECT_EQ(QueryPoint(dialog, 1, state), PointNoHorizontal);
     SetFieldText(dialog, IDC_POINT_BASE + 5, "1");  // a time is still answered
-    EXPECT_EQ(QueryPoint(dialog, 5), PointDone);
-    EXPECT_EQ(pointQuery.first.x, 0);
+    EXPECT_EQ(QueryPoint(dialog, 5, state), PointDone);
+    EXPECT_EQ(state.pointQuery.first.x, 0);
 }
 
 // The panel as the user drives it: type into a field, press Accept.
 class PointPanel : public testing::Test {
 protected:
     void SetUp() override {
-        dialog_ = OpenMainDialogFake();
+        dialog_ = OpenMainDialogFake(state);
         UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "20");
         UserTypes(dialog_, IDC_VALUE_BASE + ParamAngle, "45");
         UserClicks(dialog_, IDC_ACCEPT);
@@ -218,13 +221,13 @@ TEST_F(PointPanel, EachFieldAsksItsOwnQuestion) {
             EXPECT_EQ(Text(IDC_SECOND_X + i), c.second[i]);
             EXPECT_EQ(Enabled(IDC_SECOND_X + i), two);
         }
-        EXPECT_EQ(pointQuery.solutionCount, two ? 2 : 1);
-        EXPECT_EQ(pointInput, IDC_POINT_BASE + c.k);
+        EXPECT_EQ(state.pointQuery.solutionCount, two ? 2 : 1);
+        EXPECT_EQ(state.pointInput, IDC_POINT_BASE + c.k);
         // The writes re-enabled the button through their change notifications; then it was
         // disabled, and only typing into a field enables it again.
         EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
     }
-    EXPECT_TRUE(pointQuery.pointShown);
+    EXPECT_TRUE(state.pointQuery.pointShown);
     UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "25");
     EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
     UserTypes(dialog_, IDC_POINT_BASE + 5, "1");
@@ -241,7 +244,7 @@ TEST_F(PointPanel, RefusalShowsTheLastGoodPointAgain) {
     EXPECT_EQ(Text(IDC_POINT_BASE + 1), x);
     EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
     EXPECT_FALSE(Enabled(IDC_SECOND_X));
-    EXPECT_EQ(pointInput, IDC_POINT_BASE + 2);
+    EXPECT_EQ(state.pointInput, IDC_POINT_BASE + 2);
     Ask(4, "abc");
     ASSERT_EQ(Fake().messages.size(), 2u);
     EXPECT_EQ(Fake().messages[1].caption, "wrong value");
@@ -257,14 +260,14 @@ TEST_F(PointPanel, FirstRefusalShowsTheZeroPoint) {
 
 TEST_F(PointPanel, AcceptWithoutATypedPointFieldDoesNothing) {
     UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "25");  // not a point field
-    lastPointField = IDC_VALUE_BASE + ParamVo;
+    state.lastPointField = IDC_VALUE_BASE + ParamVo;
     UserClicks(dialog_, IDC_POINT_ACCEPT);
     EXPECT_TRUE(Fake().messages.empty());
     EXPECT_EQ(Text(IDC_POINT_BASE + 1), "");
-    EXPECT_EQ(pointQuery.solutionCount, 0);
-    lastPointField = IDC_POINT_BASE + 1 + 256;  // a point field's low byte, not a point field
+    EXPECT_EQ(state.pointQuery.solutionCount, 0);
+    state.lastPointField = IDC_POINT_BASE + 1 + 256;  // a point field's low byte, not a point field
     UserClicks(dialog_, IDC_POINT_ACCEPT);
-    EXPECT_EQ(pointQuery.solutionCount, 0);
+    EXPECT_EQ(state.pointQuery.solutionCount, 0);
 }
 
 }  // namespace

@@ -12,8 +12,9 @@
 #include "physics/point.h"
 #include "report/report.h"
 #include "resources/ids.h"
-#include "tests/support/fake_fields.h"
-#include "tests/support/fake_report.h"
+#include "tests/support/fake_dialog.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_pickers.h"
 #include "tests/support/fake_system.h"
 #include "tests/support/main_dialog_fake.h"
 
@@ -32,10 +33,12 @@ std::string Golden(const std::string& name) {
     return bytes.str();
 }
 
+// The program's state for the tests of this file; each test starts it afresh.
+AppState state;
+
 DialogHandle Open() {
-    DialogHandle dialog = OpenMainDialogFake();
-    ResetReport();
-    startDirectory = kStart;
+    DialogHandle dialog = OpenMainDialogFake(state);
+    state.startDirectory = kStart;
     System().currentDirectory = kStart;
     System().directories = {kStart, "C:\\Elsewhere"};
     return dialog;
@@ -60,9 +63,9 @@ void ShowQueriedPoint(DialogHandle dialog, int input, const std::vector<std::str
     const char* prefixes[] = {"x2: ", "Vy2: ", "t2: "};
     for (int i = 0; i < 3; ++i)
         SetFieldText(dialog, IDC_SECOND_X + i, second.empty() ? prefixes[i] : second[i]);
-    pointInput = static_cast<std::uint16_t>(input);
-    pointQuery.pointShown = true;
-    pointQuery.solutionCount = second.empty() ? 1 : 2;
+    state.pointInput = static_cast<std::uint16_t>(input);
+    state.pointQuery.pointShown = true;
+    state.pointQuery.solutionCount = second.empty() ? 1 : 2;
 }
 
 void PointByX(DialogHandle dialog) {
@@ -75,6 +78,9 @@ void PointByY(DialogHandle dialog) {
 }
 
 void SolveWorkedExample(DialogHandle dialog) { Solve(dialog, 1, "20", 2, "45"); }
+
+// File > Save case.
+void SaveCase(DialogHandle dialog) { UserClicks(dialog, IDM_SAVE_CASE); }
 
 TEST(CaseReport, BytesMatchTheGoldenFiles) {
     const struct {
@@ -110,19 +116,19 @@ TEST(CaseReport, BytesMatchTheGoldenFiles) {
         DialogHandle dialog = Open();
         c.steps(dialog);
         EXPECT_TRUE(Fake().messages.empty());
-        ASSERT_EQ(Report().files.count(kReport), 1u);
-        EXPECT_EQ(Report().files[kReport], Golden(c.golden));
+        ASSERT_EQ(Files().files.count(kReport), 1u);
+        EXPECT_EQ(Files().files[kReport], Golden(c.golden));
         EXPECT_EQ(System().commands, std::vector<std::string>(c.saves, kReport));
-        EXPECT_EQ(Report().dialogOwners, std::vector<DialogHandle>(c.saves, dialog));
+        EXPECT_EQ(Pickers().saveOwners, std::vector<DialogHandle>(c.saves, dialog));
     }
 }
 
 TEST(CaseReport, AppendsAfterTheLastByteOfAnExistingFile) {
     DialogHandle dialog = Open();
-    Report().files[kReport] = "notes without a line end";
+    Files().files[kReport] = "notes without a line end";
     SolveWorkedExample(dialog);
     SaveCase(dialog);
-    EXPECT_EQ(Report().files[kReport], "notes without a line end" + Golden("report_worked_example.txt"));
+    EXPECT_EQ(Files().files[kReport], "notes without a line end" + Golden("report_worked_example.txt"));
 }
 
 // The path goes to the shell whole, blanks and all; the start directory comes back whatever
@@ -141,20 +147,20 @@ TEST(CaseReport, StartDirectoryIsRestoredAndTheWholePathOpened) {
         SCOPED_TRACE(c.label);
         DialogHandle dialog = Open();
         SolveWorkedExample(dialog);
-        Report().choice = "C:\\My reports\\case one.txt";
-        Report().browsedDirectory = "C:\\Elsewhere";
-        Report().cancel = c.cancel;
-        Report().failOpen = c.failOpen;
+        Pickers().saveChoice = "C:\\My reports\\case one.txt";
+        Pickers().browsedDirectory = "C:\\Elsewhere";
+        Pickers().cancelSave = c.cancel;
+        if (c.failOpen) Files().failAt = 0;
         SaveCase(dialog);
         EXPECT_EQ(System().currentDirectory, kStart);
         EXPECT_EQ(System().commands, c.commands);
-        EXPECT_EQ(Report().files.size(), c.commands.size());
+        EXPECT_EQ(Files().files.size(), c.commands.size());
         ASSERT_EQ(Fake().messages.size(), c.failOpen ? 1u : 0u);
         if (c.failOpen) {
             EXPECT_EQ(Fake().messages[0].caption, "Save case");
             EXPECT_EQ(Fake().messages[0].text,
                       "The file cannot be opened for writing:\r\nC:\\My reports\\case one.txt");
-            EXPECT_EQ(Fake().messages[0].flags, 0x30u);  // the exclamation icon
+            EXPECT_EQ(Fake().messages[0].icon, MessageIcon::Exclamation);
         }
     }
 }
@@ -170,7 +176,7 @@ TEST(CaseReport, AFailedWriteLeavesTheFileAsItWas) {
         SolveWorkedExample(dialog);
         PointByY(dialog);
         SaveCase(dialog);
-        writesPerSave = Report().writes;
+        writesPerSave = Files().writes;
     }
     ASSERT_EQ(writesPerSave, 22);  // one per line
     for (bool existing : {true, false}) {
@@ -180,16 +186,15 @@ TEST(CaseReport, AFailedWriteLeavesTheFileAsItWas) {
             DialogHandle dialog = Open();
             SolveWorkedExample(dialog);
             PointByY(dialog);
-            if (existing) Report().files[kReport] = before;
-            Report().failingWrite = failing < writesPerSave ? failing : -1;
-            Report().failClose = failing == writesPerSave;
-            Report().browsedDirectory = "C:\\Elsewhere";
+            if (existing) Files().files[kReport] = before;
+            Files().failAt = failing + 1;  // the open is the first operation, the close the last
+            Pickers().browsedDirectory = "C:\\Elsewhere";
             SaveCase(dialog);
             if (existing)
-                EXPECT_EQ(Report().files[kReport], before);
+                EXPECT_EQ(Files().files[kReport], before);
             else
-                EXPECT_EQ(Report().files.count(kReport), 0u);
-            EXPECT_FALSE(Report().open);
+                EXPECT_EQ(Files().files.count(kReport), 0u);
+            EXPECT_EQ(Files().openFiles, 0);
             ASSERT_EQ(Fake().messages.size(), 1u);
             EXPECT_EQ(Fake().messages[0].text,
                       std::string("The case could not be written; the file has been left as it was:\r\n") +
@@ -205,9 +210,9 @@ TEST(CaseReport, AFileThatCannotBePutBackIsNotCalledIntact) {
         SCOPED_TRACE(existing ? "existing file" : "new file");
         DialogHandle dialog = Open();
         SolveWorkedExample(dialog);
-        if (existing) Report().files[kReport] = "old\r\n";
-        Report().failingWrite = 4;
-        Report().failTruncate = Report().failRemove = true;
+        if (existing) Files().files[kReport] = "old\r\n";
+        Files().failingWrite = 4;
+        Files().failTruncate = Files().failRemove = true;
         SaveCase(dialog);
         ASSERT_EQ(Fake().messages.size(), 1u);
         EXPECT_EQ(Fake().messages[0].text,

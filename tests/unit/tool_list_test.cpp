@@ -1,7 +1,6 @@
 // The tool list and Tools.rel: golden files read and written byte for byte, the list's
 // delete, move and store semantics, and saving that never loses the old file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,23 +8,24 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/fake_fields.h"
+#include "tests/support/fake_dialog.h"
+#include "tests/support/fake_files.h"
 #include "tests/support/fake_system.h"
-#include "tests/support/fake_tools.h"
 #include "tools/tool_list.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// A golden file's bytes, from the disk.
 std::string Bytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+// The files the program reads and writes are the fake's, in memory.
+std::string Bytes(const std::string& path) { return Files().files[path]; }
+void WriteBytes(const std::string& path, const std::string& bytes) { Files().files[path] = bytes; }
 
 fs::path Golden(const char* name) { return fs::path(OVANTA_TEST_DATA) / "tools" / name; }
 
@@ -39,17 +39,19 @@ const std::vector<ToolEntry> kThree = {
     Tool("&Report", "report.txt", "C:\\Users\\Anna\\My Documents", "param"),
 };
 
+ToolList toolList;
+
 std::vector<ToolEntry> ListNow() {
     std::vector<ToolEntry> tools;
-    for (int p = 1; p <= toolList.toolCount; ++p) tools.push_back(ToolAt(p));
+    for (int p = 1; p <= toolList.toolCount; ++p) tools.push_back(ToolAt(toolList, p));
     return tools;
 }
 
 void SetList(const std::vector<ToolEntry>& tools) {
-    ClearToolList();
+    ClearToolList(toolList);
     for (const ToolEntry& tool : tools) {
-        AppendTool();
-        ToolAt(toolList.toolCount) = tool;
+        AppendTool(toolList);
+        ToolAt(toolList, toolList.toolCount) = tool;
     }
 }
 
@@ -64,32 +66,25 @@ protected:
     void SetUp() override {
         ResetFake();
         ResetSystem();
-        ResetToolsFakes();
-        ClearToolList();
-        dir_ = fs::temp_directory_path() /
-               ("ovanta-tools-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "Tools.rel").string();
+        ResetFiles();
+        ClearToolList(toolList);
+        Files().directories = {dir_};
     }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-        ClearToolList();
-    }
+    void TearDown() override { ClearToolList(toolList); }
     bool Load(const std::string& bytes) {
         WriteBytes(path_, bytes);
         System().files.insert(path_);
-        return LoadToolListFrom(path_);
+        return LoadToolList(toolList, path_);
     }
+    // The names of the files in the list's directory.
     std::vector<std::string> Entries() {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+        for (const auto& [path, bytes] : Files().files)
+            if (path.rfind(dir_ + "\\", 0) == 0) names.push_back(path.substr(dir_.size() + 1));
         return names;
     }
-    fs::path dir_;
-    std::string path_;
+    const std::string dir_ = "C:\\Lists";
+    const std::string path_ = dir_ + "\\Tools.rel";
 };
 
 TEST_F(ToolFile, GoldenFilesLoad) {
@@ -152,7 +147,7 @@ TEST_F(ToolFile, GoldenFilesSave) {
     };
     for (const auto& row : rows) {
         SetList(row.tools);
-        ASSERT_TRUE(SaveToolListTo(path_)) << row.file;
+        ASSERT_TRUE(SaveToolList(toolList, path_)) << row.file;
         EXPECT_EQ(Bytes(path_), Bytes(Golden(row.file))) << row.file;
         EXPECT_EQ(Entries(), std::vector<std::string>{"Tools.rel"}) << row.file;
     }
@@ -160,11 +155,11 @@ TEST_F(ToolFile, GoldenFilesSave) {
 
 TEST_F(ToolFile, MissingFileKeepsTheList) {
     SetList(kThree);
-    EXPECT_FALSE(LoadToolListFrom(path_));  // not found by the search
+    EXPECT_FALSE(LoadToolList(toolList, path_));  // not found by the search
     WriteBytes(path_, "x\r\n");
-    EXPECT_FALSE(LoadToolListFrom(path_));  // still not: a system file, say
-    System().files.insert((dir_ / "Gone.rel").string());
-    EXPECT_FALSE(LoadToolListFrom((dir_ / "Gone.rel").string()));  // found, cannot be opened
+    EXPECT_FALSE(LoadToolList(toolList, path_));  // still not: a system file, say
+    System().files.insert(dir_ + "\\Gone.rel");
+    EXPECT_FALSE(LoadToolList(toolList, dir_ + "\\Gone.rel"));  // found, cannot be opened
     EXPECT_EQ(Describe(ListNow()), Describe(kThree));
 }
 
@@ -180,7 +175,7 @@ TEST_F(ToolFile, LoadingStopsAt64ToolsAndSaysSoOnce) {
         for (int g = 0; g < row.groups; ++g) bytes += "T" + std::to_string(g) + "\r\nf\r\nd\r\np\r\n";
         EXPECT_TRUE(Load(bytes + row.tail)) << row.groups;
         EXPECT_EQ(toolList.toolCount, 64) << row.groups;
-        EXPECT_EQ(ToolAt(64).title, "T63");
+        EXPECT_EQ(ToolAt(toolList, 64).title, "T63");
         ASSERT_EQ(Fake().messages.size(), row.told ? 1u : 0u) << row.groups;
         if (row.told) {
             EXPECT_NE(Fake().messages[0].text.find("64"), std::string::npos);
@@ -195,16 +190,17 @@ TEST_F(ToolFile, FailedSaveKeepsTheOldFile) {
     const std::vector<ToolEntry> newList = {Tool("New", "new.exe", "", ""), kThree[1], ToolEntry()};
     WriteBytes(path_, old);
     SetList(newList);
-    ASSERT_TRUE(SaveToolListTo(path_));
+    ASSERT_TRUE(SaveToolList(toolList, path_));
     const int operations = Files().operations;
     const std::vector<std::string> log = Files().log;
     ASSERT_EQ(operations, 6);  // create, three writes, close, replace
     const std::string fresh = Bytes(path_);
     for (int k = 0; k < operations; ++k) {
+        ResetFiles();
+        Files().directories = {dir_};
         WriteBytes(path_, old);
-        ResetToolsFakes();
         Files().failAt = k;
-        bool saved = SaveToolListTo(path_);
+        bool saved = SaveToolList(toolList, path_);
         // A failed create only means the next temporary name is tried.
         EXPECT_EQ(saved, log[k].rfind("create", 0) == 0) << log[k];
         EXPECT_EQ(Bytes(path_), saved ? fresh : old) << log[k];
@@ -216,18 +212,18 @@ TEST_F(ToolFile, FailedSaveKeepsTheOldFile) {
 TEST_F(ToolFile, UnwritableFileOrFolderRefusesTheSave) {
     WriteBytes(path_, "old\r\n");
     SetList(kThree);
-    fs::permissions(path_, fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_FALSE(SaveToolListTo(path_));
+    Files().readOnly.insert(path_);
+    EXPECT_FALSE(SaveToolList(toolList, path_));
     EXPECT_EQ(Bytes(path_), "old\r\n");
     EXPECT_EQ(Entries(), std::vector<std::string>{"Tools.rel"});
 
-    fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_FALSE(SaveToolListTo((dir_ / "missing" / "Tools.rel").string()));
+    Files().readOnly.clear();
+    EXPECT_FALSE(SaveToolList(toolList, dir_ + "\\missing\\Tools.rel"));
 
     // A stale temporary file of an earlier crash is neither used nor removed.
-    WriteBytes(dir_ / "Tools.~1", "stale");
-    EXPECT_TRUE(SaveToolListTo(path_));
-    EXPECT_EQ(Bytes(dir_ / "Tools.~1"), "stale");
+    WriteBytes(dir_ + "\\Tools.~1", "stale");
+    EXPECT_TRUE(SaveToolList(toolList, path_));
+    EXPECT_EQ(Bytes(dir_ + "\\Tools.~1"), "stale");
     EXPECT_EQ(Bytes(path_), Bytes(Golden("three_crlf.rel")));
 }
 
@@ -238,7 +234,7 @@ TEST(ToolListEdit, DeleteMovesTheLaterToolsUp) {
     } rows[] = {{1, "BC"}, {2, "AC"}, {3, "AB"}, {0, "ABC"}, {4, "ABC"}};
     for (const auto& row : rows) {
         SetList({Tool("A", "a", "", ""), Tool("B", "b", "", ""), Tool("C", "c", "", "")});
-        DeleteTool(row.position);
+        DeleteTool(toolList, row.position);
         std::string left;
         for (const ToolEntry& t : ListNow()) left += t.title;
         EXPECT_EQ(left, row.left) << row.position;
@@ -246,24 +242,24 @@ TEST(ToolListEdit, DeleteMovesTheLaterToolsUp) {
         EXPECT_EQ(ListNow().back().file[0], left.back() - 'A' + 'a');
         for (int p = toolList.toolCount; p < MaxTools; ++p) EXPECT_EQ(toolList.entries[p], nullptr);
     }
-    ClearToolList();
+    ClearToolList(toolList);
 }
 
 TEST(ToolListEdit, AppendStopsAt64AndFieldsAreCut) {
-    ClearToolList();
-    for (int n = 0; n < MaxTools; ++n) ASSERT_TRUE(AppendTool());
-    EXPECT_FALSE(AppendTool());
+    ClearToolList(toolList);
+    for (int n = 0; n < MaxTools; ++n) ASSERT_TRUE(AppendTool(toolList));
+    EXPECT_FALSE(AppendTool(toolList));
     EXPECT_EQ(toolList.toolCount, 64);
-    ToolEntry& last = ToolAt(64);
+    ToolEntry& last = ToolAt(toolList, 64);
     SetToolFields(last, std::string(300, 't'), std::string(255, 'f'), "", std::string(256, 'p'));
     EXPECT_EQ(last.title, std::string(255, 't'));
     EXPECT_EQ(last.file, std::string(255, 'f'));
     EXPECT_EQ(last.parameters, std::string(255, 'p'));
-    SetToolFields(ToolAt(1), "first", "", "", "");
-    SwapTools(1, 64);
-    EXPECT_EQ(ToolAt(1).title.size(), 255u);
-    EXPECT_EQ(ToolAt(64).title, "first");
-    ClearToolList();
+    SetToolFields(ToolAt(toolList, 1), "first", "", "", "");
+    SwapTools(toolList, 1, 64);
+    EXPECT_EQ(ToolAt(toolList, 1).title.size(), 255u);
+    EXPECT_EQ(ToolAt(toolList, 64).title, "first");
+    ClearToolList(toolList);
 }
 
 }  // namespace

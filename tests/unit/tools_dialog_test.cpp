@@ -1,55 +1,59 @@
 // The Tools edition dialog's logic, driven through the dialog fake as the user drives it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "app/main_dialog.h"
-#include "tests/support/fake_fields.h"
+#include "tests/support/fake_dialog.h"
+#include "tests/support/fake_files.h"
+#include "tests/support/fake_list_field.h"
+#include "tests/support/fake_pickers.h"
 #include "tests/support/fake_system.h"
-#include "tests/support/fake_tools.h"
 #include "tools/tool_list.h"
 #include "tools/tools_dialog.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-int token;
-const DialogHandle kDialog = &token;
-constexpr int kYes = 6, kNo = 7;
+const DialogHandle kDialog = FakeDialogHandle(2);
+// The list the dialog edits, the path its file dialog keeps, and the dialog's own state.
+ToolList tools;
+std::string browsePath;
+int language = 1;
+ToolsDialog state;
 
 void SetTools(const std::vector<std::string>& titles) {
-    ClearToolList();
+    ClearToolList(tools);
     for (const std::string& title : titles) {
-        AppendTool();
-        SetToolFields(ToolAt(toolList.toolCount), title, title + ".exe", "C:\\" + title, "-" + title);
+        AppendTool(tools);
+        SetToolFields(ToolAt(tools, tools.toolCount), title, title + ".exe", "C:\\" + title, "-" + title);
     }
 }
 
 std::string Titles() {
     std::string titles;
-    for (int p = 1; p <= toolList.toolCount; ++p) titles += ToolAt(p).title + ";";
+    for (int p = 1; p <= tools.toolCount; ++p) titles += ToolAt(tools, p).title + ";";
     return titles;
 }
 
-class ToolsDialog : public testing::Test {
+class ToolsEdition : public testing::Test {
 protected:
     void SetUp() override { Open({}); }
     void TearDown() override {
-        ClearToolList();
-        LanguageIndex = 1;
+        ClearToolList(tools);
+        language = 1;
     }
     // The dialog as its template makes it, started on a list of tools with these titles.
     void Open(const std::vector<std::string>& titles) {
         ResetFake();
         ResetSystem();
-        ResetToolsFakes();
+        ResetFiles();
+        ResetLists();
+        ResetPickers();
         SetTools(titles);
+        state = ToolsDialog();
+        state.list = &tools;
+        state.browsePath = &browsePath;
+        state.language = language;
         FakeDialog& d = FakeOf(kDialog);
         d.caption = "Tools edition";
         auto add = [&d](int id, const char* text, bool isEdit = false) { d.controls[id] = {text, false, true, isEdit}; };
@@ -69,8 +73,8 @@ protected:
         add(10, "\xB7\xB7\xB7");
         add(15, "<- ok");
         add(20, "Ok");
-        d.onCommand = [](int id, unsigned code) { ToolsDialogCommand(kDialog, id, code); };
-        InitToolsDialog(kDialog);
+        d.onCommand = [](int id, ControlEvent event) { ToolsDialogCommand(kDialog, id, event, state); };
+        InitToolsDialog(kDialog, state);
     }
     std::string Text(int id) { return GetFieldText(kDialog, id); }
     bool Enabled(int id) { return FakeOf(kDialog).controls[id].enabled; }
@@ -87,11 +91,11 @@ protected:
     void ExpectNewToolState(const char* where) {
         for (int id = 100; id <= 103; ++id) EXPECT_EQ(Text(id), "") << where << " edit " << id;
         for (int id : {4, 5, 6}) EXPECT_FALSE(Enabled(id)) << where << " button " << id;
-        EXPECT_EQ(editPosition, toolList.toolCount + 1) << where;
+        EXPECT_EQ(state.editPosition, tools.toolCount + 1) << where;
     }
 };
 
-TEST_F(ToolsDialog, EmptyListStartsNewAndStoreAddsTheFirstTool) {
+TEST_F(ToolsEdition, EmptyListStartsNewAndStoreAddsTheFirstTool) {
     ExpectNewToolState("start");
     EXPECT_TRUE(Lines().empty());
     EXPECT_EQ(FakeOf(kDialog).focus, -1);  // no control gets the focus at the start
@@ -99,13 +103,13 @@ TEST_F(ToolsDialog, EmptyListStartsNewAndStoreAddsTheFirstTool) {
     Click(15);
     EXPECT_EQ(Lines(), std::vector<std::string>{"Calc"});
     EXPECT_EQ(Selected(), -1);
-    ASSERT_EQ(toolList.toolCount, 1);
-    EXPECT_EQ(ToolAt(1).file, "calc.exe");
-    EXPECT_EQ(ToolAt(1).parameters, "x");
+    ASSERT_EQ(tools.toolCount, 1);
+    EXPECT_EQ(ToolAt(tools, 1).file, "calc.exe");
+    EXPECT_EQ(ToolAt(tools, 1).parameters, "x");
     ExpectNewToolState("after the store");
 }
 
-TEST_F(ToolsDialog, SelectionShowsTheToolAndSetsTheButtons) {
+TEST_F(ToolsEdition, SelectionShowsTheToolAndSetsTheButtons) {
     const struct {
         std::vector<std::string> titles;
         int line;
@@ -127,11 +131,11 @@ TEST_F(ToolsDialog, SelectionShowsTheToolAndSetsTheButtons) {
         EXPECT_TRUE(Enabled(4)) << title;
         EXPECT_EQ(Enabled(5), row.up) << title;
         EXPECT_EQ(Enabled(6), row.down) << title;
-        EXPECT_EQ(editPosition, row.line + 1);
+        EXPECT_EQ(state.editPosition, row.line + 1);
     }
 }
 
-TEST_F(ToolsDialog, MoveButtonsExchangeAndKeepTheToolSelected) {
+TEST_F(ToolsEdition, MoveButtonsExchangeAndKeepTheToolSelected) {
     const struct {
         int line, button;
         const char* titles;
@@ -150,7 +154,7 @@ TEST_F(ToolsDialog, MoveButtonsExchangeAndKeepTheToolSelected) {
         Click(row.button);
         EXPECT_EQ(Titles(), row.titles) << row.line << " " << row.button;
         EXPECT_EQ(Selected(), row.selected);
-        EXPECT_EQ(editPosition, row.selected + 1);
+        EXPECT_EQ(state.editPosition, row.selected + 1);
         EXPECT_EQ(Enabled(5), row.up);
         EXPECT_EQ(Enabled(6), row.down);
         EXPECT_EQ(Text(100), "typed");
@@ -161,15 +165,15 @@ TEST_F(ToolsDialog, MoveButtonsExchangeAndKeepTheToolSelected) {
     // A disabled button cannot be clicked; a stray command at an end does nothing.
     Open({"A", "B"});
     Select(0);
-    ToolsDialogCommand(kDialog, 5, 0);
+    ToolsDialogCommand(kDialog, 5, ControlEvent::Command, state);
     EXPECT_EQ(Titles(), "A;B;");
-    ToolsDialogCommand(kDialog, 3, 0);
-    ToolsDialogCommand(kDialog, 6, 0);
+    ToolsDialogCommand(kDialog, 3, ControlEvent::Command, state);
+    ToolsDialogCommand(kDialog, 6, ControlEvent::Command, state);
     EXPECT_EQ(Titles(), "A;B;");
 }
 
-TEST_F(ToolsDialog, DeleteAsksAndActsOnlyOnYes) {
-    for (int answer : {kNo, kYes}) {
+TEST_F(ToolsEdition, DeleteAsksAndActsOnlyOnYes) {
+    for (Answer answer : {Answer::No, Answer::Yes}) {
         Open({"A", "Be \"quoted\"", "C"});
         Select(1);
         Fake().answers.push_back(answer);
@@ -177,8 +181,9 @@ TEST_F(ToolsDialog, DeleteAsksAndActsOnlyOnYes) {
         ASSERT_EQ(Fake().messages.size(), 1u);
         EXPECT_EQ(Fake().messages[0].caption, "Confirmar eliminar");
         EXPECT_EQ(Fake().messages[0].text, "Eliminar \"Be \"quoted\"\"?");
-        EXPECT_EQ(Fake().messages[0].flags, 0x24u);
-        if (answer == kNo) {
+        EXPECT_TRUE(Fake().messages[0].question);
+        EXPECT_EQ(Fake().messages[0].icon, MessageIcon::Question);
+        if (answer == Answer::No) {
             EXPECT_EQ(Titles(), "A;Be \"quoted\";C;");
             EXPECT_EQ(Text(100), "Be \"quoted\"");
             EXPECT_TRUE(Enabled(4));
@@ -190,13 +195,13 @@ TEST_F(ToolsDialog, DeleteAsksAndActsOnlyOnYes) {
     }
 }
 
-TEST_F(ToolsDialog, StoreChangesTheSelectedToolOrAppends) {
+TEST_F(ToolsEdition, StoreChangesTheSelectedToolOrAppends) {
     Open({"A", "B", "C"});
     Select(1);
     UserTypes(kDialog, 100, "Bee");
     Click(15);
     EXPECT_EQ(Titles(), "A;Bee;C;");
-    EXPECT_EQ(ToolAt(2).file, "B.exe");
+    EXPECT_EQ(ToolAt(tools, 2).file, "B.exe");
     EXPECT_EQ(Lines()[1], "Bee");
     EXPECT_EQ(Selected(), -1);
     ExpectNewToolState("after the change");
@@ -206,29 +211,29 @@ TEST_F(ToolsDialog, StoreChangesTheSelectedToolOrAppends) {
     ExpectNewToolState("after +");
     Fill(std::string(300, 'n'), "", "", "");
     Click(15);
-    EXPECT_EQ(toolList.toolCount, 4);
-    EXPECT_EQ(ToolAt(4).title, std::string(254, 'n'));  // an edit gives at most 254
-    EXPECT_EQ(ToolAt(3).title, "C");
+    EXPECT_EQ(tools.toolCount, 4);
+    EXPECT_EQ(ToolAt(tools, 4).title, std::string(254, 'n'));  // an edit gives at most 254
+    EXPECT_EQ(ToolAt(tools, 3).title, "C");
 }
 
-TEST_F(ToolsDialog, A65thToolIsRefused) {
+TEST_F(ToolsEdition, A65thToolIsRefused) {
     std::vector<std::string> titles;
     for (int n = 1; n <= MaxTools; ++n) titles.push_back("T" + std::to_string(n));
     Open(titles);
     Fill("one too many", "x.exe", "", "");
     Click(15);
-    EXPECT_EQ(toolList.toolCount, 64);
+    EXPECT_EQ(tools.toolCount, 64);
     ASSERT_EQ(Fake().messages.size(), 1u);
     EXPECT_NE(Fake().messages[0].text.find("64"), std::string::npos);
     EXPECT_EQ(Text(100), "one too many");  // kept, so that the user can store it elsewhere
     Select(63);
     UserTypes(kDialog, 100, "last");
     Click(15);  // changing a tool of a full list is fine
-    EXPECT_EQ(ToolAt(64).title, "last");
+    EXPECT_EQ(ToolAt(tools, 64).title, "last");
     EXPECT_EQ(Fake().messages.size(), 1u);
 }
 
-TEST_F(ToolsDialog, BrowseSplitsThePathIntoFileAndFolder) {
+TEST_F(ToolsEdition, BrowseSplitsThePathIntoFileAndFolder) {
     const std::string longName = std::string(120, 'f') + ".exe";
     const struct {
         const char* label;
@@ -245,7 +250,7 @@ TEST_F(ToolsDialog, BrowseSplitsThePathIntoFileAndFolder) {
     for (const auto& row : rows) {
         Open({"A"});
         Fill("typed title", "old file", row.typedDirectory, "typed params");
-        ToolsUi().browseAnswers.push_back(row.chosen);
+        Pickers().openAnswers.push_back(row.chosen);
         Click(10);
         EXPECT_EQ(Text(101), row.file) << row.label;
         EXPECT_EQ(Text(102), row.directory) << row.label;
@@ -253,30 +258,30 @@ TEST_F(ToolsDialog, BrowseSplitsThePathIntoFileAndFolder) {
         EXPECT_EQ(Text(103), "typed params") << row.label;
         EXPECT_EQ(browsePath, row.chosen) << row.label;
         EXPECT_EQ(Titles(), "A;") << row.label;  // nothing reaches the list before "<- ok"
-        EXPECT_EQ(editPosition, 2);
+        EXPECT_EQ(state.editPosition, 2);
     }
     // The next browse starts where the last one ended; a cancel changes nothing.
     Fill("t", "f", "d", "p");
-    ToolsUi().browseAnswers.push_back("");
+    Pickers().openAnswers.push_back("");
     Click(10);
-    EXPECT_EQ(ToolsUi().browseStarts.back(), browsePath);
+    EXPECT_EQ(Pickers().openStarts.back(), browsePath);
     EXPECT_EQ(Text(101), "f");
     EXPECT_EQ(Text(102), "d");
 }
 
-TEST_F(ToolsDialog, EnterMovesTheFocusOn) {
+TEST_F(ToolsEdition, EnterMovesTheFocusOn) {
     const struct {
         int from, to;
     } rows[] = {{100, 101}, {101, 102}, {102, 103}, {103, 15}, {15, 40}, {40, 40}, {3, 3}, {-1, -1}};
     for (const auto& row : rows) {
         FakeOf(kDialog).focus = row.from;
-        ToolsDialogCommand(kDialog, 1, 0);
+        ToolsDialogCommand(kDialog, 1, ControlEvent::Command, state);
         EXPECT_EQ(FakeOf(kDialog).focus, row.to) << row.from;
     }
-    EXPECT_EQ(toolList.toolCount, 0);  // Enter stores nothing
+    EXPECT_EQ(tools.toolCount, 0);  // Enter stores nothing
 }
 
-TEST_F(ToolsDialog, LabelsFollowTheLanguage) {
+TEST_F(ToolsEdition, LabelsFollowTheLanguage) {
     const struct {
         int language;
         const char* caption;
@@ -287,7 +292,7 @@ TEST_F(ToolsDialog, LabelsFollowTheLanguage) {
         {1, "Tools edition", {"Tools", "Tool", "Title", "File", "Work directory", "parameters"}},
     };
     for (const auto& row : rows) {
-        LanguageIndex = row.language;
+        language = row.language;
         Open({});
         EXPECT_EQ(FakeOf(kDialog).caption, row.caption);
         const int ids[] = {30, 150, 31, 32, 33, 34};
@@ -297,39 +302,31 @@ TEST_F(ToolsDialog, LabelsFollowTheLanguage) {
     }
 }
 
-TEST_F(ToolsDialog, OkSavesAndEndsEscEndsAndKeepsTheChanges) {
-    fs::path dir = fs::temp_directory_path() / ("ovanta-tools-dialog-ok-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::path before = fs::current_path();
-    fs::current_path(dir);
+TEST_F(ToolsEdition, OkSavesAndEndsEscEndsAndKeepsTheChanges) {
     Open({"A", "B"});
     Select(0);
-    Click(4);  // the question is answered Yes (1 is not Yes: the fake's OK)
+    Click(4);  // the question is answered No
     EXPECT_EQ(Titles(), "A;B;");
-    Fake().answers.push_back(kYes);
+    Fake().answers.push_back(Answer::Yes);
     Click(4);
     EXPECT_EQ(Titles(), "B;");
 
     Files().failAt = 3;  // create, write, close, then the replace fails: the dialog stays open
     Click(20);
     EXPECT_EQ(FakeOf(kDialog).endResult, -1);
-    EXPECT_FALSE(fs::exists(dir / "Tools.rel"));
+    EXPECT_EQ(Files().files.count("Tools.rel"), 0u);
     Files().failAt = -1;
     Click(20);
     EXPECT_EQ(FakeOf(kDialog).endResult, 1);
-    std::ifstream in(dir / "Tools.rel", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "B\r\nB.exe\r\nC:\\B\r\n-B\r\n");
+    EXPECT_EQ(Files().files["Tools.rel"], "B\r\nB.exe\r\nC:\\B\r\n-B\r\n");
 
     Open({"A", "B"});
     Select(1);
-    Fake().answers.push_back(kYes);
+    Fake().answers.push_back(Answer::Yes);
     Click(4);
     Click(2);
     EXPECT_EQ(FakeOf(kDialog).endResult, 0);
     EXPECT_EQ(Titles(), "A;");  // kept in memory; the file is as the last Ok left it
-    fs::current_path(before);
-    fs::remove_all(dir);
 }
 
 }  // namespace

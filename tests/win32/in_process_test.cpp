@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "app/main_dialog_win32.h"
 #include "physics/motion.h"
 #include "resources/ids.h"
@@ -38,10 +39,10 @@ LRESULT CALLBACK CatchBoxes(int code, WPARAM wParam, LPARAM lParam) {
 class InProcess : public testing::Test {
 protected:
     void SetUp() override {
-        motionCase = MotionCase();
         seenBoxes.clear();
         hook = SetWindowsHookExA(WH_CBT, CatchBoxes, nullptr, GetCurrentThreadId());
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc, 0);
+        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc,
+                                     reinterpret_cast<LPARAM>(&state_));
         ASSERT_NE(dialog_, nullptr);
     }
     void TearDown() override {
@@ -54,6 +55,7 @@ protected:
         GetDlgItemTextA(dialog_, id, buffer, sizeof buffer);
         return buffer;
     }
+    AppState state_;
     HWND dialog_ = nullptr;
 };
 

@@ -7,10 +7,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/app_state.h"
 #include "app/main_dialog_win32.h"
 #include "physics/motion.h"
 #include "physics/point.h"
-#include "plot/canvas_win32.h"
+#include "platform/canvas_win32.h"
 #include "plot/frame.h"
 #include "resources/ids.h"
 #include "tests/support/point_cases.h"
@@ -113,27 +114,23 @@ unsigned LiveGdiObjects() {
 class PlotPaint : public testing::Test {
 protected:
     void SetUp() override {
-        motionCase = MotionCase();
-        pointQuery = PointQuery();
-        plotFrame = PlotFrame();
-        blueColour = RGB(0, 100, 200);
-        redColour = RGB(250, 0, 0);
-        if (!bluePen) bluePen = CreatePen(PS_SOLID, 1, blueColour);
-        if (!redDotPen) redDotPen = CreatePen(PS_DOT, 1, redColour);
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc, 0);
+        CreateCanvasPens();
+        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc,
+                                     reinterpret_cast<LPARAM>(&state_));
         ASSERT_NE(dialog_, nullptr);
         Pump();
         SetDlgItemTextA(dialog_, IDC_VALUE_BASE + 1, "20");
         SetDlgItemTextA(dialog_, IDC_VALUE_BASE + 2, "45");
         Command(IDC_ACCEPT);
-        ASSERT_TRUE(motionCase.solved);
+        ASSERT_TRUE(state_.motionCase.solved);
         SetFocus(GetDlgItem(dialog_, IDC_POINT_BASE + 2));
         SetDlgItemTextA(dialog_, IDC_POINT_BASE + 2, "5");
         Command(IDC_POINT_ACCEPT);
-        ASSERT_EQ(pointQuery.solutionCount, 2);
+        ASSERT_EQ(state_.pointQuery.solutionCount, 2);
         Pump();
     }
     void TearDown() override { DestroyWindow(dialog_); }
+    HWND PlotArea() const { return WindowOf(state_.plotWindow); }
     void Command(int id) { SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     static void Pump() {
         MSG msg;
@@ -142,6 +139,7 @@ protected:
     void Repaint() {
         RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
+    AppState state_;
     HWND dialog_ = nullptr;
 };
 
@@ -181,24 +179,24 @@ TEST_F(PlotPaint, PaintValidatesAndThePlotStaysOnTop) {
     MSG msg;
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE)) << "a paint follows a paint";
     EXPECT_FALSE(GetUpdateRect(dialog_, nullptr, FALSE));
-    EXPECT_FALSE(GetUpdateRect(plotWindow, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(PlotArea(), nullptr, FALSE));
     Pump();
     // What is on screen now: the blue reach line and the black trajectory, not the dialog's grey.
-    const double* v = motionCase.solvedWork;
-    HDC dc = GetDC(plotWindow);
-    const COLORREF reachLine = GetPixel(dc, WorldToPixelX(plotFrame, v[ParamReach] / 4),
-                                        WorldToPixelY(plotFrame, -v[ParamHeight] / 12));
-    const COLORREF inside = GetPixel(dc, WorldToPixelX(plotFrame, v[ParamReach] * 0.9),
-                                     WorldToPixelY(plotFrame, v[ParamHeight] * 0.9));
-    ReleaseDC(plotWindow, dc);
-    EXPECT_EQ(reachLine, blueColour);
+    const double* v = state_.motionCase.solution.values;
+    HDC dc = GetDC(PlotArea());
+    const COLORREF reachLine = GetPixel(dc, WorldToPixelX(state_.plotFrame, v[ParamReach] / 4),
+                                        WorldToPixelY(state_.plotFrame, -v[ParamHeight] / 12));
+    const COLORREF inside = GetPixel(dc, WorldToPixelX(state_.plotFrame, v[ParamReach] * 0.9),
+                                     WorldToPixelY(state_.plotFrame, v[ParamHeight] * 0.9));
+    ReleaseDC(PlotArea(), dc);
+    EXPECT_EQ(reachLine, RGB(0, 100, 200));
     EXPECT_EQ(inside, RGB(255, 255, 255));
 }
 
 // A paint that does not reach the drawing area leaves the plot alone; one that does redraws it.
 TEST_F(PlotPaint, OnlyPaintsReachingTheAreaRedrawIt) {
     RECT area;
-    GetWindowRect(plotWindow, &area);
+    GetWindowRect(PlotArea(), &area);
     MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&area), 2);
     const RECT above = {area.left, 0, area.right, 20};
     const RECT corner = {area.left + 10, area.top + 10, area.left + 30, area.top + 30};

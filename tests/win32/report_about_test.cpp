@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "about/about.h"
-#include "about/about_win32.h"
-#include "report/report_file.h"
+#include "about/about_window.h"
+#include "about/about_window_win32.h"
+#include "platform/files.h"
 #include "resources/ids.h"
 #include "tests/win32/driver.h"
 
@@ -249,7 +250,7 @@ TEST(ReportAboutInProcess, AboutWindowLeavesNoFontBehind) {
         seen = Seen();
         closeByButton = byButton;
         UINT_PTR timer = SetTimer(nullptr, 0, 200, LookAndClose);
-        RunAbout("Ovanta movement: calculations", "ovanta@example.org");
+        RunAbout("Ovanta movement: calculations", "ovanta@example.org", 1);
         KillTimer(nullptr, timer);
         EXPECT_EQ(seen.caption, "About ovanta_wine_tests...");
         EXPECT_EQ(kEnglishInterjections.count(seen.button), 1u) << seen.button;
@@ -283,24 +284,24 @@ TEST(ReportAboutInProcess, ReportFileIsAppendedCutBackAndRemoved) {
     GetTempPathA(sizeof temp, temp);
     std::string path = std::string(temp) + "ovanta file test.txt";
     DeleteFileA(path.c_str());
-    ReportFile file;
-    ASSERT_TRUE(OpenReportFile(path, file));
+    WrittenFile file;
+    ASSERT_TRUE(OpenFileForWriting(path, WriteMode::Append, file));
     EXPECT_TRUE(file.created);
-    EXPECT_TRUE(WriteReportFile(file, "first\r\n"));
-    EXPECT_TRUE(CloseReportFile(file));
-    ASSERT_TRUE(OpenReportFile(path, file));
+    EXPECT_TRUE(WriteFileBytes(file, "first\r\n"));
+    EXPECT_TRUE(CloseWrittenFile(file));
+    ASSERT_TRUE(OpenFileForWriting(path, WriteMode::Append, file));
     EXPECT_FALSE(file.created);
     EXPECT_EQ(file.startSize, 7u);
-    EXPECT_TRUE(WriteReportFile(file, "second\r\n"));
-    EXPECT_TRUE(CloseReportFile(file));
+    EXPECT_TRUE(WriteFileBytes(file, "second\r\n"));
+    EXPECT_TRUE(CloseWrittenFile(file));
     EXPECT_EQ(ReadFile(path), "first\r\nsecond\r\n");
-    EXPECT_TRUE(TruncateReportFile(path, 7));
+    EXPECT_TRUE(TruncateFile(path, 7));
     EXPECT_EQ(ReadFile(path), "first\r\n");
-    EXPECT_TRUE(RemoveReportFile(path));
+    EXPECT_TRUE(RemoveFile(path));
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
 
     // A file in a folder that does not exist cannot be opened.
-    EXPECT_FALSE(OpenReportFile(std::string(temp) + "no such folder\\case.txt", file));
+    EXPECT_FALSE(OpenFileForWriting(std::string(temp) + "no such folder\\case.txt", WriteMode::Append, file));
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "app/main_dialog_win32.h"
+#include "platform/dialog_win32.h"
 #include "resources/ids.h"
 #include "tests/win32/driver.h"
 #include "tools/tool_list.h"
 #include "tools/tools_menu.h"
-#include "tools/tools_menu_win32.h"
-#include "ui/fields_win32.h"
 
 namespace {
 
@@ -118,7 +118,8 @@ protected:
         SetCurrentDirectoryA(folder_.c_str());
         hookState = HookState();
         hook = SetWindowsHookExA(WH_CBT, WatchWindows, nullptr, GetCurrentThreadId());
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc, 0);
+        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc,
+                                     reinterpret_cast<LPARAM>(&state_));
         ASSERT_NE(dialog_, nullptr);
     }
     void TearDown() override {
@@ -126,7 +127,6 @@ protected:
         UnhookWindowsHookEx(hook);
         SetCurrentDirectoryA(before_);
         RemoveFolder(folder_);
-        ClearToolList();
     }
     HMENU Tools() { return GetSubMenu(GetMenu(dialog_), 1); }
     void ExpectToolItems(const std::vector<std::string>& titles) {
@@ -140,8 +140,12 @@ protected:
             EXPECT_EQ(MenuText(tools, 2 + i), titles[i]);
         }
     }
+    bool HandleToolsCommand(std::uint16_t id) {
+        return ::HandleToolsCommand(DialogOf(dialog_), id, state_.tools, state_.languageIndex);
+    }
     char before_[MAX_PATH] = "";
     std::string folder_;
+    AppState state_;
     HWND dialog_ = nullptr;
 };
 
@@ -169,7 +173,9 @@ TEST_F(ToolsInProcess, MoreThan64ToolsFillTheMenuAndAreReportedOnce) {
     ASSERT_TRUE(WriteBytes(folder_ + "\\Tools.rel", bytes));
     hookState.boxes.clear();
     SetMessageFallbackOwner(nullptr);  // the last dialog of this process is gone
-    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc, 0);
+    state_ = AppState();
+    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc,
+                                     reinterpret_cast<LPARAM>(&state_));
     ASSERT_NE(dialog_, nullptr);
     ASSERT_EQ(hookState.boxes.size(), 1u);
     EXPECT_NE(hookState.boxes[0].find("64"), std::string::npos) << hookState.boxes[0];

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "tools/list_field.h"
+#include "platform/list_field.h"
 
 namespace {
 LRESULT SendList(DialogHandle dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
-    return SendDlgItemMessageA(static_cast<HWND>(dialog), id, message, wParam, lParam);
+    return SendDlgItemMessageA(reinterpret_cast<HWND>(dialog), id, message, wParam, lParam);
 }
 }  // namespace
 

@@ -1,35 +1,44 @@
-#include "plot/canvas_win32.h"
+#include "platform/canvas_win32.h"
 
-#include <windows.h>
-
-#include "app/main_dialog_win32.h"
-#include "plot/canvas.h"
+#include "platform/dialog_win32.h"
 
 unsigned long canvasSystemCalls;
 
 namespace {
 
-HDC Dc(CanvasContext dc) { return static_cast<HDC>(dc); }
-HWND Window(CanvasWindow window) { return static_cast<HWND>(window); }
+constexpr COLORREF kBlue = RGB(0, 100, 200);
+constexpr COLORREF kRed = RGB(250, 0, 0);
+HPEN bluePen;
+HPEN redDotPen;
+
+HDC Dc(CanvasContext dc) { return reinterpret_cast<HDC>(dc); }
+HWND Window(CanvasWindow window) { return WindowOf(window); }
 
 COLORREF ColourOf(CanvasColour colour) {
     switch (colour) {
-        case CanvasColour::Blue: return blueColour;
-        case CanvasColour::Red: return redColour;
+        case CanvasColour::Blue: return kBlue;
+        case CanvasColour::Red: return kRed;
         default: return RGB(0, 0, 0);
     }
 }
 
 }  // namespace
 
-CanvasWindow PlotWindow() { return plotWindow; }
+void CreateCanvasPens() {
+    if (!bluePen) bluePen = CreatePen(PS_SOLID, 1, kBlue);
+    if (!redDotPen) redDotPen = CreatePen(PS_DOT, 1, kRed);
+}
+
+CanvasWindow CanvasOfControl(DialogHandle dialog, int id) {
+    return reinterpret_cast<CanvasWindow>(GetDlgItem(WindowOf(dialog), id));
+}
 
 // The drawing area is a static control without a private context: GetDC hands out one of the
 // system's shared contexts with its defaults, which must go back after every drawing.
 CanvasContext CanvasBegin(CanvasWindow window) {
     if (!window) return nullptr;  // GetDC(null) would draw on the screen
     ++canvasSystemCalls;
-    return GetDC(Window(window));
+    return reinterpret_cast<CanvasContext>(GetDC(Window(window)));
 }
 
 void CanvasEnd(CanvasWindow window, CanvasContext dc) {
@@ -55,12 +64,12 @@ CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height) {
     canvasSystemCalls += 2;
     HRGN region = CreateRectRgn(0, 0, width, height);
     if (region) SelectClipRgn(Dc(dc), region);  // the context keeps its own copy
-    return region;
+    return reinterpret_cast<CanvasRegion>(region);
 }
 
 void CanvasFreeRegion(CanvasRegion region) {
     ++canvasSystemCalls;
-    DeleteObject(static_cast<HRGN>(region));
+    DeleteObject(reinterpret_cast<HRGN>(region));
 }
 
 void CanvasMoveTo(CanvasContext dc, int x, int y) {
@@ -87,7 +96,7 @@ void CanvasSelectPen(CanvasContext dc, CanvasPen pen) {
     HGDIOBJ object = pen == CanvasPen::Blue     ? bluePen
                      : pen == CanvasPen::RedDot ? redDotPen
                                                 : (++canvasSystemCalls, GetStockObject(BLACK_PEN));
-    if (!object) return;  // the pens of start-up are missing; the current one stays
+    if (!object) return;  // the pens were not made; the current one stays
     ++canvasSystemCalls;
     SelectObject(Dc(dc), object);
 }

@@ -1,22 +1,28 @@
 // The canvas seam: the few drawing calls the plot makes on a window. The program links the GDI
-// definitions (canvas_win32.cpp); the unit tests link a fake that records every call with its
-// pixel coordinates, so a test can tell what was drawn where, in which pen and colour.
+// definitions (canvas_win32.cpp); the unit tests link a fake (tests/support/fake_canvas.cpp)
+// that records every call with its pixel coordinates, so a test can tell what was drawn where,
+// in which pen and colour.
 //
 // A drawing takes a context with CanvasBegin and gives it back with CanvasEnd; a context comes
 // with the defaults of a fresh one: black one-pixel pen, white fill, black text on an opaque
 // white background, the system font.
 #pragma once
 
-using CanvasWindow = void*;   // a window to draw into, opaque to portable code
-using CanvasContext = void*;  // a device context taken by CanvasBegin
-using CanvasRegion = void*;   // a clip region made by CanvasClipTo
+#include "platform/dialog.h"
 
-// The pens and text colours of the plot. The program creates the pens once at start-up.
-enum class CanvasPen { Black, Blue, RedDot };    // black solid; bluePen; redDotPen
-enum class CanvasColour { Black, Blue, Red };    // black; blueColour; redColour
+struct CanvasWindowTag;
+struct CanvasContextTag;
+struct CanvasRegionTag;
+using CanvasWindow = CanvasWindowTag*;    // a window to draw into, opaque to portable code
+using CanvasContext = CanvasContextTag*;  // a device context taken by CanvasBegin
+using CanvasRegion = CanvasRegionTag*;    // a clip region made by CanvasClipTo
 
-// The main dialog's drawing area (null before the dialog has opened).
-CanvasWindow PlotWindow();
+// The pens and text colours of the plot.
+enum class CanvasPen { Black, Blue, RedDot };  // black solid; RGB(0, 100, 200); RGB(250, 0, 0) dotted
+enum class CanvasColour { Black, Blue, Red };  // black; RGB(0, 100, 200); RGB(250, 0, 0)
+
+// The control `id` of a dialog as a window to draw into (null when there is none).
+CanvasWindow CanvasOfControl(DialogHandle dialog, int id);
 
 // A context for drawing into the window's client area; null when none can be had. Every
 // context taken must be given back with CanvasEnd, once.

@@ -1,4 +1,6 @@
-#include "tests/support/fake_fields.h"
+#include "tests/support/fake_dialog.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -10,9 +12,9 @@ FakeControl* Find(DialogHandle dialog, int id) {
     return it == controls.end() ? nullptr : &it->second;
 }
 
-int NextAnswer() {
-    if (fake.answers.empty()) return 1;
-    int answer = fake.answers.front();
+Answer NextAnswer() {
+    if (fake.answers.empty()) return Answer::No;
+    Answer answer = fake.answers.front();
     fake.answers.pop_front();
     return answer;
 }
@@ -22,6 +24,10 @@ int NextAnswer() {
 FakeUi& Fake() { return fake; }
 void ResetFake() { fake = FakeUi(); }
 FakeDialog& FakeOf(DialogHandle dialog) { return fake.dialogs[dialog]; }
+
+DialogHandle FakeDialogHandle(int number) {
+    return reinterpret_cast<DialogHandle>(static_cast<std::uintptr_t>(0x10000 + 16 * number));
+}
 
 void UserTypes(DialogHandle dialog, int id, const std::string& text) {
     FakeOf(dialog).focus = id;
@@ -34,7 +40,7 @@ void UserClicks(DialogHandle dialog, int id) {
         if (!control->enabled) return;
         control->checked = !control->checked;
     }
-    if (d.onCommand) d.onCommand(id, 0);
+    if (d.onCommand) d.onCommand(id, ControlEvent::Command);
 }
 
 void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
@@ -42,7 +48,7 @@ void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
     if (!control) return;
     control->text = std::string(text.substr(0, kMaxShortText));
     FakeDialog& d = FakeOf(dialog);
-    if (control->isEdit && d.onCommand) d.onCommand(id, 0x300);
+    if (control->isEdit && d.onCommand) d.onCommand(id, ControlEvent::EditChanged);
 }
 
 std::string GetFieldText(DialogHandle dialog, int id) {
@@ -73,17 +79,13 @@ void FocusField(DialogHandle dialog, int id) {
 
 int FocusedField(DialogHandle dialog) { return FakeOf(dialog).focus; }
 
-void ShowMessage(std::string_view caption, std::string_view text) {
-    ShowMessageStyled(caption, text, 0);
+void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
+    fake.messages.push_back({std::string(caption), std::string(text), icon, false});
 }
 
-int ShowMessageStyled(std::string_view caption, std::string_view text, unsigned flags) {
-    fake.messages.push_back({std::string(caption), std::string(text), flags});
+Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon) {
+    fake.messages.push_back({std::string(caption), std::string(text), icon, true});
     return NextAnswer();
-}
-
-int AskYesNo(std::string_view caption, std::string_view text, unsigned flags) {
-    return ShowMessageStyled(caption, text, flags | 4);
 }
 
 void EndDialogWith(DialogHandle dialog, int result) { FakeOf(dialog).endResult = result; }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/fields.h"
+#include "platform/dialog.h"
 
 struct FakeControl {
     std::string text;
@@ -20,7 +20,8 @@ struct FakeControl {
 struct FakeMessage {
     std::string caption;
     std::string text;
-    unsigned flags = 0;
+    MessageIcon icon = MessageIcon::None;
+    bool question = false;  // Yes and No buttons
 };
 
 struct FakeDialog {
@@ -28,18 +29,20 @@ struct FakeDialog {
     int focus = -1;
     std::string caption;
     int endResult = -1;  // result passed to EndDialogWith; -1 while the dialog runs
-    std::function<void(int id, unsigned code)> onCommand;  // the dialog's command handler
+    std::function<void(int id, ControlEvent event)> onCommand;  // the dialog's command handler
 };
 
 struct FakeUi {
     std::map<DialogHandle, FakeDialog> dialogs;
     std::vector<FakeMessage> messages;
-    std::deque<int> answers;  // what the user presses in the next boxes; IDOK (1) when empty
+    std::deque<Answer> answers;  // what the user presses in the next questions; No when empty
 };
 
 FakeUi& Fake();
 void ResetFake();
 FakeDialog& FakeOf(DialogHandle dialog);
+// A dialog handle for tests: distinct per number, never dereferenced.
+DialogHandle FakeDialogHandle(int number);
 
 // The user's own actions, through the dialog's handler as the real controls would raise them.
 void UserTypes(DialogHandle dialog, int id, const std::string& text);  // focus, text, EN_CHANGE

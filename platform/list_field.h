@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "ui/fields.h"
+#include "platform/dialog.h"
 
 void ClearListField(DialogHandle dialog, int id);
 void AddListLine(DialogHandle dialog, int id, std::string_view text);

@@ -1,11 +1,12 @@
-#include "about/about_win32.h"
+#include "about/about_window_win32.h"
 
 #include <cstdint>
 #include <string>
 
 #include "about/about.h"
-#include "app/main_dialog.h"
-#include "ui/numtext.h"
+#include "about/about_window.h"
+#include "platform/dialog_win32.h"
+#include "text/number_text.h"
 
 int aboutFontsAlive;
 
@@ -21,6 +22,7 @@ std::string aboutContact;
 std::string progName;
 std::string yearText;
 std::uint32_t aboutSeed;
+int aboutLanguage = 1;
 bool initialised;
 bool registered;
 HWND aboutWindow;
@@ -73,7 +75,7 @@ void PaintAbout() {
     FontSetSize(16, 6);
     FontSetFace("arial");
     FontSetBold(false);
-    for (const AboutText& text : AboutTexts(aboutTitle, yearText, LanguageIndex, aboutContact)) {
+    for (const AboutText& text : AboutTexts(aboutTitle, yearText, aboutLanguage, aboutContact)) {
         SetTextColor(dc, text.colour == AboutColour::Title ? kTitleColour : kTextColour);
         TextOutShort(dc, text.x, text.y, text.text);
     }
@@ -87,11 +89,11 @@ void PaintAbout() {
 void InitAbout(HWND window) {
     progName = ProgramName(ProgramFilePath());
     yearText = ProgramFileYear();
-    SetWindowCaption(window, AboutCaption(LanguageIndex, progName));
+    SetWindowCaption(DialogOf(window), AboutCaption(aboutLanguage, progName));
     // The icon is drawn once, here; a repaint redraws the texts only.
     if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "Ic0")) DrawIcon(aboutFont.dc, 134, 80, icon);
     PaintAbout();
-    SetFieldText(window, kButtonId, Interjection(LanguageIndex, InterjectionNumber(aboutSeed)));
+    SetFieldText(DialogOf(window), kButtonId, Interjection(aboutLanguage, InterjectionNumber(aboutSeed)));
     initialised = true;
 }
 
@@ -201,12 +203,13 @@ HWND CreateAboutWindow() {
     return window;
 }
 
-void RunAbout(std::string_view title, std::string_view contact) {
+void RunAbout(std::string_view title, std::string_view contact, int language) {
     if (aboutWindow) {
         BringToFront(aboutWindow);
         return;
     }
     aboutSeed = GetTickCount();
+    aboutLanguage = language;
     initialised = false;
     aboutTitle = title;
     aboutContact = contact;
@@ -232,4 +235,4 @@ void RunAbout(std::string_view title, std::string_view contact) {
     DeleteAboutFont();
 }
 
-void ShowAbout(std::string_view title) { RunAbout(title, kMakerMail); }
+void ShowAbout(std::string_view title, int language) { RunAbout(title, kMakerMail, language); }

@@ -1,0 +1,37 @@
+// The program's state: everything that lives as long as the main dialog. The program makes one
+// at start-up and hands it to the dialog; a test makes its own.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "physics/motion.h"
+#include "physics/point.h"
+#include "platform/canvas.h"
+#include "plot/frame.h"
+#include "tools/tools_menu.h"
+
+// The case on screen.
+struct MotionCase {
+    std::uint16_t givenCount = 0;  // ticked boxes found by the last read, 0..2
+    KnownPair given{};             // their ParamIds, first < second; 0 where unset
+    std::uint32_t givenMask = 0;   // bit i for each given ParamId (bit 0 while fewer than two)
+    double values[kParamCount + 1] = {};  // [1..7] as displayed: given ones as read, others as solved
+    double y0 = 0;                        // the launch height as last read
+    bool solved = false;                  // a case has been solved in this run
+    Solution solution{};  // the last successful solve: the plot, the point panel and the report read it
+};
+
+struct AppState {
+    std::int32_t languageIndex = 1;  // 0 Catalan, 1 English, 2 Spanish
+    std::string startDirectory;      // the current directory when the program started
+    MotionCase motionCase;
+    PointQuery pointQuery{};
+    std::uint16_t lastPointField = 0;  // focused control at the last change of a point field
+    std::uint16_t pointInput = 0;      // lastPointField when the last point query started
+    CanvasWindow plotWindow = nullptr;  // the drawing area, control 0 of the main dialog
+    PlotFrame plotFrame{};
+    ToolsState tools;
+    bool caseCommandsEnabled = false;  // what the menu shows for the commands that need a case
+    bool caseCommandsKnown = false;    // the menu has been brought in line once
+};

@@ -1,0 +1,72 @@
+#include "app/point_panel.h"
+
+#include <string>
+
+#include "app/given.h"
+#include "plot/trajectory.h"
+#include "resources/ids.h"
+#include "text/messages.h"
+#include "text/number_text.h"
+
+void EnablePointPanel(DialogHandle dialog, bool enable) {
+    EnableField(dialog, IDC_POINT_GROUP, enable);
+    for (int k = 1; k <= 5; ++k) {
+        EnableField(dialog, IDC_POINT_BASE + k, enable);
+        EnableField(dialog, IDC_POINT_GROUP + k, enable);
+    }
+    EnableField(dialog, IDC_POINT_ACCEPT, enable);
+    FocusField(dialog, IDC_POINT_BASE + 1);
+}
+
+PointError QueryPoint(DialogHandle dialog, int k, AppState& state) {
+    PointQuery& q = state.pointQuery;
+    q.solutionCount = 1;
+    double value = 0;
+    if (!ReadRealField(dialog, IDC_POINT_BASE + k, value)) return PointNotNumber;
+    int solutions = 1;
+    const PointError code = AnswerPoint(state.motionCase.solution, k, value, q.first, q.second, solutions);
+    if (code != PointDone) return code;
+    q.solutionCount = static_cast<std::uint16_t>(solutions);
+    RedrawMainPlot(state);
+    return PointDone;
+}
+
+void ReportPointError(PointError code, int k) {
+    if (code == PointDone) return;
+    const Message message = PointErrorMessage(code, k);
+    ShowMessage(message.caption, message.text);
+}
+
+void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& state) {
+    state.pointQuery.pointShown = true;
+    const double fields[] = {point.x, point.y, point.vy, point.speed, point.t};
+    for (int k = 1; k <= 5; ++k) SetFieldText(dialog, IDC_POINT_BASE + k, FormatFixed(fields[k - 1], 6, 2));
+    // The button may hold the focus (the user clicked it or pressed Space on it); greyed, it
+    // would leave the dialog without one, and the keyboard would be lost. The field that was
+    // asked takes it, ready for the next value.
+    if (state.pointInput > IDC_POINT_BASE && state.pointInput <= IDC_POINT_BASE + 5)
+        FocusField(dialog, state.pointInput);
+    // The writes above re-enable the button through their change notifications; a new query
+    // needs the user to edit a field first.
+    EnableField(dialog, IDC_POINT_ACCEPT, false);
+}
+
+void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query) {
+    const struct {
+        int id;
+        const char* prefix;
+        double value;
+    } rows[] = {{IDC_SECOND_X, "x2: ", query.second.x},
+                {IDC_SECOND_VY, "Vy2: ", query.second.vy},
+                {IDC_SECOND_T, "t2: ", query.second.t}};
+    for (const auto& row : rows) {
+        std::string number = shown ? FormatFixed(row.value, 6, 2).substr(0, 20) : std::string();
+        SetFieldText(dialog, row.id, row.prefix + number);
+    }
+    for (const auto& row : rows) EnableField(dialog, row.id, shown);
+}
+
+void RedrawMainPlot(AppState& state) {
+    const MotionCase& mc = state.motionCase;
+    RedrawPlot(state.plotFrame, state.plotWindow, mc.solved ? &mc.solution : nullptr, state.pointQuery);
+}

@@ -1,0 +1,15 @@
+// Win32 side of the canvas seam.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/canvas.h"
+
+// Creates the plot's pens once, at start-up; a drawing before that keeps the current pen.
+void CreateCanvasPens();
+
+inline HWND WindowOf(CanvasWindow window) { return reinterpret_cast<HWND>(window); }
+
+// Every GDI and window call the canvas has made since the program started; a test reads it
+// before and after a repaint to see what one drawing costs.
+extern unsigned long canvasSystemCalls;

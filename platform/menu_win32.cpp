@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include "platform/dialog_win32.h"
+#include "platform/menu.h"
+
+MenuHandle DialogMenuPopup(DialogHandle dialog, int position) {
+    HMENU bar = GetMenu(WindowOf(dialog));
+    if (!bar) return nullptr;
+    int count = GetMenuItemCount(bar);
+    if (count < position) position = count;
+    return reinterpret_cast<MenuHandle>(GetSubMenu(bar, position - 1));
+}
+
+void SetMenuTail(MenuHandle handle, unsigned base, const std::vector<std::string>& titles) {
+    HMENU popup = reinterpret_cast<HMENU>(handle);
+    if (!popup) return;
+    for (int item = GetMenuItemCount(popup) - 1; item >= 0; --item) {
+        if (GetMenuItemID(popup, item) <= base) break;  // a separator (0) or a fixed item
+        DeleteMenu(popup, item, MF_BYPOSITION);
+    }
+    unsigned id = base;
+    for (const std::string& title : titles) AppendMenuA(popup, MF_STRING, ++id, title.c_str());
+}
+
+void EnableMenuCommand(DialogHandle dialog, int id, bool enable) {
+    if (HMENU bar = GetMenu(WindowOf(dialog)))
+        EnableMenuItem(bar, static_cast<UINT>(id), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}

@@ -1,0 +1,18 @@
+// The file-picker seam: the system's save and open dialogs. The program links
+// pickers_win32.cpp; the unit tests link tests/support/fake_pickers.cpp, which answers from a
+// script.
+#pragma once
+
+#include <string>
+
+#include "platform/dialog.h"
+
+// The save dialog, owned by `owner` (disabled while it is open), starting from the file name in
+// `path`. True when the user confirmed a name; `path` then holds the full path. The dialog may
+// leave the process's current directory wherever the user browsed.
+bool ChooseSaveFile(DialogHandle owner, std::string& path);
+
+// The open dialog for an existing file, owned by `owner`, starting at `path` (at most 255
+// characters). True when the user chose a file; `path` then holds its whole name (cut to 255
+// characters).
+bool ChooseOpenFile(DialogHandle owner, std::string& path);

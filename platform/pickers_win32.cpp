@@ -1,0 +1,54 @@
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/deferred_dlls_win32.h"
+#include "platform/dialog_win32.h"
+#include "platform/pickers.h"
+
+namespace {
+
+const char kAllFiles[] = "All files (*.*)\0*.*\0";  // the literal adds the final zero
+
+}  // namespace
+
+bool ChooseSaveFile(DialogHandle owner, std::string& path) {
+    char buffer[MAX_PATH] = "";
+    path.copy(buffer, sizeof buffer - 1);
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = WindowOf(owner);
+    dialog.lpstrFilter = kAllFiles;
+    dialog.lpstrFile = buffer;
+    dialog.nMaxFile = sizeof buffer;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    dialog.lpstrDefExt = nullptr;  // a name typed without an extension is kept as typed
+    bool chosen = DeferredGetSaveFileNameA(&dialog) != 0;
+    path = buffer;
+    return chosen;
+}
+
+bool ChooseOpenFile(DialogHandle owner, std::string& path) {
+    char name[260] = "";
+    std::string start = path.substr(0, 255);
+    std::memcpy(name, start.c_str(), start.size() + 1);
+    OPENFILENAMEA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = WindowOf(owner);
+    request.lpstrFilter = kAllFiles;
+    request.lpstrFile = name;
+    request.nMaxFile = sizeof name;
+    request.lpstrDefExt = "*";
+    request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    if (!DeferredGetOpenFileNameA(&request)) {
+        // A remembered path that is no longer valid would keep the dialog from opening at all.
+        if (DeferredCommDlgExtendedError() != FNERR_INVALIDFILENAME) return false;
+        name[0] = '\0';
+        if (!DeferredGetOpenFileNameA(&request)) return false;
+    }
+    path = std::string(name).substr(0, 255);
+    return true;
+}

@@ -1,0 +1,33 @@
+// The system seam: the current directory, what exists on disk, and starting programs and
+// documents. The program links system_win32.cpp; the unit tests link
+// tests/support/fake_system.cpp, which keeps a current directory and a set of files and
+// directories, and records what would have been started.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+std::string CurrentDirectory();
+// True when the process's current directory is now `path`.
+bool SetCurrentDirectoryTo(std::string_view path);
+// A file (ordinary or hidden; not a directory or a system file) of exactly that path exists.
+bool FileExists(std::string_view path);
+// A directory of that name exists that the user can see: hidden and system directories are
+// not seen, except a drive or share root, which is always a directory the user can see.
+bool DirectoryExists(std::string_view path);
+
+// Why a program or document did not start.
+enum class StartError { None, FileNotFound, PathNotFound, AccessDenied, NotAProgram, NoAssociation, Other };
+
+struct StartOutcome {
+    StartError error = StartError::None;
+    unsigned code = 0;  // the system's own number for the failure (shown for Other)
+};
+
+// The full path of a program named without a folder, looked up in the current directory, then
+// the system's folders, then PATH; the name itself when it is not found there.
+std::string FindProgram(const std::string& name);
+// Starts the program at `path` (no search) with the current directory as its own.
+StartOutcome StartProgram(const std::string& path, const std::string& arguments);
+// Opens a document through the shell's "open", with its parameters (may be empty).
+StartOutcome OpenWithShell(const std::string& file, const std::string& parameters);

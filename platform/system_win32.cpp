@@ -1,0 +1,122 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/deferred_dlls_win32.h"
+#include "platform/system.h"
+
+namespace {
+
+// A directory search for the exact name, as the program has always looked files up.
+bool FindEntry(std::string_view path, DWORD& attributes) {
+    WIN32_FIND_DATAA found;
+    std::string name(path);
+    HANDLE search = FindFirstFileA(name.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    attributes = found.dwFileAttributes;
+    return true;
+}
+
+// "C:\", "C:" and "\\server\share\": NTFS gives a drive's root the hidden and system
+// attributes, yet it is the most visible directory there is.
+bool IsRoot(const std::string& name) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (name.size() >= 2 && name.size() <= 3 && name[1] == ':') return name.size() == 2 || separator(name[2]);
+    if (name.size() < 3 || !separator(name[0]) || !separator(name[1])) return false;
+    std::size_t server = name.find_first_of("\\/", 2);
+    if (server == std::string::npos) return false;
+    std::size_t share = name.find_first_of("\\/", server + 1);
+    return share == std::string::npos || share + 1 == name.size();
+}
+
+// The folders a bare program name is looked up in: the current directory (the tool's work
+// directory) first, then the system's folders, then PATH.
+std::string SearchFolders() {
+    char folder[MAX_PATH];
+    std::string folders = ".";
+    if (UINT n = GetSystemDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
+    if (UINT n = GetWindowsDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
+    DWORD size = GetEnvironmentVariableA("PATH", nullptr, 0);
+    if (size > 1) {
+        std::vector<char> path(size);
+        DWORD length = GetEnvironmentVariableA("PATH", path.data(), size);
+        if (length && length < size) folders.append(1, ';').append(path.data(), length);
+    }
+    return folders;
+}
+
+StartOutcome Failure(DWORD code) {
+    StartOutcome outcome;
+    outcome.code = code;
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND: outcome.error = StartError::FileNotFound; break;
+        case ERROR_PATH_NOT_FOUND: outcome.error = StartError::PathNotFound; break;
+        case ERROR_ACCESS_DENIED: outcome.error = StartError::AccessDenied; break;
+        case ERROR_BAD_FORMAT:
+        case ERROR_BAD_EXE_FORMAT: outcome.error = StartError::NotAProgram; break;
+        case SE_ERR_NOASSOC: outcome.error = StartError::NoAssociation; break;
+        default: outcome.error = StartError::Other; break;
+    }
+    return outcome;
+}
+
+}  // namespace
+
+std::string CurrentDirectory() {
+    char buffer[MAX_PATH] = "";
+    DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+bool SetCurrentDirectoryTo(std::string_view path) {
+    return SetCurrentDirectoryA(std::string(path).c_str()) != 0;
+}
+
+bool FileExists(std::string_view path) {
+    DWORD attributes;
+    return FindEntry(path, attributes) &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM));
+}
+
+bool DirectoryExists(std::string_view path) {
+    std::string name(path);
+    while (name.size() > 3 && (name.back() == '\\' || name.back() == '/')) name.pop_back();
+    DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (IsRoot(name) || !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)));
+}
+
+std::string FindProgram(const std::string& name) {
+    char found[MAX_PATH];
+    DWORD length = SearchPathA(SearchFolders().c_str(), name.c_str(), nullptr, MAX_PATH, found, nullptr);
+    return length && length < MAX_PATH ? std::string(found, length) : name;
+}
+
+StartOutcome StartProgram(const std::string& path, const std::string& arguments) {
+    std::string commandLine(1, '"');
+    commandLine.append(path).append(1, '"');
+    if (!arguments.empty()) commandLine.append(1, ' ').append(arguments);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process = {};
+    // The application name is given, so CreateProcess never guesses where the program's name
+    // ends in a path with blanks.
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return Failure(GetLastError());
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {};
+}
+
+StartOutcome OpenWithShell(const std::string& file, const std::string& parameters) {
+    auto result = reinterpret_cast<INT_PTR>(DeferredShellExecuteA(
+        nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), "", SW_SHOW));
+    return result > 32 ? StartOutcome{} : Failure(static_cast<DWORD>(result));
+}

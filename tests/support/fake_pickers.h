@@ -1,0 +1,22 @@
+// A stand-in for the file pickers: the save and open dialogs answer from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+
+struct FakePickers {
+    // The save dialog: the path the user confirms, or cancel; the directory it browsed to.
+    bool cancelSave = false;
+    std::string saveChoice = "C:\\Reports\\case.txt";
+    std::string browsedDirectory;             // becomes the current directory when not empty
+    std::vector<DialogHandle> saveOwners;     // owner of every save dialog shown
+    // The open dialog: the files the user picks, in turn; an empty answer (or none) cancels.
+    std::deque<std::string> openAnswers;
+    std::vector<std::string> openStarts;  // the path each open dialog started from
+};
+
+FakePickers& Pickers();
+void ResetPickers();
