@@ -34,6 +34,7 @@ test: build
 	ctest --preset native
 	ctest --preset native-asan
 	ctest --preset win64
+	@scripts/wine/artifacts_png.sh build/win64/artifacts
 
 package: build
 	cmake --build --preset win32 --target package_zip

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <string>
+
 #include "platform/dialog_win32.h"
 #include "platform/menu.h"
 
@@ -11,15 +13,17 @@ MenuHandle DialogMenuPopup(DialogHandle dialog, int position) {
     return reinterpret_cast<MenuHandle>(GetSubMenu(bar, position - 1));
 }
 
-void SetMenuTail(MenuHandle handle, unsigned base, const std::vector<std::string>& titles) {
+void ClearMenuTail(MenuHandle handle, unsigned base) {
     HMENU popup = reinterpret_cast<HMENU>(handle);
     if (!popup) return;
     for (int item = GetMenuItemCount(popup) - 1; item >= 0; --item) {
         if (GetMenuItemID(popup, item) <= base) break;  // a separator (0) or a fixed item
         DeleteMenu(popup, item, MF_BYPOSITION);
     }
-    unsigned id = base;
-    for (const std::string& title : titles) AppendMenuA(popup, MF_STRING, ++id, title.c_str());
+}
+
+void AppendMenuCommand(MenuHandle popup, unsigned id, std::string_view text) {
+    if (popup) AppendMenuA(reinterpret_cast<HMENU>(popup), MF_STRING, id, std::string(text.substr(0, 255)).c_str());
 }
 
 void EnableMenuCommand(DialogHandle dialog, int id, bool enable) {

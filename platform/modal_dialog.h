@@ -3,13 +3,12 @@
 // of the user (tests/support/fake_modal_dialog.cpp).
 #pragma once
 
-#include <functional>
-
 #include "platform/dialog.h"
 
 struct DialogHandlers {
-    std::function<void(DialogHandle dialog)> init;                                 // once shown
-    std::function<void(DialogHandle dialog, int id, ControlEvent event)> command;  // each command
+    void (*init)(DialogHandle dialog, void* context);                                 // once shown
+    void (*command)(DialogHandle dialog, int id, ControlEvent event, void* context);  // each command
+    void* context;  // handed to both: the dialog's own state
 };
 
 // Runs the dialog of template `templateName` modally, owned by `owner` (disabled meanwhile), and

@@ -9,13 +9,13 @@ INT_PTR CALLBACK ModalDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case WM_INITDIALOG: {
             SetWindowLongPtrA(dialog, DWLP_USER, lParam);
             const auto* handlers = reinterpret_cast<const DialogHandlers*>(lParam);
-            if (handlers->init) handlers->init(DialogOf(dialog));
+            if (handlers->init) handlers->init(DialogOf(dialog), handlers->context);
             break;
         }
         case WM_COMMAND: {
             const auto* handlers = reinterpret_cast<const DialogHandlers*>(GetWindowLongPtrA(dialog, DWLP_USER));
             if (handlers && handlers->command)
-                handlers->command(DialogOf(dialog), LOWORD(wParam), EventOf(HIWORD(wParam)));
+                handlers->command(DialogOf(dialog), LOWORD(wParam), EventOf(HIWORD(wParam)), handlers->context);
             break;
         }
         default: break;

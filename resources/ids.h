@@ -22,7 +22,6 @@
 #define IDM_INFO 800
 #define IDM_ABOUT 801
 
-#define IDB_PICTURE 200
 
 /* Tools edition dialog (DlgTools). Enter with no push button focused arrives as 1. */
 #define IDC_TOOLS_ESC 2

@@ -87,5 +87,5 @@ Message PointErrorMessage(PointError code, int k) {
         case PointOutOfRange:
             return {"Too large value", "The point is too far from the launch to be computed"};
     }
-    return {};
+    return {"", ""};
 }

@@ -11,7 +11,7 @@
 #include "physics/point.h"
 
 struct Message {
-    std::string caption;
+    const char* caption;
     std::string text;
 };
 
@@ -34,5 +34,5 @@ Message DataFaultsMessage(const std::vector<DataFaultAt>& faults, bool ground);
 // A case that passed the checks but has no solution.
 Message SolveFailureMessage(SolveResult result);
 
-// A refused point question about field k (1..5); empty caption and text for PointDone.
+// A refused point question about field k (1..5); an empty caption and text for PointDone.
 Message PointErrorMessage(PointError code, int k);

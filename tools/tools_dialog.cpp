@@ -139,10 +139,13 @@ int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& brow
     state.browsePath = &browsePath;
     state.language = language;
     DialogHandlers handlers;
-    handlers.init = [&state](DialogHandle dialog) { InitToolsDialog(dialog, state); };
-    handlers.command = [&state](DialogHandle dialog, int id, ControlEvent event) {
-        ToolsDialogCommand(dialog, id, event, state);
+    handlers.init = [](DialogHandle dialog, void* context) {
+        InitToolsDialog(dialog, *static_cast<ToolsDialog*>(context));
     };
+    handlers.command = [](DialogHandle dialog, int id, ControlEvent event, void* context) {
+        ToolsDialogCommand(dialog, id, event, *static_cast<ToolsDialog*>(context));
+    };
+    handlers.context = &state;
     return RunModalDialog(owner, "DlgTools", handlers);
 }
 

@@ -1,7 +1,5 @@
 #include "tools/tools_menu.h"
 
-#include <vector>
-
 #include "tools/launch.h"
 #include "tools/tools_dialog.h"
 
@@ -11,9 +9,9 @@ void InstallToolsMenu(DialogHandle dialog, ToolsState& tools) {
 }
 
 void UpdateToolsMenu(const ToolsState& tools) {
-    std::vector<std::string> titles;
-    for (int p = 1; p <= tools.list.toolCount; ++p) titles.push_back(ToolAt(tools.list, p).title);
-    SetMenuTail(tools.popup, ToolCommandBase, titles);
+    ClearMenuTail(tools.popup, ToolCommandBase);
+    for (int p = 1; p <= tools.list.toolCount; ++p)
+        AppendMenuCommand(tools.popup, ToolCommandBase + p, ToolAt(tools.list, p).title);
 }
 
 bool HandleToolsCommand(DialogHandle dialog, std::uint16_t id, ToolsState& tools, int language) {

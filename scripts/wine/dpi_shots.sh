@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Screenshots of the solved dialog at 96 and 144 DPI in the test run's Wine environment.
+# Screenshots of the solved dialog at 96 and 144 DPI in the test run's Wine environment; fails
+# unless the dialog at 144 DPI is one and a half times as large as at 96 (it scales with its font).
 # Usage: dpi_shots.sh WINE_DIR BUILD_DIR ARTIFACTS_DIR
 set -euo pipefail
 wine_dir=$1 build=$2 artifacts=$3
@@ -18,6 +19,14 @@ for dpi in 144 96; do
   "$WINE64" "$build/ovanta_drive.exe" set:100=20 set:101=45 accept point:2=5 \
     "shot:$(win "$artifacts/dpi$dpi.bmp")" close
   wait
-  /usr/bin/convert "$artifacts/dpi$dpi.bmp" "$artifacts/dpi$dpi.png"
+  convert "$artifacts/dpi$dpi.bmp" "$artifacts/dpi$dpi.png"
   echo "dpi $dpi: $(identify -format '%wx%h' "$artifacts/dpi$dpi.png") pixels, $artifacts/dpi$dpi.png"
+done
+ratio() { echo "$(identify -format "%$1" "$artifacts/dpi144.png") / $(identify -format "%$1" "$artifacts/dpi96.png")" | bc -l; }
+for side in w h; do
+  r=$(ratio "$side")
+  if [ "$(echo "$r < 1.4 || $r > 1.6" | bc -l)" = 1 ]; then
+    echo "the dialog at 144 DPI is $r times its size at 96 DPI ($side), not 1.5" >&2
+    exit 1
+  fi
 done

@@ -13,11 +13,17 @@ MenuHandle DialogMenuPopup(DialogHandle, int position) {
     return fake.hasMenu ? reinterpret_cast<MenuHandle>(static_cast<std::uintptr_t>(0x100 * position)) : nullptr;
 }
 
-void SetMenuTail(MenuHandle popup, unsigned base, const std::vector<std::string>& titles) {
+void ClearMenuTail(MenuHandle popup, unsigned) {
     if (!popup) return;
     ++fake.tailUpdates;
-    fake.tailBase = base;
-    fake.tail = titles;
+    fake.tail.clear();
+    fake.tailIds.clear();
+}
+
+void AppendMenuCommand(MenuHandle popup, unsigned id, std::string_view text) {
+    if (!popup) return;
+    fake.tail.emplace_back(text);
+    fake.tailIds.push_back(id);
 }
 
 void EnableMenuCommand(DialogHandle, int id, bool enable) {

@@ -9,9 +9,9 @@
 
 struct FakeMenu {
     bool hasMenu = true;  // false: the dialog has no menu bar
-    int tailUpdates = 0;  // SetMenuTail calls
+    int tailUpdates = 0;  // ClearMenuTail calls
     std::vector<std::string> tail;  // the titles of the items after the fixed ones
-    unsigned tailBase = 0;
+    std::vector<unsigned> tailIds;  // and their ids
     std::map<int, bool> enabled;  // command id -> enabled, as last set
 };
 

@@ -125,16 +125,41 @@ void PressButton(HWND box, int id) {
     WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 3000);
 }
 
-bool SaveWindowBitmap(HWND window, const std::string& path) {
+Capture CaptureWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
+    Capture capture;
+    capture.width = r.right - r.left;
+    capture.height = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, capture.width, capture.height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, capture.width, capture.height, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = capture.width;
+    info.biHeight = -capture.height;  // top-down rows
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    capture.pixels.resize(static_cast<size_t>(capture.width) * capture.height);
+    GetDIBits(memory, bitmap, 0, capture.height, capture.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+COLORREF Capture::At(int x, int y) const {
+    const std::uint32_t p = pixels[static_cast<size_t>(y) * width + x];  // 0x00RRGGBB
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+bool SaveWindowBitmap(HWND window, const std::string& path) {
+    const Capture capture = CaptureWindow(window);
+    const int width = capture.width, height = capture.height;
     BITMAPINFOHEADER info = {};
     info.biSize = sizeof info;
     info.biWidth = width;
@@ -143,10 +168,15 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     info.biBitCount = 24;
     const int stride = (width * 3 + 3) & ~3;
     std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    for (int y = 0; y < height; ++y) {
+        unsigned char* row = &pixels[static_cast<size_t>(height - 1 - y) * stride];  // bottom-up
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = capture.At(x, y);
+            row[3 * x] = GetBValue(c);
+            row[3 * x + 1] = GetGValue(c);
+            row[3 * x + 2] = GetRValue(c);
+        }
+    }
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;

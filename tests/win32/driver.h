@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 struct MessageBoxSeen {
     HWND window = nullptr;
@@ -52,6 +54,15 @@ bool WaitFor(Condition condition, DWORD milliseconds = 5000) {
 // The message box owned by `owner`, once visible; window is null after the time-out.
 MessageBoxSeen WaitMessageBox(HWND owner, DWORD milliseconds = 5000);
 void PressButton(HWND box, int id);  // IDOK, IDYES, IDNO...
+
+// The pixels of a window as it is on screen, top row first.
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    COLORREF At(int x, int y) const;
+};
+Capture CaptureWindow(HWND window);
 
 // Writes the window as it is on screen into a 24-bit BMP file.
 bool SaveWindowBitmap(HWND window, const std::string& path);

@@ -132,9 +132,10 @@ TEST_F(InProcess, RefusalsAreMessageBoxesOwnedByTheDialog) {
 }
 
 TEST_F(InProcess, NoSolutionIsRefusedAndNothingChanges) {
+    // Vo with reach from 50 m below the ground: the checks refuse the reach.
     CheckDlgButton(dialog_, 81, BST_UNCHECKED);
     Command(81);
-    CheckDlgButton(dialog_, 84, BST_CHECKED);  // Vo with reach, from 50 m below the ground
+    CheckDlgButton(dialog_, 84, BST_CHECKED);
     Command(84);
     SetDlgItemTextA(dialog_, IDC_LAUNCH_HEIGHT, "-50");
     SetDlgItemTextA(dialog_, 100, "10");
@@ -142,9 +143,21 @@ TEST_F(InProcess, NoSolutionIsRefusedAndNothingChanges) {
     Command(IDC_ACCEPT);
     ASSERT_EQ(seenBoxes.size(), 1u);
     EXPECT_EQ(seenBoxes[0].caption, "* Errors in the data *");
-    SetDlgItemTextA(dialog_, IDC_LAUNCH_HEIGHT, "-5");  // now reachable, but only on the way up?
+    // Vo with the angle passes every check, and from 100 m below the path never comes up.
+    CheckDlgButton(dialog_, 84, BST_UNCHECKED);
+    Command(84);
+    CheckDlgButton(dialog_, 81, BST_CHECKED);
+    Command(81);
+    SetDlgItemTextA(dialog_, 101, "45");
+    SetDlgItemTextA(dialog_, IDC_LAUNCH_HEIGHT, "-100");
     Command(IDC_ACCEPT);
-    for (int id : {101, 102, 103, 105, 106}) EXPECT_EQ(Text(id), "") << id;
+    ASSERT_EQ(seenBoxes.size(), 2u);
+    EXPECT_EQ(seenBoxes[1].caption, "No solution");
+    EXPECT_EQ(seenBoxes[1].text, "The path never comes down to the ground (y = 0)");
+    for (int id : {102, 103, 105, 106}) EXPECT_EQ(Text(id), "") << id;
+    EXPECT_EQ(Text(104), "5");  // the reach typed before stays as typed
+    EXPECT_FALSE(state_.motionCase.solved);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog_, IDC_POINT_ACCEPT)));
 }
 
 // Without a mouse: Tab walks each value with its "data?" box, then the launch height, Accept,

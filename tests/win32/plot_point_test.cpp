@@ -2,6 +2,7 @@
 // the dialog created in this process to count what a repaint costs and that nothing leaks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -91,10 +92,31 @@ TEST_F(PlotPoint, RefusalsAreReportedAndTheLastPointComesBack) {
 }
 
 // The picture of a solved case with both passages through 5 m marked, kept for the CI.
-TEST_F(PlotPoint, ScreenshotOfTwoMarkedPoints) {
+// Both passages at y = 5 are marked on screen: each has a red dotted line down to the x axis,
+// so two columns of the drawing area hold long runs of red. The shot is kept for the guide.
+TEST_F(PlotPoint, TwoMarkedPointsShowOnScreen) {
     Ask(2, "5", "  5.00");
     RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Sleep(300);
+    const Capture area = CaptureWindow(GetDlgItem(dialog_, IDC_PLOT));
+    std::vector<int> red(area.width);
+    bool blue = false;
+    for (int x = 0; x < area.width; ++x) {
+        for (int y = 0; y < area.height; ++y) {
+            red[x] += area.At(x, y) == RGB(250, 0, 0);
+            blue = blue || area.At(x, y) == RGB(0, 100, 200);
+        }
+    }
+    EXPECT_TRUE(blue) << "the reach dimension";
+    // The two reddest columns, apart from each other's neighbours: the two projections.
+    const int first = static_cast<int>(std::max_element(red.begin(), red.end()) - red.begin());
+    int second = -1;
+    for (int x = 0; x < area.width; ++x)
+        if (std::abs(x - first) > 5 && (second < 0 || red[x] > red[second])) second = x;
+    ASSERT_GE(second, 0);
+    EXPECT_GE(red[first], 20);
+    EXPECT_GE(red[second], 20) << "one dotted line down to the axis per passage";
+    EXPECT_GT(std::abs(second - first), area.width / 3) << "x 5.84 and 34.94 of a reach of 40.78";
     const std::string folder = ProgramPath("OVANTA_ARTIFACTS");
     ASSERT_FALSE(folder.empty());
     EXPECT_TRUE(SaveWindowBitmap(dialog_, folder + "\\plot_points.bmp"));
