@@ -1,0 +1,19 @@
+# ovanta-solve: the solver on the command line, a native program and a Windows console program,
+# built from the dialog's own solver objects so that both always agree.
+include(GNUInstallDirs)
+
+file(GLOB OVANTA_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
+list(REMOVE_ITEM OVANTA_CLI_SOURCES ${CMAKE_SOURCE_DIR}/cli/main.cpp)
+add_library(ovanta_cli OBJECT ${OVANTA_CLI_SOURCES})
+target_include_directories(ovanta_cli PUBLIC ${CMAKE_SOURCE_DIR} PRIVATE ${CMAKE_BINARY_DIR}/generated)
+
+add_executable(ovanta-solve cli/main.cpp $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>)
+target_include_directories(ovanta-solve PRIVATE ${CMAKE_SOURCE_DIR})
+
+if(WIN32)
+  # A console program that needs only Windows' own DLLs, like Ovanta.exe.
+  target_link_options(ovanta-solve PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+  install(TARGETS ovanta-solve RUNTIME DESTINATION . COMPONENT cli)
+else()
+  install(TARGETS ovanta-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
+endif()
