@@ -16,4 +16,13 @@ if(WIN32)
   install(TARGETS ovanta-solve RUNTIME DESTINATION . COMPONENT cli)
 else()
   install(TARGETS ovanta-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
+
+  # Its own test program, so that it builds and runs without the dialog's unit tests.
+  file(GLOB OVANTA_CLI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/cli/*.cpp)
+  add_executable(ovanta_cli_tests ${OVANTA_CLI_TESTS} $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>)
+  target_include_directories(ovanta_cli_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+  target_link_libraries(ovanta_cli_tests PRIVATE GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(ovanta_cli_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+  add_test(NAME cli.smoke COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/smoke.sh $<TARGET_FILE:ovanta-solve>)
+  set_tests_properties(cli.smoke PROPERTIES LABELS unit TIMEOUT 60)
 endif()
