@@ -14,6 +14,11 @@ if(WIN32)
   # A console program that needs only Windows' own DLLs, like Ovanta.exe.
   target_link_options(ovanta-solve PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
   install(TARGETS ovanta-solve RUNTIME DESTINATION . COMPONENT cli)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    add_test(NAME wine.cli COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/smoke.sh $<TARGET_FILE:ovanta-solve>
+      ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${OVANTA_WINE_DIR})
+    set_tests_properties(wine.cli PROPERTIES FIXTURES_REQUIRED wine LABELS wine TIMEOUT 60)
+  endif()
 else()
   install(TARGETS ovanta-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
 
