@@ -21,6 +21,7 @@ if(WIN32)
   endif()
 else()
   install(TARGETS ovanta-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
+  install(FILES docs/ovanta-solve.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT cli)
 
   # Its own test program, so that it builds and runs without the dialog's unit tests.
   file(GLOB OVANTA_CLI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/cli/*.cpp)
