@@ -4,7 +4,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "cli/case_text.h"
 #include "cli/command_line.h"
 #include "cli/output.h"
+#include "tests/cli/text_source.h"
 #include "tests/support/solve_cases.h"
 #include "text/number_text.h"
 
@@ -71,26 +71,13 @@ TEST(Agreement, BatchRowsHoldWhatTheDialogShows) {
         input += '\n';
     }
     std::string output, error;
-    ASSERT_EQ(RunBatch(
-                  [&input, at = std::size_t{0}](char* buffer, std::size_t size) mutable {
-                      const std::size_t n = std::min(size, input.size() - at);
-                      std::memcpy(buffer, input.data() + at, n);
-                      at += n;
-                      return n;
-                  },
-                  [&output](std::string_view text) {
-                      output += text;
-                      return true;
-                  },
-                  error),
-              0);
+    const auto collect = [&output](std::string_view text) {
+        output += text;
+        return true;
+    };
+    ASSERT_EQ(RunBatch(TextSource(input), collect, error), 0);
 
-    CsvReader reader([&output, at = std::size_t{0}](char* buffer, std::size_t size) mutable {
-        const std::size_t n = std::min(size, output.size() - at);
-        std::memcpy(buffer, output.data() + at, n);
-        at += n;
-        return n;
-    });
+    CsvReader reader(TextSource(output));
     ASSERT_TRUE(reader.Next());  // the header
     for (const SolveExample& c : kSolveExamples) {
         SCOPED_TRACE(c.label);

@@ -2,29 +2,18 @@
 // that straddle the pieces the input arrives in.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli/csv_reader.h"
+#include "tests/cli/text_source.h"
 
 namespace {
 
 using Records = std::vector<std::vector<std::string>>;
 
-// A source that hands out `text` in pieces of at most `piece` bytes.
-CsvReader::Source Pieces(const std::string& text, std::size_t piece) {
-    return [text, piece, at = std::size_t{0}](char* buffer, std::size_t size) mutable {
-        const std::size_t n = std::min({piece, size, text.size() - at});
-        std::memcpy(buffer, text.data() + at, n);
-        at += n;
-        return n;
-    };
-}
-
 Records ReadAll(const std::string& text, std::size_t piece, bool* unclosed = nullptr) {
-    CsvReader reader(Pieces(text, piece));
+    CsvReader reader(TextSource(text, piece));
     Records records;
     while (reader.Next()) {
         const CsvRecord& r = reader.Record();
@@ -85,7 +74,7 @@ TEST(CsvReader, ARecordBeyondTheLimitIsCutAndTheNextIsWhole) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        CsvReader reader(Pieces(c.record + "\n20,45\n", 4096));
+        CsvReader reader(TextSource(c.record + "\n20,45\n", 4096));
         ASSERT_TRUE(reader.Next());
         EXPECT_TRUE(reader.Record().tooLong);
         EXPECT_LE(reader.Record().count, CsvReader::kMaxRecordBytes);
