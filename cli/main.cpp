@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
     const CommandResult result = RunCommandLine(args);
     if (result.batch) return RunBatchFile(result.batchFile);
     WriteAll(stderr, result.err);
-    if (!WriteAll(stdout, result.out) || std::fflush(stdout) != 0) return 2;
+    if (!WriteAll(stdout, result.out) || std::fflush(stdout) != 0) {
+        std::fputs("the output cannot be written\n", stderr);
+        return 2;
+    }
     return result.status;
 }
