@@ -2,7 +2,7 @@
 # make test  - set up what is missing, build every preset, run every test
 # make build - build every preset;  make deps - install the Debian packages;  make clean
 # make package - build/win64/Ovanta-<version>-win64.zip and build/win32/...-win32.zip
-# make bench - print the figures: start-up, size, cost and accuracy
+# make bench - print the figures: start-up, size, cost, the command line's batch and accuracy
 # make fuzz  - run each libFuzzer program for FUZZ_SECONDS and merge what it found into the corpus
 .PHONY: all deps build run test package fuzz bench clean
 
@@ -41,7 +41,7 @@ package: build
 	@ls -l build/win64/Ovanta-*-win64.zip build/win32/Ovanta-*-win32.zip
 
 bench: build
-	cmake --build --preset native --target bench_accuracy bench_speed
+	cmake --build --preset native --target bench_accuracy bench_speed ovanta-solve
 	@scripts/bench.sh
 
 fuzz: build

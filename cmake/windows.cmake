@@ -12,8 +12,6 @@ add_custom_command(OUTPUT ${OVANTA_ART}
   COMMENT "Drawing the icons and the dialog's picture")
 add_custom_target(ovanta_art DEPENDS ${OVANTA_ART})
 
-configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
-
 # Resources go in an object library: a static library would drop them, as nothing refers to them.
 add_library(ovanta_resources OBJECT resources/ovanta.rc)
 target_include_directories(ovanta_resources PRIVATE

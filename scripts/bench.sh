@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints the program's figures in one run: start-up under Wine against an empty dialog program
-# built the same way, exe sizes, native cost of a solve and a point query, and accuracy against
-# 113-bit precision.  Usage: bench.sh [RUNS] [CASES_PER_PAIR]
+# built the same way, exe sizes, native cost of a solve and a point query, the time and memory of
+# ovanta-solve on a batch of a million rows, and accuracy against 113-bit precision.  Usage: bench.sh [RUNS] [CASES_PER_PAIR]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-21}
@@ -48,6 +48,41 @@ if command -v valgrind >/dev/null; then
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$native/bench_speed" \
     --benchmark_filter=SolveEveryPair --benchmark_min_time=0 2>&1 | grep -E 'Collected' | sed 's/^==[0-9]*==/callgrind, whole benchmark run:/' || true
 fi
+
+echo
+echo "== ovanta-solve --batch, native: random cases over the 18 pairs, output to a file"
+# Each row gives two of the seven values of a launch from 0..20 m, to four decimals.
+rows() {
+  awk -v n="$1" 'BEGIN {
+    srand(13); g = 9.81; pi = atan2(0, -1)
+    split("1 2,1 3,1 4,1 5,1 6,1 7,2 3,2 4,2 5,2 6,2 7,3 4,3 5,3 6,3 7,4 5,5 6,5 7", pairs, ",")
+    print "vo,angle,vx,vy0,reach,height,t,y0"
+    for (i = 0; i < n; i++) {
+      v[1] = 1 + 99 * rand(); v[2] = 5 + 80 * rand(); y0 = 20 * rand()
+      v[3] = v[1] * cos(v[2] * pi / 180); v[4] = v[1] * sin(v[2] * pi / 180)
+      v[7] = (v[4] + sqrt(v[4] * v[4] + 2 * g * y0)) / g; v[5] = v[3] * v[7]
+      v[6] = y0 + v[4] * v[4] / (2 * g)
+      split(pairs[1 + int(18 * rand())], p, " ")
+      line = ""
+      for (c = 1; c <= 7; c++) line = line (c == p[1] || c == p[2] ? sprintf("%.4f", v[c]) : "") ","
+      print line sprintf("%.2f", y0)
+    }
+  }'
+}
+cli=$native/ovanta-solve
+work=$native/bench-cli
+mkdir -p "$work"
+rows 1000000 >"$work/rows.csv"
+for run in 1 2 3; do
+  /usr/bin/time -f '%e %M' -o "$work/time$run" "$cli" --batch "$work/rows.csv" >"$work/out.csv"
+done
+echo "10^6 rows: $(sort -n "$work"/time[123] | sed -n 2p | awk '{print $1 " s (median of 3), peak resident " $2 " KiB"}');" \
+  "$(grep -c ',$' "$work/out.csv") solved, $(grep -vc ',$' "$work/out.csv") refused or header"
+# Ten times the rows through a pipe, for the memory: it must not grow with the input.
+{ cat "$work/rows.csv"; for _ in 2 3 4 5 6 7 8 9 10; do tail -n +2 "$work/rows.csv"; done; } |
+  /usr/bin/time -f '%e %M' -o "$work/time10" "$cli" --batch - >/dev/null
+echo "10^7 rows from a pipe: $(awk '{print $1 " s, peak resident " $2 " KiB"}' "$work/time10")"
+rm -f "$work/rows.csv" "$work/out.csv"
 
 echo
 echo "== Accuracy"

@@ -7,6 +7,7 @@
 #include "physics/motion.h"
 #include "resources/ids.h"
 #include "tests/support/main_dialog_fake.h"
+#include "tests/support/solve_cases.h"
 
 namespace {
 
@@ -173,6 +174,30 @@ TEST_F(GivenSelection, ALaunchHeightThatIsNoNumberOnlyStopsAccept) {
     Accept();
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, "to launch height");
+}
+
+// The cases ovanta-solve answers from the same table: the dialog shows the same digits and
+// refuses with the same words.
+TEST_F(GivenSelection, TheDialogAgreesWithTheSharedCases) {
+    for (const SolveExample& c : kSolveExamples) {
+        SCOPED_TRACE(c.label);
+        dialog_ = OpenMainDialogFake(state_);
+        Select({c.first});
+        UserClicks(dialog_, Box(c.second));  // an indeterminate pair is refused here
+        UserTypes(dialog_, Edit(c.first), c.firstText);
+        UserTypes(dialog_, Edit(c.second), c.secondText);
+        UserTypes(dialog_, IDC_LAUNCH_HEIGHT, c.y0Text);
+        Accept();
+        if (c.caption) {
+            ASSERT_FALSE(Messages().empty());
+            EXPECT_EQ(Messages()[0].caption, c.caption);
+            EXPECT_EQ(Messages()[0].text, c.text);
+            continue;
+        }
+        for (const auto& message : Messages()) EXPECT_EQ(message.caption, "Nohing to do ") << message.text;
+        for (int p = 1; p <= 7; ++p)
+            if (c.shown[p]) { EXPECT_EQ(Control(Edit(p)).text, c.shown[p]) << p; }
+    }
 }
 
 }  // namespace

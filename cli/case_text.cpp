@@ -1,0 +1,158 @@
+#include "cli/case_text.h"
+
+#include <charconv>
+#include <vector>
+
+#include "physics/given_checks.h"
+#include "text/number_text.h"
+
+namespace {
+
+constexpr const char* kParamNames[] = {"", "vo", "angle", "vx", "vy0", "reach", "height", "t"};
+constexpr const char* kPointNames[] = {"", "x", "y", "vy", "v", "t"};
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view name, std::string_view lowerName) {
+    if (name.size() != lowerName.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (Lower(name[i]) != lowerName[i]) return false;
+    return true;
+}
+
+template <std::size_t N>
+int IndexOfName(const char* const (&names)[N], std::string_view name) {
+    for (std::size_t i = 1; i < N; ++i)
+        if (SameName(name, names[i])) return static_cast<int>(i);
+    return 0;
+}
+
+void AppendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A sign, digits, and a point with digits after it: the decimals that nearly every value is
+// written as, and few enough digits that no such value is out of a double's range.
+bool IsPlainDecimal(std::string_view text) {
+    if (text.size() > 64) return false;
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    const std::size_t intStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    if (i == intStart) return false;
+    if (i == text.size()) return true;
+    if (text[i] != '.') return false;
+    const std::size_t fracStart = ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    return i == text.size() && i > fracStart;
+}
+
+CaseOutcome Unreadable(const Message& message) { return {CaseStatus::Unreadable, MessageLine(message), {}}; }
+CaseOutcome Refused(const Message& message) { return {CaseStatus::Refused, MessageLine(message), {}}; }
+
+}  // namespace
+
+// ParseReal converts exactly, to the nearest double, and so does std::from_chars: for a plain
+// decimal both give the same double, and from_chars is many times faster, which a batch of a
+// million rows needs. Every other text is ParseReal's.
+bool ReadNumber(std::string_view text, double& value) {
+    if (IsPlainDecimal(text)) {
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return true;
+    }
+    return ParseReal(text, value);
+}
+
+const char* CliParamName(int paramId) {
+    return paramId >= 1 && paramId <= kParamCount ? kParamNames[paramId] : "";
+}
+
+const char* CliPointName(int k) { return k >= 1 && k <= 5 ? kPointNames[k] : ""; }
+
+int ParamByName(std::string_view name) { return IndexOfName(kParamNames, name); }
+
+int PointFieldByName(std::string_view name) { return IndexOfName(kPointNames, name); }
+
+std::string Cp1252ToUtf8(std::string_view text) {
+    // 0x80..0x9F differ from Latin-1; the five unassigned bytes keep their C1 code points, as
+    // Windows converts them.
+    static constexpr unsigned short k80To9F[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const unsigned byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte <= 0x9F ? k80To9F[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+std::string MessageLine(const Message& message) {
+    return Cp1252ToUtf8(std::string(message.caption) + ": " + message.text);
+}
+
+CaseOutcome SolveCaseText(const CaseText& text) {
+    GivenData given;
+    int count = 0;
+    int params[2] = {};
+    for (int p = 1; p <= kParamCount; ++p) {
+        if (!text.given[p]) continue;
+        if (count < 2) params[count] = p;
+        ++count;
+    }
+    if (count < 2) return Unreadable(InsufficientDataMessage());
+    if (count > 2)
+        return Unreadable({TooManyDataMessage().caption, std::to_string(count) + " are given"});
+    given.pair = {params[0], params[1]};
+    if (IsIndeterminatePair(given.pair)) return Refused(IndeterminateMessage());
+
+    for (int p : params)
+        if (!ReadNumber(text.value[p], given.values[p])) return Unreadable(WrongValueMessage(ParamName(p)));
+    if (!ReadNumber(text.y0, given.y0)) return Unreadable(WrongValueMessage("launch height"));
+
+    const std::vector<DataFaultAt> faults = CheckGivenData(given);
+    if (!faults.empty()) {
+        // The dialog stands the faults one per paragraph in its box; on one line they are
+        // separated by semicolons.
+        const bool ground = given.y0 == 0;
+        std::string line = std::string(DataFaultsMessage(faults, ground).caption) + ": ";
+        for (std::size_t i = 0; i < faults.size(); ++i) {
+            if (i > 0) line += "; ";
+            line += DataFaultLine(faults[i], ground);
+        }
+        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}};
+    }
+
+    CaseOutcome outcome;
+    const SolveResult result = SolveCase(given, outcome.solution);
+    if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result));
+    outcome.status = CaseStatus::Solved;
+    return outcome;
+}
+
+PointOutcome AnswerPointText(const Solution& solution, int k, std::string_view text) {
+    PointOutcome outcome;
+    double value;
+    if (!ParseReal(text, value)) {
+        outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k));
+        return outcome;
+    }
+    const PointError error = AnswerPoint(solution, k, value, outcome.first, outcome.second, outcome.count);
+    if (error != PointDone) {
+        outcome.status = CaseStatus::Refused;
+        outcome.reason = MessageLine(PointErrorMessage(error, k));
+        return outcome;
+    }
+    outcome.status = CaseStatus::Solved;
+    return outcome;
+}

@@ -1,0 +1,63 @@
+// A case given as text, read and solved exactly as the dialog reads and solves its fields, with
+// every refusal as one line of UTF-8 text. Shared by the one-case form and the batch form of
+// ovanta-solve, so that both say what the dialog says.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "physics/motion.h"
+#include "physics/point.h"
+#include "text/messages.h"
+
+// Command-line names of the parameters by ParamId 1..7 ("vo" .. "t"), "" otherwise.
+const char* CliParamName(int paramId);
+// Command-line names of the point fields by k 1..5: "x", "y", "vy", "v", "t"; "" otherwise.
+const char* CliPointName(int k);
+// The ParamId or point field of a name in any letter case; 0 when it is none.
+int ParamByName(std::string_view name);
+int PointFieldByName(std::string_view name);
+
+// The dialog's number reading (ParseReal): the same result for every text, faster for plain
+// decimals such as "-12.5".
+bool ReadNumber(std::string_view text, double& value);
+
+// Windows-1252 text (the messages' bytes) as UTF-8.
+std::string Cp1252ToUtf8(std::string_view text);
+// A message on one line, "caption: text", in UTF-8.
+std::string MessageLine(const Message& message);
+
+// The given values as typed. A parameter is given when given[p] is set; its text is read with
+// the dialog's number reading. The views must outlive the call.
+struct CaseText {
+    bool given[kParamCount + 1] = {};
+    std::string_view value[kParamCount + 1];
+    std::string_view y0;  // the launch height; empty reads as 0
+};
+
+enum class CaseStatus {
+    Solved,
+    Unreadable,  // not two values, or a value that is not a number: the input is at fault
+    Refused,     // the dialog refuses the case: a pair, a check of the data or the solver
+};
+
+struct CaseOutcome {
+    CaseStatus status = CaseStatus::Unreadable;
+    std::string reason;     // one line without its end; empty when solved
+    Solution solution = {}; // complete when solved
+};
+
+// Reads and solves a case in the dialog's order: the number of given values, an indeterminate
+// pair, each value, the launch height, the checks of the given data, the solver.
+CaseOutcome SolveCaseText(const CaseText& text);
+
+struct PointOutcome {
+    CaseStatus status = CaseStatus::Unreadable;
+    std::string reason;
+    TrajectoryPoint first = {};
+    TrajectoryPoint second = {};  // the later passage, when count is 2
+    int count = 0;
+};
+
+// Answers the point panel's question about field k (1..5) with the value typed as `text`.
+PointOutcome AnswerPointText(const Solution& solution, int k, std::string_view text);

@@ -1,0 +1,146 @@
+#include "cli/command_line.h"
+
+#include <optional>
+
+#include "cli/case_text.h"
+#include "cli/output.h"
+#include "version.h"
+
+namespace {
+
+constexpr const char kUsageLine[] =
+    "usage: ovanta-solve [--y0 METRES] [--json] NAME=VALUE NAME=VALUE [--point NAME=VALUE]"
+    " | --batch FILE | --help | --version\n";
+
+constexpr const char kHelp[] =
+    "ovanta-solve completes a projectile's launch from two of its seven parameters, from any\n"
+    "launch height, as the Ovanta shot dialog does, and answers questions about a point of its\n"
+    "path. Numbers are written with a point as the decimal separator.\n"
+    "\n"
+    "  NAME=VALUE          two given values; NAME is one of vo (m/s), angle (degrees), vx (m/s),\n"
+    "                      vy0 (m/s), reach (m), height (m), t (s), in any letter case\n"
+    "  --y0 METRES         the launch height (0 when left out)\n"
+    "  --point NAME=VALUE  the point of the path where one of x (m), y (m), vy (m/s), v (m/s)\n"
+    "                      or t (s) has this value; y and v give the second passage too\n"
+    "  --json              one JSON object, every value in full precision\n"
+    "  --batch FILE        solve each row of a CSV file (- for standard input): a header\n"
+    "                      naming columns among vo angle vx vy0 reach height t y0, and rows\n"
+    "                      with two values each\n"
+    "  --help, --version   this text; the program's version\n"
+    "\n"
+    "Exit status: 0 solved, 1 the case has no solution (the reason on standard error),\n"
+    "2 a usage error or a batch file that cannot be read.\n";
+
+CommandResult Answer(const std::string& out) { return {0, out, "", false, ""}; }
+CommandResult Refusal(const std::string& reason) { return {1, "", reason + "\n", false, ""}; }
+CommandResult UsageError(const std::string& what) { return {2, "", what + "\n" + kUsageLine, false, ""}; }
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+
+// Splits "NAME=VALUE"; false without an "=".
+bool SplitAssignment(std::string_view arg, std::string_view& name, std::string_view& value) {
+    const std::size_t equals = arg.find('=');
+    if (equals == std::string_view::npos) return false;
+    name = arg.substr(0, equals);
+    value = arg.substr(equals + 1);
+    return true;
+}
+
+// Solves the case read from the arguments and writes it, with the point asked for, if any.
+CommandResult SolveAndShow(const CaseText& text, bool json, std::optional<std::string_view> point) {
+    int pointField = 0;
+    std::string_view pointText;
+    if (point) {
+        std::string_view name;
+        if (!SplitAssignment(*point, name, pointText))
+            return UsageError("--point needs NAME=VALUE: " + std::string(*point));
+        pointField = PointFieldByName(name);
+        if (pointField == 0) return UsageError("unknown point name: " + std::string(name) + " (names: x y vy v t)");
+        if (IsBlank(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
+    }
+
+    const CaseOutcome solved = SolveCaseText(text);
+    if (solved.status == CaseStatus::Unreadable) return UsageError(solved.reason);
+    if (solved.status == CaseStatus::Refused) return Refusal(solved.reason);
+
+    PointOutcome answer;
+    if (pointField) {
+        answer = AnswerPointText(solved.solution, pointField, pointText);
+        if (answer.status == CaseStatus::Unreadable) return UsageError(answer.reason);
+        if (answer.status == CaseStatus::Refused) return Refusal(answer.reason);
+    }
+
+    CommandResult result;
+    const TrajectoryPoint* first = pointField ? &answer.first : nullptr;
+    const TrajectoryPoint* second = pointField && answer.count == 2 ? &answer.second : nullptr;
+    if (json) {
+        result.out = JsonLine(solved.solution, first, second);
+    } else {
+        result.out = ShownLines(solved.solution);
+        if (first) result.out += ShownPointLine("point", *first);
+        if (second) result.out += ShownPointLine("point2", *second);
+    }
+    return result;
+}
+
+}  // namespace
+
+CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
+    if (args.empty()) return UsageError("nothing to solve: give two values as NAME=VALUE");
+
+    CaseText text;
+    bool json = false;
+    std::optional<std::string_view> y0, point, batch;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") return Answer(std::string(kUsageLine) + "\n" + kHelp);
+        if (arg == "--version") return Answer(std::string("ovanta-solve (Ovanta shot) ") + OVANTA_VERSION_TEXT + "\n");
+        if (arg.starts_with("-")) {
+            // --name VALUE or --name=VALUE
+            std::string_view name = arg, inlineValue;
+            const bool hasInline = SplitAssignment(arg, name, inlineValue);
+            std::optional<std::string_view>* option = nullptr;
+            if (name == "--json") {
+                if (hasInline) return UsageError("--json takes no value");
+                if (json) return UsageError("--json is given twice");
+                json = true;
+                continue;
+            }
+            if (name == "--y0") option = &y0;
+            else if (name == "--point") option = &point;
+            else if (name == "--batch") option = &batch;
+            else return UsageError("unknown option: " + std::string(arg));
+            if (*option) return UsageError(std::string(name) + " is given twice");
+            if (hasInline) {
+                *option = inlineValue;
+            } else if (i + 1 < args.size()) {
+                *option = args[++i];
+            } else {
+                return UsageError(std::string(name) + " needs a value");
+            }
+            continue;
+        }
+        std::string_view name, value;
+        if (!SplitAssignment(arg, name, value)) return UsageError("not NAME=VALUE: " + std::string(arg));
+        const int p = ParamByName(name);
+        if (p == 0) {
+            if (name == "y0" || name == "Y0")
+                return UsageError("unknown name: " + std::string(name) + " (the launch height is --y0 METRES)");
+            return UsageError("unknown name: " + std::string(name) + " (names: vo angle vx vy0 reach height t)");
+        }
+        if (text.given[p]) return UsageError(std::string(name) + " is given twice");
+        if (IsBlank(value)) return UsageError(std::string(arg) + " has no value");
+        text.given[p] = true;
+        text.value[p] = value;
+    }
+
+    if (batch) {
+        bool anyGiven = false;
+        for (bool given : text.given) anyGiven = anyGiven || given;
+        if (json || y0 || point || anyGiven) return UsageError("--batch takes no other arguments");
+        return {0, "", "", true, std::string(*batch)};
+    }
+
+    text.y0 = y0.value_or("");
+    return SolveAndShow(text, json, point);
+}
