@@ -1,7 +1,5 @@
 # Windows build with MinGW-w64: Ovanta.exe, and on x86_64 the tests that run under Wine.
 enable_language(RC)
-# A dialog program gains nothing from -O3's code growth: optimise the release exe for size.
-string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(OVANTA_ART_DIR ${CMAKE_BINARY_DIR}/art)
@@ -28,12 +26,13 @@ target_compile_definitions(ovanta_win PUBLIC WINVER=0x0601 _WIN32_WINNT=0x0601)
 
 set(OVANTA_WIN_LIBS comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 set(OVANTA_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+set(OVANTA_STRIP $<$<CONFIG:MinSizeRel,Release>:-s>)
 
 add_executable(Ovanta WIN32 app/winmain_win32.cpp
   $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
 target_include_directories(Ovanta PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(Ovanta PRIVATE ${OVANTA_WIN_LIBS})
-target_link_options(Ovanta PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+target_link_options(Ovanta PRIVATE ${OVANTA_STATIC_RUNTIME} ${OVANTA_STRIP})
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   include(cmake/wine-tests.cmake)
@@ -46,7 +45,7 @@ target_include_directories(empty_dialog PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 add_executable(template_dialog WIN32 bench/yardstick_win32.cpp $<TARGET_OBJECTS:ovanta_resources>)
 target_compile_definitions(template_dialog PRIVATE YARDSTICK_TEMPLATE="DlgMain")
 foreach(yardstick empty_dialog template_dialog)
-  target_link_options(${yardstick} PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+  target_link_options(${yardstick} PRIVATE ${OVANTA_STATIC_RUNTIME} ${OVANTA_STRIP})
 endforeach()
 add_executable(startup_timer bench/startup_win32.cpp)
 target_link_options(startup_timer PRIVATE ${OVANTA_STATIC_RUNTIME})
