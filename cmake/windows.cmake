@@ -56,7 +56,8 @@ file(GLOB OVANTA_DOC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.ms ${C
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(OVANTA_GUIDE ${CMAKE_BINARY_DIR}/Ovanta.pdf)
   add_custom_command(OUTPUT ${OVANTA_GUIDE}
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE} ${PROJECT_VERSION}
+    COMMAND ${CMAKE_COMMAND} -E env ${OVANTA_TOOLS_ENV}
+            ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE} ${PROJECT_VERSION}
     DEPENDS Ovanta ovanta_drive ${OVANTA_DOC_SOURCES} ${CMAKE_SOURCE_DIR}/scripts/docs.sh
             ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
     COMMENT "Typesetting the user guide Ovanta.pdf")

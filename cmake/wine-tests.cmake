@@ -7,6 +7,12 @@ block()
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endblock()
 
+# Debian keeps wine64 and wineserver out of PATH, in /usr/lib/wine.
+find_program(OVANTA_WINE64 wine64 PATHS /usr/lib/wine)
+find_program(OVANTA_WINESERVER wineserver PATHS /usr/lib/wine)
+find_program(OVANTA_CONVERT convert)
+set(OVANTA_TOOLS_ENV WINE64=${OVANTA_WINE64} WINESERVER=${OVANTA_WINESERVER} CONVERT=${OVANTA_CONVERT})
+
 set(OVANTA_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 set(OVANTA_ARTIFACTS ${CMAKE_BINARY_DIR}/artifacts)
 file(MAKE_DIRECTORY ${OVANTA_ARTIFACTS})
@@ -28,7 +34,8 @@ target_link_options(ovanta_drive PRIVATE ${OVANTA_STATIC_RUNTIME})
 
 add_test(NAME wine.setup COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/setup.sh ${OVANTA_WINE_DIR})
 add_test(NAME wine.teardown COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/teardown.sh ${OVANTA_WINE_DIR})
-set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 120)
+set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 120
+  ENVIRONMENT "${OVANTA_TOOLS_ENV}")
 set_tests_properties(wine.teardown PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
 
 function(ovanta_wine_test name filter)
@@ -47,7 +54,7 @@ ovanta_wine_test(tools "Tools*.*")
 set_property(TEST wine.tools APPEND PROPERTY ENVIRONMENT
   "OVANTA_PROBE=$<TARGET_FILE:ovanta_probe>" "OVANTA_ARTIFACTS=${OVANTA_ARTIFACTS}")
 add_test(NAME wine.tools_dialog_png
-  COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/tools_dialog.bmp ${OVANTA_ARTIFACTS}/tools_dialog.png)
+  COMMAND ${OVANTA_CONVERT} ${OVANTA_ARTIFACTS}/tools_dialog.bmp ${OVANTA_ARTIFACTS}/tools_dialog.png)
 set_tests_properties(wine.tools_dialog_png PROPERTIES DEPENDS wine.tools LABELS wine
   REQUIRED_FILES ${OVANTA_ARTIFACTS}/tools_dialog.bmp)
 ovanta_wine_test(main_dialog "MainDialog.*")
@@ -57,7 +64,7 @@ ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
 # Screenshots the tests saved, as PNG files kept in build/win64/artifacts.
 function(ovanta_screenshot_png name after)
   add_test(NAME wine.${name}_png
-    COMMAND /usr/bin/convert ${OVANTA_ARTIFACTS}/${name}.bmp ${OVANTA_ARTIFACTS}/${name}.png)
+    COMMAND ${OVANTA_CONVERT} ${OVANTA_ARTIFACTS}/${name}.bmp ${OVANTA_ARTIFACTS}/${name}.png)
   set_tests_properties(wine.${name}_png PROPERTIES DEPENDS wine.${after} LABELS wine
     REQUIRED_FILES ${OVANTA_ARTIFACTS}/${name}.bmp)
 endfunction()
@@ -69,4 +76,4 @@ ovanta_screenshot_png(plot_points plot_point)
 add_test(NAME wine.dpi_screenshots COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/dpi_shots.sh
   ${OVANTA_WINE_DIR} ${CMAKE_BINARY_DIR} ${OVANTA_ARTIFACTS})
 set_tests_properties(wine.dpi_screenshots PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
-  TIMEOUT 120)
+  TIMEOUT 120 ENVIRONMENT "${OVANTA_TOOLS_ENV}")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the user guide Ovanta.pdf from docs/: plays the worked examples of docs/examples.txt
 # in the real Ovanta.exe under Wine, takes their pictures and values, and typesets with groff.
-# Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION
+# Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION   (CONVERT names ImageMagick's convert if need be)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
@@ -29,7 +29,7 @@ while IFS= read -r line; do
       "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/example$n.txt")" \
         "shot:$(win "$work/example$n.bmp")" close
       wait
-      /usr/bin/convert "$work/example$n.bmp" -background white -alpha remove "$work/example$n.tif"
+      "${CONVERT:-convert}" "$work/example$n.bmp" -background white -alpha remove "$work/example$n.tif"
       tiff2pdf -z -o "$work/example$n.pdf" "$work/example$n.tif"
       ;;
   esac

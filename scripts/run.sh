@@ -7,7 +7,7 @@ build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 exe=$build/Ovanta.exe
 if [ -n "${DISPLAY:-}" ]; then
-  exec /usr/lib/wine/wine64 "$exe"
+  exec "${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}" "$exe"
 fi
 dir=$build/run-wine
 "$here/wine/setup.sh" "$dir" >/dev/null
@@ -18,6 +18,6 @@ trap '"$here/wine/teardown.sh" "$dir"' EXIT
 shot=$build/artifacts/ovanta-run.png
 mkdir -p "$build/artifacts"
 "$WINE64" "$build/ovanta_drive.exe" set:100=20 set:101=45 accept "shot:Z:${build//\//\\}\\artifacts\\ovanta-run.bmp"
-/usr/bin/convert "$build/artifacts/ovanta-run.bmp" "$shot"
+"${CONVERT:-convert}" "$build/artifacts/ovanta-run.bmp" "$shot"
 echo "Ovanta.exe ran on a virtual display ($DISPLAY); the case Vo 20, angle 45 is solved."
 echo "Screenshot: $shot"
