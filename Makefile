@@ -1,10 +1,11 @@
 # make run   - set up what is missing, build, start Ovanta.exe under Wine
 # make test  - set up what is missing, build every preset, run every test
 # make build - build every preset;  make deps - install the Debian packages;  make clean
+# make guide - the user guide build/guide/Ovanta.pdf, typeset from runs of the 64-bit program
 # make package - build/win64/Ovanta-<version>-win64.zip and build/win32/...-win32.zip
 # make bench - print the figures: start-up, size, cost and accuracy
 # make fuzz  - run each libFuzzer program for FUZZ_SECONDS and merge what it found into the corpus
-.PHONY: all deps build run test package fuzz bench clean
+.PHONY: all deps build guide run test package fuzz bench clean
 
 FUZZ_SECONDS ?= 600
 FUZZ_TARGETS := number solver tools_rel
@@ -24,18 +25,22 @@ build: deps
 	cmake --preset win32 >/dev/null && cmake --build --preset win32
 	cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
 
-run: deps
-	cmake --preset win64 >/dev/null && cmake --build --preset win64 --target Ovanta ovanta_drive
-	@scripts/run.sh build/win64
+guide: deps
+	cmake --preset win64 >/dev/null && cmake --build --preset guide
 
-test: build
+run: guide
+	@scripts/run.sh build/win64 build/guide/Ovanta.pdf
+
+test: build guide
+	cmake --build --preset win64 --target package_zip
 	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
 	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
 	ctest --preset native
 	ctest --preset native-asan
 	ctest --preset win64
 
-package: build
+package: build guide
+	cmake --build --preset win64 --target package_zip
 	cmake --build --preset win32 --target package_zip
 	@ls -l build/win64/Ovanta-*-win64.zip build/win32/Ovanta-*-win32.zip
 
