@@ -32,7 +32,7 @@ run: guide
 	@scripts/run.sh build/win64 build/guide/Ovanta.pdf
 
 test: build guide
-	cmake --build --preset win64 --target package_zip
+	cmake --build --preset win64 --target package
 	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
 	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
 	ctest --preset native
@@ -40,8 +40,8 @@ test: build guide
 	ctest --preset win64
 
 package: build guide
-	cmake --build --preset win64 --target package_zip
-	cmake --build --preset win32 --target package_zip
+	cmake --build --preset win64 --target package
+	cmake --build --preset win32 --target package
 	@ls -l build/win64/Ovanta-*-win64.zip build/win32/Ovanta-*-win32.zip
 
 bench: build

@@ -66,34 +66,4 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_custom_target(user_guide DEPENDS ${OVANTA_GUIDE})
 endif()
 
-# Ovanta-<version>-<arch>.zip: the program, its guide and a short read-me, to unzip and run.
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  set(OVANTA_ARCH win64)
-else()
-  set(OVANTA_ARCH win32)
-endif()
-set(OVANTA_ZIP ${CMAKE_BINARY_DIR}/Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH}.zip)
-set(OVANTA_STAGE ${CMAKE_BINARY_DIR}/package/Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH})
-add_custom_command(OUTPUT ${OVANTA_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E rm -rf ${OVANTA_STAGE}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${OVANTA_STAGE}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Ovanta> ${OVANTA_GUIDE} ${OVANTA_STAGE}
-  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_SOURCE_DIR}/docs/readme.txt -DOUT=${OVANTA_STAGE}/readme.txt
-          -DVERSION=${PROJECT_VERSION} -DARCH=${OVANTA_ARCH} -P ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
-  COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package
-          ${CMAKE_COMMAND} -E tar cf ${OVANTA_ZIP} --format=zip Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH}
-  DEPENDS Ovanta ${OVANTA_GUIDE} ${CMAKE_SOURCE_DIR}/docs/readme.txt ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
-  COMMENT "Packing ${OVANTA_ZIP}")
-add_custom_target(package_zip DEPENDS ${OVANTA_ZIP})
-# The guide is made by its own target only: two targets running its command at once would
-# share one Wine set-up and one work folder.
-if(TARGET user_guide)
-  add_dependencies(package_zip user_guide)
-endif()
-
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  add_test(NAME wine.package COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/test_package.sh ${OVANTA_WINE_DIR}
-    ${OVANTA_ZIP} ${CMAKE_BINARY_DIR}/package-test $<TARGET_FILE:ovanta_wine_tests>)
-  set_tests_properties(wine.package PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
-    TIMEOUT 120 REQUIRED_FILES ${OVANTA_ZIP} ENVIRONMENT "OVANTA_PROBE=$<TARGET_FILE:ovanta_probe>")
-endif()
+include(cmake/package.cmake)
