@@ -45,3 +45,14 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set_tests_properties(wine.package PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
     TIMEOUT 120 REQUIRED_FILES ${OVANTA_ZIP} ENVIRONMENT "OVANTA_PROBE=$<TARGET_FILE:ovanta_probe>")
 endif()
+
+# The 64-bit MSI package installed silently for the run's Wine user over an older one, used,
+# then removed silently: scripts/wine/test_msi.sh, with the tests Installed.* in between.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  target_link_libraries(ovanta_wine_tests PRIVATE ole32 uuid)
+  add_test(NAME wine.msi COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/test_msi.sh ${OVANTA_WINE_DIR}
+    ${OVANTA_MSI} ${CMAKE_BINARY_DIR}/msi-test $<TARGET_FILE:ovanta_wine_tests>)
+  set_tests_properties(wine.msi PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
+    TIMEOUT 120 REQUIRED_FILES ${OVANTA_MSI} ENVIRONMENT
+    "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_GUIDE=${OVANTA_GUIDE};OVANTA_README=${OVANTA_README};OVANTA_ICON=${CPACK_OVANTA_ICON};OVANTA_PROBE=$<TARGET_FILE:ovanta_probe>")
+endif()
