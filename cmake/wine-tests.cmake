@@ -2,9 +2,16 @@
 # every test program is started through scripts/wine/run.sh.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-target_compile_options(gtest PRIVATE -Wno-error)
-target_compile_options(gtest_main PRIVATE -Wno-error)
+block()
+  set(CMAKE_COMPILE_WARNING_AS_ERROR OFF)  # GoogleTest's warnings are not ours to fix
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endblock()
+
+# Debian keeps wine64 and wineserver out of PATH, in /usr/lib/wine.
+find_program(OVANTA_WINE64 wine64 PATHS /usr/lib/wine)
+find_program(OVANTA_WINESERVER wineserver PATHS /usr/lib/wine)
+find_program(OVANTA_CONVERT convert)
+set(OVANTA_TOOLS_ENV WINE64=${OVANTA_WINE64} WINESERVER=${OVANTA_WINESERVER} CONVERT=${OVANTA_CONVERT})
 
 set(OVANTA_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 set(OVANTA_ARTIFACTS ${CMAKE_BINARY_DIR}/artifacts)
@@ -27,7 +34,8 @@ target_link_options(ovanta_drive PRIVATE ${OVANTA_STATIC_RUNTIME})
 
 add_test(NAME wine.setup COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/setup.sh ${OVANTA_WINE_DIR})
 add_test(NAME wine.teardown COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/teardown.sh ${OVANTA_WINE_DIR})
-set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 120)
+set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine LABELS wine TIMEOUT 120
+  ENVIRONMENT "${OVANTA_TOOLS_ENV}")
 set_tests_properties(wine.teardown PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
 
 function(ovanta_wine_test name filter)
@@ -53,4 +61,4 @@ ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
 add_test(NAME wine.dpi_screenshots COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/dpi_shots.sh
   ${OVANTA_WINE_DIR} ${CMAKE_BINARY_DIR} ${OVANTA_ARTIFACTS})
 set_tests_properties(wine.dpi_screenshots PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
-  TIMEOUT 120)
+  TIMEOUT 120 ENVIRONMENT "${OVANTA_TOOLS_ENV}")

@@ -12,7 +12,7 @@ native=$top/build/native
 
 echo "== Machine"
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/Mem:/{print $2}') GiB;" \
-  "$(/usr/lib/wine/wine64 --version 2>/dev/null)"
+  "$("${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}" --version 2>/dev/null)"
 
 echo
 echo "== Exe size (bytes)"

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Builds the user guide Ovanta.pdf from docs/: plays the worked examples of docs/examples.txt
 # in the real Ovanta.exe under Wine, takes their pictures and values, and typesets with groff.
-# Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION
+# Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION   (CONVERT names ImageMagick's convert if need be)
+# The runs' pictures and values are kept in work/ beside OUT.pdf, their Wine set-up in wine/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
-out=$2
+mkdir -p "$(dirname "$2")"
+folder=$(cd "$(dirname "$2")" && pwd)
+out=$folder/$(basename "$2")
 version=$3
-work=$build/docs
+work=$folder/work
 rm -rf "$work"
 mkdir -p "$work"
 cp "$top"/docs/*.ms "$work/"
 win() { echo "Z:${1//\//\\}"; }
 
-dir=$build/docs-wine
+dir=$folder/wine
 "$top/scripts/wine/setup.sh" "$dir" >/dev/null
 trap '"$top/scripts/wine/teardown.sh" "$dir"' EXIT
 # shellcheck disable=SC1091
@@ -29,7 +32,7 @@ while IFS= read -r line; do
       "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/example$n.txt")" \
         "shot:$(win "$work/example$n.bmp")" close
       wait
-      /usr/bin/convert "$work/example$n.bmp" -background white -alpha remove "$work/example$n.tif"
+      "${CONVERT:-convert}" "$work/example$n.bmp" -background white -alpha remove "$work/example$n.tif"
       tiff2pdf -z -o "$work/example$n.pdf" "$work/example$n.tif"
       ;;
   esac

@@ -19,7 +19,7 @@ for dpi in 144 96; do
   "$WINE64" "$build/ovanta_drive.exe" set:100=20 set:101=45 accept point:2=5 \
     "shot:$(win "$artifacts/dpi$dpi.bmp")" close
   wait
-  convert "$artifacts/dpi$dpi.bmp" "$artifacts/dpi$dpi.png"
+  "${CONVERT:-convert}" "$artifacts/dpi$dpi.bmp" "$artifacts/dpi$dpi.png"
   echo "dpi $dpi: $(identify -format '%wx%h' "$artifacts/dpi$dpi.png") pixels, $artifacts/dpi$dpi.png"
 done
 ratio() { echo "$(identify -format "%$1" "$artifacts/dpi144.png") / $(identify -format "%$1" "$artifacts/dpi96.png")" | bc -l; }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts a private X display and a fresh Wine prefix under DIR for one test run, and writes
 # DIR/env for the other scripts to source.  Usage: setup.sh DIR
+# WINE64 and WINESERVER, when set, name Wine's programs; else they are looked for in PATH and
+# /usr/lib/wine (where Debian keeps them).
 set -euo pipefail
 dir=$1
 if [ -f "$dir/env" ]; then "$(dirname "$0")/teardown.sh" "$dir" || true; fi
@@ -19,8 +21,8 @@ export DISPLAY=:$(head -n1 "$dir/display")
 export WINEPREFIX=$dir/prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINE64=/usr/lib/wine/wine64
-export WINESERVER=/usr/lib/wine/wineserver
+export WINE64=${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
+export WINESERVER=${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 EOF
 # shellcheck disable=SC1091
 . "$dir/env"
