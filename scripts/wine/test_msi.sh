@@ -4,8 +4,8 @@
 # started from its shortcut (tests Installed.*), then removed silently, which must keep the
 # user's Tools.rel.
 # Usage: test_msi.sh WINE_DIR PACKAGE.msi WORK_DIR TESTS.exe
-# Environment: OVANTA_EXE, OVANTA_GUIDE, OVANTA_README, OVANTA_ICON, the built files;
-# OVANTA_PROBE, a program to stand in for ovanta-solve.exe.
+# Environment: OVANTA_EXE, OVANTA_SOLVE, OVANTA_GUIDE, OVANTA_README, OVANTA_ICON, the built
+# files; OVANTA_PROBE, a program to stand in for an older ovanta-solve.exe.
 set -euo pipefail
 wine_dir=$1 msi=$2 work=$3 tests=$4
 # shellcheck disable=SC1091
@@ -35,8 +35,9 @@ listing() { (cd "$folder" && find . -mindepth 1 -printf '%P ' | tr ' ' '\n' | so
 msiexec i "$work/Ovanta-0.0.1-x64.msi"
 cmp "$OVANTA_PROBE" "$folder/ovanta-solve.exe"
 msiexec i "$msi"
-[ "$(listing)" = "Ovanta.exe Ovanta.pdf readme.txt" ] || fail "installed: $(listing)"
+[ "$(listing)" = "Ovanta.exe Ovanta.pdf ovanta-solve.exe readme.txt" ] || fail "installed: $(listing)"
 cmp "$OVANTA_EXE" "$folder/Ovanta.exe"
+cmp "$OVANTA_SOLVE" "$folder/ovanta-solve.exe"
 cmp "$OVANTA_GUIDE" "$folder/Ovanta.pdf"
 cmp "$OVANTA_README" "$folder/readme.txt"
 [ "$("$WINE64" uninstaller --list | grep -c 'Ovanta shot')" = 1 ] || fail "not one entry in Apps & features"
