@@ -134,6 +134,8 @@ void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point) {
 }
 
 void ShowSecondSolution(DialogHandle dialog, bool shown) {
+    // Characters a value may take after its prefix; a longer one is written shorter, never cut.
+    constexpr unsigned kSecondSolutionRoom = 20;
     const struct {
         int id;
         const char* prefix;
@@ -142,7 +144,7 @@ void ShowSecondSolution(DialogHandle dialog, bool shown) {
                 {IDC_SECOND_VY, "Vy2: ", pointQuery.second.vy},
                 {IDC_SECOND_T, "t2: ", pointQuery.second.t}};
     for (const auto& row : rows) {
-        std::string number = shown ? FormatFixed(row.value, 6, 2).substr(0, 20) : std::string();
+        std::string number = shown ? FitNumber(row.value, 6, 2, kSecondSolutionRoom) : std::string();
         SetFieldText(dialog, row.id, row.prefix + number);
     }
     for (const auto& row : rows) EnableField(dialog, row.id, shown);

@@ -55,5 +55,5 @@ void ReportPointError(PointError code, int k);
 void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point);
 
 // Writes "x2: ", "Vy2: " and "t2: " into statics 160..162, followed by the second solution's
-// x, Vy and t when shown, and enables or greys them.
+// x, Vy and t when shown (at most 20 characters each, see FitNumber), and enables or greys them.
 void ShowSecondSolution(DialogHandle dialog, bool shown);
