@@ -46,7 +46,7 @@ void PointSequence(DialogHandle dialog) {
     const int k = lastPointField - IDC_POINT_BASE;
     const PointError code = QueryPoint(dialog, k);
     ReportPointError(code, k);
-    ShowPoint(dialog, pointQuery.first);
+    ShowPoint(dialog, pointQuery.first, pointInput);
     ShowSecondSolution(dialog, pointQuery.solutionCount == 2);
 }
 

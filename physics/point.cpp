@@ -124,10 +124,13 @@ void ReportPointError(PointError code, int k) {
     }
 }
 
-void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point) {
+void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, int focusId) {
     pointQuery.pointShown = true;
     const double fields[] = {point.x, point.y, point.vy, point.speed, point.t};
     for (int k = 1; k <= 5; ++k) SetFieldText(dialog, IDC_POINT_BASE + k, FormatFixed(fields[k - 1], 6, 2));
+    // The button usually holds the focus (it was just pressed): disabling it would leave the
+    // dialog with no focus at all, deaf to Tab and typing. The field asked takes it first.
+    FocusField(dialog, focusId);
     // The writes above re-enable the button through their change notifications; a new query
     // needs the user to edit a field first.
     EnableField(dialog, IDC_POINT_ACCEPT, false);

@@ -50,9 +50,10 @@ PointError QueryPoint(DialogHandle dialog, int k);
 // The message box for a refused query (nothing for PointDone); k names the field read.
 void ReportPointError(PointError code, int k);
 
-// Writes the point's five fields into edits 110..114 with 2 decimals, marks the point shown and
-// then disables the panel's Accept button (after the edits' own change notifications).
-void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point);
+// Writes the point's five fields into edits 110..114 with 2 decimals, marks the point shown,
+// puts the focus on control focusId (the field that was asked) and then disables the panel's
+// Accept button (after the edits' own change notifications).
+void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, int focusId);
 
 // Writes "x2: ", "Vy2: " and "t2: " into statics 160..162, followed by the second solution's
 // x, Vy and t when shown (at most 20 characters each, see FitNumber), and enables or greys them.

@@ -23,7 +23,7 @@ void SetFieldChecked(DialogHandle dialog, int id, bool checked);
 // Enables or greys the control with that id in the given dialog (never in another window that
 // happens to be active).
 void EnableField(DialogHandle dialog, int id, bool enable);
-void FocusField(DialogHandle dialog, int id);
+void FocusField(DialogHandle dialog, int id);  // an edit's text is selected, as Tab does
 int FocusedField(DialogHandle dialog);  // id of the focused control of the dialog, -1 if none
 
 // Modal message boxes owned by the active window of the program (the main dialog when another

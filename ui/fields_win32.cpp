@@ -49,7 +49,11 @@ void EnableField(DialogHandle dialog, int id, bool enable) {
 }
 
 void FocusField(DialogHandle dialog, int id) {
-    if (HWND control = GetDlgItem(Window(dialog), id)) SetFocus(control);
+    HWND control = GetDlgItem(Window(dialog), id);
+    if (!control) return;
+    SetFocus(control);
+    // As when Tab reaches an edit: its whole text is selected, so what is typed replaces it.
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
 }
 
 int FocusedField(DialogHandle dialog) {

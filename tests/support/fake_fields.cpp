@@ -30,9 +30,12 @@ void UserTypes(DialogHandle dialog, int id, const std::string& text) {
 
 void UserClicks(DialogHandle dialog, int id) {
     FakeDialog& d = FakeOf(dialog);
-    if (FakeControl* control = Find(dialog, id); control && !control->isEdit) {
-        if (!control->enabled) return;
-        control->checked = !control->checked;
+    if (FakeControl* control = Find(dialog, id)) {
+        if (!control->isEdit) {
+            if (!control->enabled) return;
+            control->checked = !control->checked;
+        }
+        if (control->enabled) d.focus = id;  // the mouse gives the clicked control the focus
     }
     if (d.onCommand) d.onCommand(id, 0);
 }
@@ -64,7 +67,11 @@ void SetFieldChecked(DialogHandle dialog, int id, bool checked) {
 }
 
 void EnableField(DialogHandle dialog, int id, bool enable) {
-    if (FakeControl* control = Find(dialog, id)) control->enabled = enable;
+    FakeControl* control = Find(dialog, id);
+    if (!control) return;
+    control->enabled = enable;
+    // A control that is disabled loses the focus, and nothing else gets it.
+    if (!enable && FakeOf(dialog).focus == id) FakeOf(dialog).focus = -1;
 }
 
 void FocusField(DialogHandle dialog, int id) {

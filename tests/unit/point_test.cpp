@@ -223,6 +223,8 @@ TEST_F(PointPanel, EachFieldAsksItsOwnQuestion) {
         // The writes re-enabled the button through their change notifications; then it was
         // disabled, and only typing into a field enables it again.
         EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
+        // The clicked button lost the focus to the field asked, not to nothing.
+        EXPECT_EQ(FocusedField(dialog_), IDC_POINT_BASE + c.k);
     }
     EXPECT_TRUE(pointQuery.pointShown);
     UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "25");
@@ -263,6 +265,7 @@ TEST_F(PointPanel, RefusalShowsTheLastGoodPointAgain) {
     EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
     EXPECT_FALSE(Enabled(IDC_SECOND_X));
     EXPECT_EQ(pointInput, IDC_POINT_BASE + 2);
+    EXPECT_EQ(FocusedField(dialog_), IDC_POINT_BASE + 2);
     Ask(4, "abc");
     ASSERT_EQ(Fake().messages.size(), 2u);
     EXPECT_EQ(Fake().messages[1].caption, "wrong value");
