@@ -3,9 +3,9 @@
 #include <shellapi.h>
 
 #include <string>
-#include <vector>
 
 #include "tools/launch.h"
+#include "tools/system.h"
 #include "ui/deferred_dlls_win32.h"
 #include "ui/fields.h"
 #include "ui/numtext.h"
@@ -14,29 +14,12 @@ namespace {
 
 constexpr unsigned kExclamation = MB_ICONEXCLAMATION;
 
-// The folders a bare program name is looked up in: the current directory (the tool's work
-// directory) first, then the system's folders, then PATH.
-std::string SearchFolders() {
-    char folder[MAX_PATH];
-    std::string folders = ".";
-    if (UINT n = GetSystemDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
-    if (UINT n = GetWindowsDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
-    DWORD size = GetEnvironmentVariableA("PATH", nullptr, 0);
-    if (size > 1) {
-        std::vector<char> path(size);
-        DWORD length = GetEnvironmentVariableA("PATH", path.data(), size);
-        if (length && length < size) folders.append(1, ';').append(path.data(), length);
-    }
-    return folders;
-}
-
 // The program's full path: a name with a folder in it is taken as it is (relative to the
 // current directory); a bare name is searched for.
 std::string ProgramPath(const std::string& name) {
     if (name.find_first_of("\\/:") != std::string::npos) return name;
-    char found[MAX_PATH];
-    DWORD length = SearchPathA(SearchFolders().c_str(), name.c_str(), nullptr, MAX_PATH, found, nullptr);
-    return length && length < MAX_PATH ? std::string(found, length) : name;
+    std::string found = FindProgram(name);
+    return found.empty() ? name : found;
 }
 
 std::string Reason(DWORD error) {
