@@ -64,6 +64,11 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     UpdateSaveCaseItem();
     switch (message) {
         case WM_INITDIALOG:
+            // What the user sees in an edit is what is read: no more characters than that.
+            for (int id = IDC_VALUE_BASE + 1; id <= IDC_LAUNCH_HEIGHT; ++id)
+                SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kMaxFieldText, 0);
+            for (int id = IDC_POINT_BASE + 1; id <= IDC_POINT_BASE + 5; ++id)
+                SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kMaxFieldText, 0);
             fileMenu = nullptr;
             InstallToolsMenu(dialog, "MainMenu", 2);
             SetDialogIcon(dialog);

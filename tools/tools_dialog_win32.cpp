@@ -12,7 +12,12 @@ namespace {
 
 INT_PTR CALLBACK ToolsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: InitToolsDialog(dialog); break;
+        case WM_INITDIALOG:
+            // What the user sees in an edit is what is read: no more characters than that.
+            for (int id = IdToolsTitle; id <= IdToolsParameters; ++id)
+                SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kMaxFieldText, 0);
+            InitToolsDialog(dialog);
+            break;
         case WM_COMMAND: ToolsDialogCommand(dialog, LOWORD(wParam), HIWORD(wParam)); break;
         default: break;
     }

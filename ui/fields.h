@@ -9,11 +9,12 @@
 using DialogHandle = void*;  // a dialog window, opaque to portable code
 
 constexpr int kMaxShortText = 255;  // texts set into controls are cut to this many characters
+constexpr int kMaxFieldText = kMaxShortText - 1;  // characters of a control's text that are read
 
 // Setting an edit's text raises its change notification before the call returns, as the real
 // edit control does.
 void SetFieldText(DialogHandle dialog, int id, std::string_view text);
-// At most 254 characters; the empty text for a missing control.
+// At most kMaxFieldText characters; the empty text for a missing control.
 std::string GetFieldText(DialogHandle dialog, int id);
 void SetWindowCaption(DialogHandle window, std::string_view text);
 

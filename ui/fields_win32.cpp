@@ -27,7 +27,7 @@ void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
 }
 
 std::string GetFieldText(DialogHandle dialog, int id) {
-    char buffer[kMaxShortText] = "";
+    char buffer[kMaxFieldText + 1] = "";
     UINT length = GetDlgItemTextA(Window(dialog), id, buffer, sizeof buffer);
     return std::string(buffer, length);
 }

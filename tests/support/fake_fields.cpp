@@ -50,7 +50,7 @@ void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
 
 std::string GetFieldText(DialogHandle dialog, int id) {
     FakeControl* control = Find(dialog, id);
-    return control ? control->text.substr(0, kMaxShortText - 1) : std::string();
+    return control ? control->text.substr(0, kMaxFieldText) : std::string();
 }
 
 void SetWindowCaption(DialogHandle window, std::string_view text) {

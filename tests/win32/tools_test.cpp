@@ -376,6 +376,22 @@ TEST_F(ToolsProgram, EnterMovesTheFocusOn) {
     RemoveFolder(folder);
 }
 
+// A pasted text longer than what is read is cut where the user sees it.
+TEST_F(ToolsProgram, FieldsHoldNoMoreThanIsRead) {
+    std::string folder = FreshFolder("long");
+    Start(folder);
+    HWND tools = OpenTools();
+    ASSERT_NE(tools, nullptr);
+    const std::string longText(300, 'a');
+    for (int id : {100, 101, 102, 103}) {
+        PasteInto(tools, id, longText);
+        EXPECT_EQ(FieldText(tools, id), longText.substr(0, 254)) << id;
+    }
+    Click(tools, 2);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(tools); }));
+    RemoveFolder(folder);
+}
+
 TEST_F(ToolsProgram, ProtectedToolsRelKeepsItsBytes) {
     const std::string old = "Old\r\nold.exe\r\n\r\n\r\n";
     const struct {
