@@ -1,4 +1,5 @@
-# Windows build with MinGW-w64: Ovanta.exe, and on x86_64 the tests that run under Wine.
+# Windows build with MinGW-w64: Ovanta.exe, and on x86_64 the tests that run under Wine. The
+# custom commands are VERBATIM: every path reaches its program whole, blanks and all.
 enable_language(RC)
 # A dialog program gains nothing from -O3's code growth: optimise the release exe for size.
 string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
@@ -9,7 +10,7 @@ set(OVANTA_ART ${OVANTA_ART_DIR}/Ic0.ico ${OVANTA_ART_DIR}/IcY0.ico ${OVANTA_ART
 add_custom_command(OUTPUT ${OVANTA_ART}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/draw_art.py ${OVANTA_ART_DIR}
   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/draw_art.py
-  COMMENT "Drawing the icons and the dialog's picture")
+  COMMENT "Drawing the icons and the dialog's picture" VERBATIM)
 add_custom_target(ovanta_art DEPENDS ${OVANTA_ART})
 
 configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
@@ -60,7 +61,7 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE} ${PROJECT_VERSION}
     DEPENDS Ovanta ovanta_drive ${OVANTA_DOC_SOURCES} ${CMAKE_SOURCE_DIR}/scripts/docs.sh
             ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
-    COMMENT "Typesetting the user guide Ovanta.pdf")
+    COMMENT "Typesetting the user guide Ovanta.pdf" VERBATIM)
   add_custom_target(user_guide ALL DEPENDS ${OVANTA_GUIDE})
   set(OVANTA_PACKAGE_ALL ALL)
 else()
@@ -85,7 +86,7 @@ add_custom_command(OUTPUT ${OVANTA_ZIP}
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package
           ${CMAKE_COMMAND} -E tar cf ${OVANTA_ZIP} --format=zip Ovanta-${PROJECT_VERSION}-${OVANTA_ARCH}
   DEPENDS Ovanta ${OVANTA_GUIDE} ${CMAKE_SOURCE_DIR}/docs/readme.txt ${CMAKE_SOURCE_DIR}/cmake/readme.cmake
-  COMMENT "Packing ${OVANTA_ZIP}")
+  COMMENT "Packing ${OVANTA_ZIP}" VERBATIM)
 add_custom_target(package_zip ${OVANTA_PACKAGE_ALL} DEPENDS ${OVANTA_ZIP})
 # The guide is made by its own target only: two targets running its command at once would
 # share one Wine set-up and one work folder.
