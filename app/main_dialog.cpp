@@ -55,6 +55,9 @@ void PointSequence(DialogHandle dialog, AppState& state) {
 
 void InitMainDialog(DialogHandle dialog, AppState& state) {
     state.plotWindow = CanvasOfControl(dialog, IDC_PLOT);
+    // What the user sees in an edit is what is read: no more characters than that.
+    for (int id = IDC_VALUE_BASE + 1; id <= IDC_LAUNCH_HEIGHT; ++id) LimitFieldText(dialog, id, kMaxFieldText);
+    for (int k = 1; k <= 5; ++k) LimitFieldText(dialog, IDC_POINT_BASE + k, kMaxFieldText);
     SetFieldChecked(dialog, IDC_GIVEN_BASE + ParamVo, true);
     SetFieldChecked(dialog, IDC_GIVEN_BASE + ParamAngle, true);
     for (int i = ParamVx; i <= kParamCount; ++i) EnableField(dialog, IDC_VALUE_BASE + i, false);

@@ -52,6 +52,8 @@ void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& stat
 }
 
 void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query) {
+    // Characters a value may take after its prefix; a longer one is written shorter, never cut.
+    constexpr unsigned kSecondSolutionRoom = 20;
     const struct {
         int id;
         const char* prefix;
@@ -60,7 +62,7 @@ void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query
                 {IDC_SECOND_VY, "Vy2: ", query.second.vy},
                 {IDC_SECOND_T, "t2: ", query.second.t}};
     for (const auto& row : rows) {
-        std::string number = shown ? FormatFixed(row.value, 6, 2).substr(0, 20) : std::string();
+        std::string number = shown ? FitNumber(row.value, 6, 2, kSecondSolutionRoom) : std::string();
         SetFieldText(dialog, row.id, row.prefix + number);
     }
     for (const auto& row : rows) EnableField(dialog, row.id, shown);

@@ -22,7 +22,7 @@ void ReportPointError(PointError code, int k);
 void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& state);
 
 // Writes "x2: ", "Vy2: " and "t2: " into statics 160..162, followed by the second solution's
-// x, Vy and t when shown, and enables or greys them.
+// x, Vy and t when shown (at most 20 characters each, see FitNumber), and enables or greys them.
 void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query);
 
 // The plot as it stands: the solved case, if any, and the points of the last query.

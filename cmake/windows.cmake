@@ -1,4 +1,5 @@
-# Windows build with MinGW-w64: Ovanta.exe, and on x86_64 the tests that run under Wine.
+# Windows build with MinGW-w64: Ovanta.exe, and on x86_64 the tests that run under Wine. The
+# custom commands are VERBATIM: every path reaches its program whole, blanks and all.
 enable_language(RC)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
@@ -7,7 +8,7 @@ set(OVANTA_ART ${OVANTA_ART_DIR}/Ic0.ico ${OVANTA_ART_DIR}/IcY0.ico ${OVANTA_ART
 add_custom_command(OUTPUT ${OVANTA_ART}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/draw_art.py ${OVANTA_ART_DIR}
   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/draw_art.py
-  COMMENT "Drawing the icons and the dialog's picture")
+  COMMENT "Drawing the icons and the dialog's picture" VERBATIM)
 add_custom_target(ovanta_art DEPENDS ${OVANTA_ART})
 
 # Resources go in an object library: a static library would drop them, as nothing refers to them.
@@ -60,7 +61,7 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
             ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE} ${PROJECT_VERSION}
     DEPENDS Ovanta ovanta_drive ${OVANTA_DOC_SOURCES} ${CMAKE_SOURCE_DIR}/scripts/docs.sh
             ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
-    COMMENT "Typesetting the user guide ${OVANTA_GUIDE}")
+    COMMENT "Typesetting the user guide ${OVANTA_GUIDE}" VERBATIM)
   add_custom_target(user_guide DEPENDS ${OVANTA_GUIDE})
 endif()
 

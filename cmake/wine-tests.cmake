@@ -42,7 +42,7 @@ function(ovanta_wine_test name filter)
   add_test(NAME wine.${name} COMMAND ovanta_wine_tests --gtest_filter=${filter})
   set_tests_properties(wine.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
     TIMEOUT 180
-    ENVIRONMENT "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_SCREENSHOT=${OVANTA_ARTIFACTS}/solved.bmp;OVANTA_ARTIFACTS=${OVANTA_ARTIFACTS}")
+    ENVIRONMENT "OVANTA_EXE=$<TARGET_FILE:Ovanta>;OVANTA_SCREENSHOT=${OVANTA_ARTIFACTS}/solved.bmp;OVANTA_ARTIFACTS=${OVANTA_ARTIFACTS};OVANTA_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
 endfunction()
 ovanta_wine_test(in_process "InProcess.*")
 

@@ -46,7 +46,7 @@ void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
 }
 
 std::string GetFieldText(DialogHandle dialog, int id) {
-    char buffer[kMaxShortText] = "";
+    char buffer[kMaxFieldText + 1] = "";
     UINT length = GetDlgItemTextA(WindowOf(dialog), id, buffer, sizeof buffer);
     return std::string(buffer, length);
 }
@@ -68,7 +68,15 @@ void EnableField(DialogHandle dialog, int id, bool enable) {
 }
 
 void FocusField(DialogHandle dialog, int id) {
-    if (HWND control = GetDlgItem(WindowOf(dialog), id)) SetFocus(control);
+    HWND control = GetDlgItem(WindowOf(dialog), id);
+    if (!control) return;
+    SetFocus(control);
+    // As when Tab reaches an edit: its whole text is selected, so what is typed replaces it.
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
+void LimitFieldText(DialogHandle dialog, int id, int characters) {
+    SendDlgItemMessageA(WindowOf(dialog), id, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 int FocusedField(DialogHandle dialog) {

@@ -21,18 +21,6 @@ bool FindEntry(std::string_view path, DWORD& attributes) {
     return true;
 }
 
-// "C:\", "C:" and "\\server\share\": NTFS gives a drive's root the hidden and system
-// attributes, yet it is the most visible directory there is.
-bool IsRoot(const std::string& name) {
-    auto separator = [](char c) { return c == '\\' || c == '/'; };
-    if (name.size() >= 2 && name.size() <= 3 && name[1] == ':') return name.size() == 2 || separator(name[2]);
-    if (name.size() < 3 || !separator(name[0]) || !separator(name[1])) return false;
-    std::size_t server = name.find_first_of("\\/", 2);
-    if (server == std::string::npos) return false;
-    std::size_t share = name.find_first_of("\\/", server + 1);
-    return share == std::string::npos || share + 1 == name.size();
-}
-
 // The folders a bare program name is looked up in: the current directory (the tool's work
 // directory) first, then the system's folders, then PATH.
 std::string SearchFolders() {
@@ -86,14 +74,18 @@ bool DirectoryExists(std::string_view path) {
     std::string name(path);
     while (name.size() > 3 && (name.back() == '\\' || name.back() == '/')) name.pop_back();
     DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           (IsRoot(name) || !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)));
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    unsigned seen = 0;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) seen |= kEntryDirectory;
+    if (attributes & FILE_ATTRIBUTE_HIDDEN) seen |= kEntryHidden;
+    if (attributes & FILE_ATTRIBUTE_SYSTEM) seen |= kEntrySystem;
+    return IsVisibleDirectory(name, seen);
 }
 
-std::string FindProgram(const std::string& name) {
+std::string FindProgram(std::string_view name) {
     char found[MAX_PATH];
-    DWORD length = SearchPathA(SearchFolders().c_str(), name.c_str(), nullptr, MAX_PATH, found, nullptr);
-    return length && length < MAX_PATH ? std::string(found, length) : name;
+    DWORD length = SearchPathA(SearchFolders().c_str(), std::string(name).c_str(), ".exe", MAX_PATH, found, nullptr);
+    return length && length < MAX_PATH ? std::string(found, length) : std::string();
 }
 
 StartOutcome StartProgram(const std::string& path, const std::string& arguments) {

@@ -200,21 +200,48 @@ std::string RoundedFixed(double magnitude, unsigned decimals) {
     return digits.substr(0, integerDigits).append(1, '.').append(digits, integerDigits);
 }
 
-// d.ddddddddddddddddE+dddd: 17 significant digits, enough to tell every double apart.
-std::string ScientificText(double magnitude) {
+// The magnitude (finite) rounded to `count` significant digits, halves away from zero,
+// decided on the exact value; `exponent` is the power of ten of the first digit.
+std::string SignificantDigits(double magnitude, unsigned count, int& exponent) {
+    exponent = 0;
+    if (magnitude == 0) return std::string(count, '0');
+    int binaryExponent;
+    std::frexp(magnitude, &binaryExponent);  // 2^(e-1) <= magnitude < 2^e
+    // The power of ten of the first digit is this estimate or one more.
+    const int estimate = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    // Enough decimals that the digits run at least one place past the rounding digit.
+    const int decimals = std::max(0, static_cast<int>(count) + 1 - estimate);
     char next;
-    std::string digits = TruncatedDigits(magnitude, 0, next);  // an integer: magnitude >= 1e36
-    int exponent = static_cast<int>(digits.size()) - 1;
-    next = digits[17];
-    digits.resize(17);
+    std::string digits = TruncatedDigits(magnitude, static_cast<unsigned>(decimals), next);
+    digits.erase(0, digits.find_first_not_of('0'));
+    exponent = static_cast<int>(digits.size()) - 1 - decimals;
+    next = digits[count];
+    digits.resize(count);
     if (next >= '5') Increment(digits);
-    if (digits.size() > 17) {  // 99...9 rounded up to 100...0
-        digits.resize(17);
+    if (digits.size() > count) {  // 99...9 rounded up to 100...0
+        digits.resize(count);
         ++exponent;
     }
-    std::string expDigits = IntToText(exponent);
-    return digits.substr(0, 1).append(1, '.').append(digits, 1).append("E+").append(4 - expDigits.size(), '0').append(expDigits);
+    return digits;
 }
+
+// d.dddE+dddd with `count` significant digits (no point for one digit) and an exponent of at
+// least four digits.
+std::string ScientificText(double magnitude, unsigned count) {
+    int exponent;
+    const std::string digits = SignificantDigits(magnitude, count, exponent);
+    std::string text = digits.substr(0, 1);
+    if (count > 1) text.append(1, '.').append(digits, 1);
+    const std::string expDigits = IntToText(exponent < 0 ? -exponent : exponent);
+    text.append(1, 'E').append(1, exponent < 0 ? '-' : '+');
+    if (expDigits.size() < 4) text.append(4 - expDigits.size(), '0');
+    return text.append(expDigits);
+}
+
+// 17 significant digits tell every double apart.
+constexpr unsigned kAllDigits = 17;
+// The characters of d.dddE+dddd other than the digits after the point.
+constexpr unsigned kScientificFrame = 7;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -261,7 +288,7 @@ std::string FormatFixed(double value, unsigned width, unsigned decimals) {
     else if (std::isinf(value))
         body = "INF";
     else if (magnitude >= 1e36)
-        body = ScientificText(magnitude);
+        body = ScientificText(magnitude, kAllDigits);
     else
         body = RoundedFixed(magnitude, decimals);
     const std::size_t length = body.size() + (negative ? 1 : 0);
@@ -272,11 +299,24 @@ std::string FormatFixed(double value, unsigned width, unsigned decimals) {
 
 std::string FormatCompact(double value, unsigned width, unsigned decimals) {
     std::string text = FormatFixed(value, width, std::fabs(value) < 1 ? 6 : decimals);
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0') text.pop_back();
-        if (text.back() == '.') text.pop_back();
+    // Zeros go from the end of the mantissa only: the exponent's digits all count.
+    std::size_t end = std::min(text.find('E'), text.size());
+    if (text.find('.') < end) {
+        std::size_t cut = end;
+        while (text[cut - 1] == '0') --cut;
+        if (text[cut - 1] == '.') --cut;
+        text.erase(cut, end - cut);
     }
     return text;
+}
+
+std::string FitNumber(double value, unsigned width, unsigned decimals, unsigned room) {
+    std::string text = FormatFixed(value, width, decimals);
+    if (text.size() <= room || !std::isfinite(value)) return text;
+    // Never cut: a text that does not fit loses digits of its mantissa, and keeps its exponent.
+    const unsigned sign = std::signbit(value) ? 1 : 0;
+    const unsigned count = room > sign + kScientificFrame + 1 ? room - sign - kScientificFrame : 1;
+    return (sign ? "-" : "") + ScientificText(std::fabs(value), count);
 }
 
 // Digits by hand: std::to_string would bring the C library's whole printf into the program.

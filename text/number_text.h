@@ -14,8 +14,15 @@
 std::string FormatFixed(double value, unsigned width, unsigned decimals);
 
 // Short label text: FormatFixed with 6 decimals below magnitude 1, with `decimals` otherwise,
-// then trailing zeros (and a bare point) of a fractional part removed.
+// then trailing zeros (and a bare point) of the mantissa's fractional part removed; the digits of
+// an exponent stay ("1E+0040").
 std::string FormatCompact(double value, unsigned width, unsigned decimals);
+
+// FormatFixed's text when it has at most `room` characters. Otherwise the same value in the form
+// "-d.dddE+dddd" with as many significant digits as fill `room` (rounded, halves away from zero;
+// no padding), so that a number that is too long is never shown cut. When not even one digit
+// fits, the one-digit form is returned, longer than `room`.
+std::string FitNumber(double value, unsigned width, unsigned decimals, unsigned room);
 
 std::string IntToText(std::int32_t n);
 

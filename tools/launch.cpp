@@ -11,14 +11,67 @@ std::string_view SkipBlanks(std::string_view text) {
     return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
+// The next ".exe" at or after `from`, in any case: Windows' names are not case-sensitive.
+std::size_t FindExe(std::string_view text, std::size_t from) {
+    for (std::size_t at = from; at + 4 <= text.size(); ++at) {
+        if (text[at] != '.') continue;
+        const char e = text[at + 1], x = text[at + 2], last = text[at + 3];
+        if ((e == 'e' || e == 'E') && (x == 'x' || x == 'X') && (last == 'e' || last == 'E')) return at;
+    }
+    return std::string_view::npos;
+}
+
+// A name ends before a blank, a quote or the end of the text.
+bool EndsName(std::string_view text, std::size_t end) {
+    return end == text.size() || text[end] == ' ' || text[end] == '"';
+}
+
 // Where the program's name ends: after the first ".exe" that closes a name, so that
 // "C:\Program Files\App\app.exe -x" is never read as C:\Program.exe with arguments.
 std::size_t ProgramEnd(std::string_view text) {
-    for (std::size_t at = text.find(".exe"); at != std::string_view::npos; at = text.find(".exe", at + 1)) {
-        std::size_t end = at + 4;
-        if (end == text.size() || text[end] == ' ' || text[end] == '"') return end;
+    for (std::size_t at = FindExe(text, 0); at != std::string_view::npos; at = FindExe(text, at + 1))
+        if (EndsName(text, at + 4)) return at + 4;
+    return FindExe(text, 0) + 4;
+}
+
+// The program is the text up to `end` without its quotes; the arguments follow the closing
+// quote and the blanks after it.
+LaunchPlan ProgramUpTo(std::string_view text, std::size_t end) {
+    LaunchPlan plan;
+    plan.kind = LaunchPlan::Program;
+    for (char c : text.substr(0, end))
+        if (c != '"') plan.target.push_back(c);
+    plan.target = std::string(SkipBlanks(plan.target));
+    std::string_view rest = text.substr(end);
+    if (!rest.empty() && rest[0] == '"') rest.remove_prefix(1);
+    plan.arguments = std::string(SkipBlanks(rest));
+    return plan;
+}
+
+LaunchPlan ProgramPlan(std::string_view text) {
+    // A path that names an existing program wins, blanks and all.
+    for (std::size_t at = FindExe(text, 0); at != std::string_view::npos; at = FindExe(text, at + 1)) {
+        if (!EndsName(text, at + 4)) continue;
+        LaunchPlan plan = ProgramUpTo(text, at + 4);
+        // A wildcard would let the file search match some other file.
+        if (plan.target.find_first_of("*?") == std::string::npos && FileExists(plan.target)) return plan;
     }
-    return text.find(".exe") + 4;
+    // Otherwise a bare first word is a program looked up as the system does ("cmd /c echo
+    // a.exe>f"). A first word with a folder in it is never looked up alone: the beginning of
+    // "C:\Program Files\App\app.exe" must not find C:\Program.exe.
+    std::string_view line = SkipBlanks(text);
+    const std::size_t blank = line.find(' ');
+    const std::string_view word = line.substr(0, blank);
+    if (word.find_first_of("\\/:\"") == std::string_view::npos) {
+        if (std::string found = FindProgram(word); !found.empty()) {
+            LaunchPlan plan;
+            plan.kind = LaunchPlan::Program;
+            plan.target = found;
+            if (blank != std::string_view::npos) plan.arguments = std::string(SkipBlanks(line.substr(blank)));
+            return plan;
+        }
+    }
+    return ProgramUpTo(text, ProgramEnd(text));
 }
 
 std::string Reason(const StartOutcome& outcome) {
@@ -43,7 +96,9 @@ void ReportFailure(std::string_view text, const StartOutcome& outcome) {
 // The program's full path: a name with a folder in it is taken as it is (relative to the
 // current directory); a bare name is searched for.
 std::string ProgramPath(const std::string& name) {
-    return name.find_first_of("\\/:") != std::string::npos ? name : FindProgram(name);
+    if (name.find_first_of("\\/:") != std::string::npos) return name;
+    std::string found = FindProgram(name);
+    return found.empty() ? name : found;
 }
 
 }  // namespace
@@ -52,17 +107,7 @@ LaunchPlan PlanLaunch(std::string_view text) {
     text = text.substr(0, 255);
     LaunchPlan plan;
     if (SkipBlanks(text).empty()) return plan;
-    if (text.find(".exe") != std::string_view::npos) {
-        plan.kind = LaunchPlan::Program;
-        std::size_t end = ProgramEnd(text);
-        for (char c : text.substr(0, end))
-            if (c != '"') plan.target.push_back(c);
-        plan.target = std::string(SkipBlanks(plan.target));
-        std::string_view rest = text.substr(end);
-        if (!rest.empty() && rest[0] == '"') rest.remove_prefix(1);
-        plan.arguments = std::string(SkipBlanks(rest));
-        return plan;
-    }
+    if (FindExe(text, 0) != std::string_view::npos) return ProgramPlan(text);
     plan.kind = LaunchPlan::Document;
     // A wildcard would let the file search match some other file.
     if (text.find_first_of("*?") == std::string_view::npos && FileExists(text)) {

@@ -13,13 +13,15 @@ struct LaunchPlan {
     std::string arguments;  // the program's arguments or the document's parameters
 };
 
-// Splits a command text (its first 255 characters). A text containing ".exe" is a program: the
-// path runs up to and including the first ".exe" that ends a name (followed by a blank, a quote
-// or nothing; else simply the first ".exe"), without its quotes, and the arguments are the rest
-// after the blanks and closing quote that follow it. Any other text is a document: the whole
-// text when it names an existing file, the part inside leading quotes when it starts with one,
-// otherwise the part before the first blank, with the rest after that blank as parameters.
-// A text of blanks only, or an empty one, starts nothing.
+// Splits a command text (its first 255 characters). A text containing ".exe", in any case, is a
+// program: the first path ending in ".exe" (followed by a blank, a quote or nothing), without its
+// quotes, that names an existing file; otherwise the first word, when it has no folder in it and
+// FindProgram finds it (its full path is the target); otherwise the path up to the first ".exe"
+// that ends a name (else simply the first ".exe"). The arguments are the rest after the blanks
+// and closing quote that follow the program. Any other text is a document: the whole text when
+// it names an existing file, the part inside leading quotes when it starts with one, otherwise
+// the part before the first blank, with the rest after that blank as parameters. A text of
+// blanks only, or an empty one, starts nothing.
 LaunchPlan PlanLaunch(std::string_view text);
 
 // Starts a program or opens a document as PlanLaunch splits it: a program by its own path (a

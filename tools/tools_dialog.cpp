@@ -150,6 +150,9 @@ int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& brow
 }
 
 void InitToolsDialog(DialogHandle dialog, ToolsDialog& state) {
+    // What the user sees in an edit is what is read: no more characters than that.
+    for (int id : {IdToolsTitle, IdToolsFile, IdToolsDirectory, IdToolsParameters})
+        LimitFieldText(dialog, id, kMaxFieldText);
     for (int id : {IdToolsDelete, IdToolsUp, IdToolsDown}) EnableField(dialog, id, false);
     state.editPosition = static_cast<std::uint16_t>(state.list->toolCount + 1);
     Relabel(dialog, state.language);

@@ -16,14 +16,15 @@ echo $! >"$dir/xvfb.pid"
 for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
 [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; cat "$dir/xvfb.log" >&2; exit 1; }
 
-cat >"$dir/env" <<EOF
-export DISPLAY=:$(head -n1 "$dir/display")
-export WINEPREFIX=$dir/prefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINE64=${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
-export WINESERVER=${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
-EOF
+# Every value quoted for the shell (%q): the folder's path may hold blanks or any letter.
+{
+  printf 'export DISPLAY=%q\n' ":$(head -n1 "$dir/display")"
+  printf 'export WINEPREFIX=%q\n' "$dir/prefix"
+  printf 'export WINEDEBUG=%q\n' "-all"
+  printf 'export WINEDLLOVERRIDES=%q\n' "mscoree,mshtml=;winemenubuilder.exe=d"
+  printf 'export WINE64=%q\n' "${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}"
+  printf 'export WINESERVER=%q\n' "${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}"
+} >"$dir/env"
 # shellcheck disable=SC1091
 . "$dir/env"
 

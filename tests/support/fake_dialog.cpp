@@ -31,14 +31,19 @@ DialogHandle FakeDialogHandle(int number) {
 
 void UserTypes(DialogHandle dialog, int id, const std::string& text) {
     FakeOf(dialog).focus = id;
-    SetFieldText(dialog, id, text);
+    FakeControl* control = Find(dialog, id);
+    const bool limited = control && control->limit >= 0;
+    SetFieldText(dialog, id, limited ? text.substr(0, static_cast<std::size_t>(control->limit)) : text);
 }
 
 void UserClicks(DialogHandle dialog, int id) {
     FakeDialog& d = FakeOf(dialog);
-    if (FakeControl* control = Find(dialog, id); control && !control->isEdit) {
-        if (!control->enabled) return;
-        control->checked = !control->checked;
+    if (FakeControl* control = Find(dialog, id)) {
+        if (!control->isEdit) {
+            if (!control->enabled) return;
+            control->checked = !control->checked;
+        }
+        if (control->enabled) d.focus = id;  // the mouse gives the clicked control the focus
     }
     if (d.onCommand) d.onCommand(id, ControlEvent::Command);
 }
@@ -53,7 +58,7 @@ void SetFieldText(DialogHandle dialog, int id, std::string_view text) {
 
 std::string GetFieldText(DialogHandle dialog, int id) {
     FakeControl* control = Find(dialog, id);
-    return control ? control->text.substr(0, kMaxShortText - 1) : std::string();
+    return control ? control->text.substr(0, kMaxFieldText) : std::string();
 }
 
 void SetWindowCaption(DialogHandle window, std::string_view text) {
@@ -70,7 +75,11 @@ void SetFieldChecked(DialogHandle dialog, int id, bool checked) {
 }
 
 void EnableField(DialogHandle dialog, int id, bool enable) {
-    if (FakeControl* control = Find(dialog, id)) control->enabled = enable;
+    FakeControl* control = Find(dialog, id);
+    if (!control) return;
+    control->enabled = enable;
+    // A control that is disabled loses the focus, and nothing else gets it.
+    if (!enable && FakeOf(dialog).focus == id) FakeOf(dialog).focus = -1;
 }
 
 void FocusField(DialogHandle dialog, int id) {
@@ -78,6 +87,10 @@ void FocusField(DialogHandle dialog, int id) {
 }
 
 int FocusedField(DialogHandle dialog) { return FakeOf(dialog).focus; }
+
+void LimitFieldText(DialogHandle dialog, int id, int characters) {
+    if (FakeControl* control = Find(dialog, id)) control->limit = characters;
+}
 
 void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
     fake.messages.push_back({std::string(caption), std::string(text), icon, false});

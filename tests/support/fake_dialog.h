@@ -1,5 +1,6 @@
 // A stand-in for the dialog controls: keeps each control's text, check and enabled state and the
-// focus per dialog, records every message box and answers questions from a script.
+// focus per dialog (lost, as in Windows, when the focused control is disabled), records every
+// message box and answers questions from a script.
 #pragma once
 
 #include <deque>
@@ -15,6 +16,7 @@ struct FakeControl {
     bool checked = false;
     bool enabled = true;
     bool isEdit = false;  // setting its text raises EN_CHANGE, as a real edit does
+    int limit = -1;       // characters the user may type into an edit; -1 for no limit
 };
 
 struct FakeMessage {
@@ -46,4 +48,5 @@ DialogHandle FakeDialogHandle(int number);
 
 // The user's own actions, through the dialog's handler as the real controls would raise them.
 void UserTypes(DialogHandle dialog, int id, const std::string& text);  // focus, text, EN_CHANGE
-void UserClicks(DialogHandle dialog, int id);  // toggles a check box first, then WM_COMMAND
+// Focuses the control when enabled and toggles a check box first, then WM_COMMAND.
+void UserClicks(DialogHandle dialog, int id);

@@ -28,12 +28,18 @@ bool SetCurrentDirectoryTo(std::string_view path) {
 bool FileExists(std::string_view path) { return fakeSystem.files.count(std::string(path)) > 0; }
 
 bool DirectoryExists(std::string_view path) {
-    return fakeSystem.directories.count(std::string(path)) > 0;
+    const std::string name(path);
+    if (!fakeSystem.directories.count(name)) return false;
+    auto found = fakeSystem.directoryAttributes.find(name);
+    const unsigned attributes = found == fakeSystem.directoryAttributes.end() ? 0 : found->second;
+    return IsVisibleDirectory(name, kEntryDirectory | attributes);
 }
 
-std::string FindProgram(const std::string& name) {
-    return fakeSystem.programsOnPath.count(name) ? "C:\\Windows\\" + name : name;
+std::string FindProgram(std::string_view name) {
+    auto found = fakeSystem.programs.find(std::string(name));
+    return found == fakeSystem.programs.end() ? std::string() : found->second;
 }
+
 
 StartOutcome StartProgram(const std::string& path, const std::string& arguments) { return Start(path, arguments); }
 

@@ -2,6 +2,7 @@
 // record of what the program would have started.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,8 +15,9 @@ struct FakeSystem {
     std::vector<std::string> directoriesAtStart;  // the current directory at each start
     std::string currentDirectory = "C:\\Work";
     std::set<std::string> files;        // paths that FileExists finds
-    std::set<std::string> directories;  // paths that DirectoryExists finds
-    std::set<std::string> programsOnPath;  // bare names FindProgram finds, as "C:\\Windows\\NAME"
+    std::set<std::string> directories;  // paths that DirectoryExists finds, unless hidden
+    std::map<std::string, unsigned> directoryAttributes;  // kEntryHidden, kEntrySystem of some
+    std::map<std::string, std::string> programs;  // bare names FindProgram finds, and where
     std::vector<std::string> directoryChanges;  // every SetCurrentDirectoryTo, in order
     StartOutcome nextOutcome;  // what the next start answers
 };

@@ -10,6 +10,7 @@
 #include "tests/support/fake_modal_dialog.h"
 #include "tests/support/fake_system.h"
 #include "tools/launch.h"
+#include "platform/system.h"
 #include "tools/tool_list.h"
 #include "tools/tools_menu.h"
 
@@ -21,7 +22,10 @@ const char* KindName(LaunchPlan::Kind kind) {
 
 TEST(PlanLaunch, Table) {
     ResetSystem();
-    System().files = {"C:\\My Documents\\report 1.txt", "C:\\My Documents\\report ?.txt"};
+    System().files = {"C:\\My Documents\\report 1.txt", "C:\\My Documents\\report ?.txt",
+                      "C:\\My Tools\\run.exe"};
+    // The decoy: a lookup of the first word of an unquoted path with blanks would find it.
+    System().programs = {{"cmd", "C:\\windows\\system32\\cmd.exe"}, {"C:\\Program", "C:\\Program.exe"}};
     const std::string longArgument(300, 'a');
     const struct {
         std::string text;
@@ -36,7 +40,16 @@ TEST(PlanLaunch, Table) {
         {"C:\\my.exe.d\\run.exe go", LaunchPlan::Program, "C:\\my.exe.d\\run.exe", "go"},
         {"  tool.exe   a  b ", LaunchPlan::Program, "tool.exe", "a  b "},
         {"odd.exefile", LaunchPlan::Program, "odd.exe", "file"},
-        {"APP.EXE arg", LaunchPlan::Document, "APP.EXE", "arg"},
+        {"APP.EXE arg", LaunchPlan::Program, "APP.EXE", "arg"},
+        {"C:\\windows\\system32\\CMD.EXE /c echo run x.exe >upper.txt", LaunchPlan::Program,
+         "C:\\windows\\system32\\CMD.EXE", "/c echo run x.exe >upper.txt"},
+        {"cmd /c echo a.exe>args.txt", LaunchPlan::Program, "C:\\windows\\system32\\cmd.exe",
+         "/c echo a.exe>args.txt"},
+        {" cmd   /c copy C:\\a\\b.exe D:\\", LaunchPlan::Program, "C:\\windows\\system32\\cmd.exe",
+         "/c copy C:\\a\\b.exe D:\\"},
+        {"C:\\My Tools\\run.exe x.exe y.Exe", LaunchPlan::Program, "C:\\My Tools\\run.exe", "x.exe y.Exe"},
+        // Nothing exists: the path is never shortened to a first word with a folder in it.
+        {"C:\\Program Files\\Gone\\app.EXE -x", LaunchPlan::Program, "C:\\Program Files\\Gone\\app.EXE", "-x"},
         {"report.txt", LaunchPlan::Document, "report.txt", ""},
         {"Ovanta.pdf", LaunchPlan::Document, "Ovanta.pdf", ""},
         {"one two three", LaunchPlan::Document, "one", "two three"},
@@ -94,6 +107,33 @@ TEST_F(Launching, ToolsStartInTheirWorkDirectories) {
     EXPECT_EQ(System().directoryChanges, (std::vector<std::string>{"C:\\Start", "C:\\Work dir", "C:\\Start"}));
     EXPECT_EQ(System().currentDirectory, "C:\\Start");
     EXPECT_TRUE(Fake().messages.empty());
+}
+
+// NTFS marks the roots of its drives hidden and system; the user sees them all the same.
+TEST_F(Launching, RootsAreWorkDirectoriesWhateverTheirAttributes) {
+    const unsigned hiddenSystem = kEntryHidden | kEntrySystem;
+    const struct {
+        const char* directory;
+        unsigned attributes;
+        bool started;
+    } rows[] = {
+        {"C:\\", hiddenSystem, true},           {"d:/", hiddenSystem, true},
+        {"\\\\server\\share", hiddenSystem, true}, {"\\\\server\\share\\", kEntryHidden, true},
+        {"C:\\Hidden", kEntryHidden, false},     {"C:\\System", kEntrySystem, false},
+        {"C:", hiddenSystem, false},             {"\\\\server\\share\\sub", hiddenSystem, false},
+        {"\\\\server\\", hiddenSystem, false},
+    };
+    for (const auto& row : rows) {
+        ResetSystem();
+        ResetFake();
+        System().directories = {row.directory};
+        System().directoryAttributes = {{row.directory, row.attributes}};
+        ToolEntry tool;
+        SetToolFields(tool, "Root", "run.exe", row.directory, "");
+        LaunchTool(tool);
+        EXPECT_EQ(System().commands.size(), row.started ? 1u : 0u) << row.directory;
+        EXPECT_EQ(Fake().messages.size(), row.started ? 0u : 1u) << row.directory;
+    }
 }
 
 TEST_F(Launching, MissingWorkDirectoryIsReportedAndNothingStarts) {

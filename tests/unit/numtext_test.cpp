@@ -62,6 +62,44 @@ TEST(FormatCompact, Table) {
     EXPECT_EQ(FormatCompact(2.50, 6, 2), "  2.5");  // the blanks of the 6-wide text stay
 }
 
+// Zeros come off the mantissa, never off the exponent.
+TEST(FormatCompact, ExponentKeepsItsDigits) {
+    const struct {
+        const char* label;
+        double value;
+        const char* text;
+    } rows[] = {
+        {"reach of Vo 3.2e20 at 45 degrees", 3.2e20 * 3.2e20 / 9.81, "1.0438328236493374E+0040"},
+        {"launch height 1e40", 1e40, "1E+0040"},
+        {"negative, zeros and a bare point", -1e40, "-1E+0040"},
+        {"exponent ending in zeros", 1.5e300, "1.5000000000000001E+0300"},
+        {"zeros inside the mantissa", 1.25e100, "1.25E+0100"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FormatCompact(row.value, 6, 0), row.text) << row.label;
+}
+
+// Room 20 with 2 decimals, as the second-solution statics use it.
+TEST(FitNumber, WritesTooLongNumbersShorterNeverCut) {
+    const struct {
+        const char* label;
+        double value;
+        unsigned room;
+        const char* text;
+    } rows[] = {
+        {"short: FormatFixed's text", -10.09, 20, "-10.09"},
+        {"exactly the room", 1e16, 20, "10000000000000000.00"},
+        {"one over the room", -1e16, 20, "-1.00000000000E+0016"},
+        {"its last digit once cut off", 1.5e20, 20, "1.500000000000E+0020"},
+        {"its exponent once cut off", 6.3855085681410102e154, 20, "6.385508568141E+0154"},
+        {"the largest double", -DBL_MAX, 20, "-1.79769313486E+0308"},
+        {"rounding carries into the exponent", 9.99999999999996e20, 20, "1.000000000000E+0021"},
+        {"a half rounds away from zero", -1.5e20, 8, "-2E+0020"},
+        {"tiny room for zero", -0.0, 4, "-0E+0000"},
+        {"not a number is not shortened", NAN, 2, "   NAN"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FitNumber(row.value, 6, 2, row.room), row.text) << row.label;
+}
+
 TEST(TextHelpers, Table) {
     EXPECT_EQ(IntToText(-5), "-5");
     EXPECT_EQ(IntToText(0), "0");

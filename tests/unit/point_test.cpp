@@ -226,12 +226,35 @@ TEST_F(PointPanel, EachFieldAsksItsOwnQuestion) {
         // The writes re-enabled the button through their change notifications; then it was
         // disabled, and only typing into a field enables it again.
         EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
+        // The clicked button lost the focus to the field asked, not to nothing.
+        EXPECT_EQ(FocusedField(dialog_), IDC_POINT_BASE + c.k);
     }
     EXPECT_TRUE(state.pointQuery.pointShown);
     UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "25");
     EXPECT_FALSE(Enabled(IDC_POINT_ACCEPT));
     UserTypes(dialog_, IDC_POINT_BASE + 5, "1");
     EXPECT_TRUE(Enabled(IDC_POINT_ACCEPT));
+}
+
+// Far points have long numbers: the statics show them whole, with fewer digits.
+TEST_F(PointPanel, SecondSolutionShowsLongNumbersWhole) {
+    const struct {
+        const char* label;
+        int k;
+        const char* text;
+        const char* second[3];
+    } cases[] = {
+        {"deep below the ground", 2, "-1e308",
+         {"x2: 6.385508568141E+0154", "Vy2: -4.42944691807E+0154", "t2: 4.515236409857E+0153"}},
+        {"a huge speed", 4, "1.5e20",
+         {"x2: 2.162406058674E+0020", "Vy2: -1.50000000000E+0020", "t2: 1.529051987768E+0019"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Ask(c.k, c.text);
+        EXPECT_TRUE(Fake().messages.empty());
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(Text(IDC_SECOND_X + i), c.second[i]);
+    }
 }
 
 TEST_F(PointPanel, RefusalShowsTheLastGoodPointAgain) {
@@ -245,6 +268,7 @@ TEST_F(PointPanel, RefusalShowsTheLastGoodPointAgain) {
     EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
     EXPECT_FALSE(Enabled(IDC_SECOND_X));
     EXPECT_EQ(state.pointInput, IDC_POINT_BASE + 2);
+    EXPECT_EQ(FocusedField(dialog_), IDC_POINT_BASE + 2);
     Ask(4, "abc");
     ASSERT_EQ(Fake().messages.size(), 2u);
     EXPECT_EQ(Fake().messages[1].caption, "wrong value");

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -99,6 +100,23 @@ void TypeInto(HWND dialog, int id, const std::string& text) {
     for (unsigned char c : text) PostMessageA(edit, WM_CHAR, c, 1);
     if (text.empty()) PostMessageA(edit, WM_CHAR, VK_BACK, 1);
     WaitFor([&] { return FieldText(dialog, id) == text; }, 3000);
+}
+
+void PasteInto(HWND dialog, int id, const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!memory) return;
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(memory);
+        return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+    CloseClipboard();
+    HWND edit = GetDlgItem(dialog, id);
+    Send(edit, EM_SETSEL, 0, -1);
+    Send(edit, WM_PASTE, 0, 0);
 }
 
 void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }

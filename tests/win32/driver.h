@@ -37,6 +37,8 @@ bool IsEnabledField(HWND dialog, int id);
 
 // Clicks, then the text is typed character by character, replacing what the field held.
 void TypeInto(HWND dialog, int id, const std::string& text);
+// Pastes the text into the edit through the clipboard, as Ctrl+V does.
+void PasteInto(HWND dialog, int id, const std::string& text);
 void Click(HWND dialog, int id);     // a push button or check box, posted
 void Command(HWND dialog, int id);   // WM_COMMAND with that id, posted (menu commands)
 

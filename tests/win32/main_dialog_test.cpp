@@ -121,6 +121,15 @@ TEST_F(MainDialog, RefusesBadInputWithItsMessages) {
     EXPECT_EQ(FieldText(dialog_, IDC_VALUE_BASE + 3), "");  // nothing was solved
 }
 
+// A pasted number longer than what is read is cut where the user sees it, not silently later.
+TEST_F(MainDialog, EditsHoldNoMoreThanIsRead) {
+    const std::string digits(306, '9');
+    for (int id : {100, 101, 102, 103, 104, 105, 106, 107, 110, 111, 112, 113, 114}) {
+        PasteInto(dialog_, id, digits);
+        EXPECT_EQ(FieldText(dialog_, id), digits.substr(0, 254)) << id;
+    }
+}
+
 TEST_F(MainDialog, ExitEndsTheProgramWithCodeZero) {
     Click(dialog_, IDC_EXIT);
     EXPECT_EQ(WaitExit(process_), 0);

@@ -91,6 +91,72 @@ TEST_F(PlotPoint, RefusalsAreReportedAndTheLastPointComesBack) {
     }
 }
 
+// Real mouse and keys, as a user's: they reach what is under the pointer or focused.
+void RealClick(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    SetCursorPos(x, y);
+    INPUT input[3] = {};
+    for (INPUT& in : input) {
+        in.type = INPUT_MOUSE;
+        in.mi.dx = x * 65536 / GetSystemMetrics(SM_CXSCREEN);
+        in.mi.dy = y * 65536 / GetSystemMetrics(SM_CYSCREEN);
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+}
+
+void RealKey(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+// After a query made with the mouse, accepted or refused, the keyboard still works: typing goes
+// into the field asked, and Tab moves on to the next field.
+TEST_F(PlotPoint, KeyboardWorksAfterAQueryByClickingAccept) {
+    SetForegroundWindow(dialog_);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog_; }));
+    auto focused = [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(process_.dwThreadId, &info);
+        return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : -1;
+    };
+    const struct {
+        const char* label;
+        const char* text;
+        bool refused;
+    } cases[] = {{"accepted", "5", false}, {"refused", "11", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TypeInto(dialog_, IDC_POINT_BASE + 2, c.text);
+        ASSERT_TRUE(WaitFor([&] { return IsEnabledField(dialog_, IDC_POINT_ACCEPT); }));
+        RealClick(GetDlgItem(dialog_, IDC_POINT_ACCEPT));
+        if (c.refused) {
+            MessageBoxSeen box = WaitMessageBox(dialog_);
+            ASSERT_NE(box.window, nullptr);
+            PressButton(box.window, IDOK);
+        }
+        ASSERT_TRUE(WaitFor([&] { return !IsEnabledField(dialog_, IDC_POINT_ACCEPT); }));
+        EXPECT_TRUE(WaitFor([&] { return focused() == IDC_POINT_BASE + 2; })) << focused();
+        RealKey('7');  // replaces the shown value
+        EXPECT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_POINT_BASE + 2) == "7"; }))
+            << FieldText(dialog_, IDC_POINT_BASE + 2);
+        EXPECT_TRUE(IsEnabledField(dialog_, IDC_POINT_ACCEPT));
+        RealKey(VK_TAB);
+        EXPECT_TRUE(WaitFor([&] { return focused() == IDC_POINT_BASE + 3; })) << focused();
+        RealKey('3');
+        EXPECT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_POINT_BASE + 3) == "3"; }))
+            << FieldText(dialog_, IDC_POINT_BASE + 3);
+    }
+}
+
 // The picture of a solved case with both passages through 5 m marked, kept for the CI.
 // Both passages at y = 5 are marked on screen: each has a red dotted line down to the x axis,
 // so two columns of the drawing area hold long runs of red. The shot is kept for the guide.

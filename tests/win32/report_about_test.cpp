@@ -27,13 +27,11 @@ std::string ReadFile(const std::string& path) {
     return bytes.str();
 }
 
-// The golden files of the native tests, reached through Wine's Z: drive.
+// The golden files of the native tests, reached through Wine's Z: drive. Their folder comes
+// from the environment, which Wine hands over in the program's code page: __FILE__ holds the
+// source's path in UTF-8, which the file functions misread for a letter outside ASCII.
 std::string Golden(const std::string& name) {
-    std::string here = __FILE__;
-    std::string path = "Z:" + here.substr(0, here.rfind("/win32/")) + "/data/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return ReadFile(path);
+    return ReadFile(ProgramPath("OVANTA_TEST_DATA") + "\\" + name);
 }
 
 std::vector<HWND> WindowsOfClass(const char* className, DWORD processId) {

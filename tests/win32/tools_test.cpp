@@ -382,6 +382,22 @@ TEST_F(ToolsProgram, EnterMovesTheFocusOn) {
     RemoveFolder(folder);
 }
 
+// A pasted text longer than what is read is cut where the user sees it.
+TEST_F(ToolsProgram, FieldsHoldNoMoreThanIsRead) {
+    std::string folder = FreshFolder("long");
+    Start(folder);
+    HWND tools = OpenTools();
+    ASSERT_NE(tools, nullptr);
+    const std::string longText(300, 'a');
+    for (int id : {100, 101, 102, 103}) {
+        PasteInto(tools, id, longText);
+        EXPECT_EQ(FieldText(tools, id), longText.substr(0, 254)) << id;
+    }
+    Click(tools, 2);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(tools); }));
+    RemoveFolder(folder);
+}
+
 TEST_F(ToolsProgram, ProtectedToolsRelKeepsItsBytes) {
     const std::string old = "Old\r\nold.exe\r\n\r\n\r\n";
     const struct {
@@ -448,7 +464,9 @@ TEST_F(ToolsProgram, ToolsStartInTheirWorkDirectoriesAndNeverTheDecoy) {
                        "Cmd\r\ncmd.exe /c echo hi>cmd-ran.txt\r\n" + work + "\r\n\r\n" +
                        "Missing\r\nprobe.exe\r\nC:\\no such dir\r\n\r\n" +
                        "Quoted\r\n\"" + programs + "\\probe.exe\" three\r\n\r\n\r\n" +
-                       "Nowhere\r\nnowhere.exe x\r\n\r\n\r\n";
+                       "Nowhere\r\nnowhere.exe x\r\n\r\n\r\n" +
+                       "Upper\r\nC:\\windows\\system32\\CMD.EXE /c echo run x.exe >upper.txt\r\n" + work + "\r\n\r\n" +
+                       "Args\r\ncmd /c echo a.exe>args.txt\r\n" + work + "\r\n\r\n";
     ASSERT_TRUE(WriteBytes(start + "\\Tools.rel", list));
     Start(start);
 
@@ -476,6 +494,18 @@ TEST_F(ToolsProgram, ToolsStartInTheirWorkDirectoriesAndNeverTheDecoy) {
     EXPECT_EQ(box.caption, "Cannot start");
     EXPECT_NE(box.text.find("\"nowhere.exe x\""), std::string::npos) << box.text;
     PressButton(box.window, IDOK);
+    // ".exe" in the arguments: an upper-case program path, and a bare name looked up.
+    const struct {
+        int command;
+        const char *file, *echoed;
+    } echoes[] = {{537, "\\upper.txt", "run x.exe"}, {538, "\\args.txt", "a.exe"}};
+    for (const auto& echo : echoes) {
+        Command(dialog_, echo.command);
+        EXPECT_TRUE(WaitFor([&] { return ReadBytes(work + echo.file).find('\n') != std::string::npos; }))
+            << echo.file;
+        EXPECT_EQ(ReadBytes(work + echo.file).rfind(echo.echoed, 0), 0u) << ReadBytes(work + echo.file);
+    }
+    EXPECT_EQ(WaitMessageBox(dialog_, 300).window, nullptr);
     Command(dialog_, 540);  // beyond the list: nothing
     Sleep(500);
     EXPECT_EQ(WaitMessageBox(dialog_, 300).window, nullptr);
