@@ -3,6 +3,7 @@
 #include "about/about_window.h"
 #include "app/given.h"
 #include "app/point_panel.h"
+#include "app/results_out.h"
 #include "platform/menu.h"
 #include "plot/trajectory.h"
 #include "report/report.h"
@@ -95,6 +96,8 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
         case IDC_ACCEPT: SolveSequence(dialog, state); break;
         case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
         case IDM_SAVE_CASE: SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory); break;
+        case IDM_COPY_CASE: CopyCase(dialog, state); break;
+        case IDM_SAVE_PICTURE: SavePlotPicture(dialog, state); break;
         case IDM_EXPORT_TABLE:
             if (state.motionCase.solved) ExportPathTable(dialog, state.motionCase.solution, state.startDirectory);
             break;

@@ -107,3 +107,13 @@ Message PathTableTooLargeMessage() {
     return {"Export path table",
             "The path of this case holds numbers too large to write; nothing was written."};
 }
+
+Message ClipboardInUseMessage() {
+    return {"Copy case", "Another program is using the clipboard; nothing was copied. Try again."};
+}
+
+Message ClipboardFailedMessage() { return {"Copy case", "The case could not be put on the clipboard."}; }
+
+Message PictureFailedMessage() {
+    return {"Save plot picture", "The picture could not be made; nothing was written."};
+}

@@ -44,3 +44,11 @@ std::string SaveFailureText(SaveOutcome outcome, std::string_view path);
 
 // A path table whose numbers do not all fit in doubles is not written.
 Message PathTableTooLargeMessage();
+
+// Copy case found the clipboard held by another program.
+Message ClipboardInUseMessage();
+// The clipboard took nothing (out of memory, or the system refused).
+Message ClipboardFailedMessage();
+
+// Save plot picture could not make the picture (no memory for it, or no imaging components).
+Message PictureFailedMessage();
