@@ -9,6 +9,8 @@
 //   menu:ID         choose the menu command with that id (302 Copy case, 303 Export path table,
 //                   304 Save plot picture...)
 //   saveas:PATH     answer the open save dialog with PATH (a Windows path) and press Save
+//   menubar:LETTER  open the menu of the menu bar with that underlined letter, as Alt+LETTER does
+//   escape          press Esc (twice: a menu open is closed, and the menu bar left)
 //   copy            File > Copy case, waiting until the clipboard has changed
 //   clipboard:PATH  write the clipboard's text into PATH.txt, its bitmap into PATH.bmp, its
 //                   metafile into PATH.emf and that metafile played at the bitmap's size into
@@ -126,6 +128,19 @@ bool Step(HWND dialog, const std::string& step) {
         return true;
     }
     if (verb == "saveas") return AnswerSaveDialog(dialog, rest);
+    if (verb == "menubar") {
+        PostMessageA(dialog, WM_SYSCOMMAND, SC_KEYMENU, rest.empty() ? 0 : rest[0]);
+        Sleep(500);
+        return true;
+    }
+    if (verb == "escape") {
+        for (int i = 0; i < 2; ++i) {
+            PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+        }
+        Sleep(300);
+        return true;
+    }
     if (verb == "copy") {
         const DWORD before = GetClipboardSequenceNumber();
         Command(dialog, IDM_COPY_CASE);
