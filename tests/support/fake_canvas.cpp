@@ -159,7 +159,7 @@ std::vector<CanvasCall> CallsOn(int surface) {
 }
 
 CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, int scale) {
-    if (canvas.refuseSurfaces || canvas.surfaces.size() + 1 >= sizeof surfaceTokens) return nullptr;
+    if (canvas.surfaces.size() + 1 >= sizeof surfaceTokens) return nullptr;
     canvas.surfaces.push_back({kind, width, height, scale, false, false});
     return reinterpret_cast<CanvasWindow>(surfaceTokens + canvas.surfaces.size());
 }

@@ -37,7 +37,6 @@ struct FakeCanvas {
     int liveRegions = 0;
     bool misuse = false;  // a call on a context that is not open, or a double release
     std::vector<FakeSurface> surfaces;  // every surface opened, in order
-    bool refuseSurfaces = false;        // CanvasOpenSurface answers null, as out of memory
 };
 
 FakeCanvas& Canvas();

@@ -12,11 +12,7 @@ void ResetClipboard() { fake = FakeClipboard(); }
 
 ClipboardResult CopyToClipboard(DialogHandle owner, std::string_view text, CanvasPicture metafile,
                                 CanvasPicture bitmap) {
-    if (fake.heldByAnother) return ClipboardResult::InUse;
     fake.owners.push_back(owner);
-    fake.text.clear();
-    fake.metafileSurface = fake.bitmapSurface = 0;
-    if (fake.refuse) return ClipboardResult::Failed;
     fake.text = text;
     fake.metafileSurface = SurfaceOfPicture(metafile);
     fake.bitmapSurface = SurfaceOfPicture(bitmap);

@@ -1,4 +1,4 @@
-// A stand-in for the clipboard: keeps what was copied, and can be held by another program.
+// A stand-in for the clipboard: keeps what was copied, and by whom.
 #pragma once
 
 #include <string>
@@ -7,8 +7,6 @@
 #include "platform/dialog.h"
 
 struct FakeClipboard {
-    bool heldByAnother = false;  // the next copies find it open elsewhere
-    bool refuse = false;         // the next copies fail (out of memory)
     std::string text = "what another program copied";
     int metafileSurface = 0;  // the surface (1, 2, ...) each picture came from; 0 for none
     int bitmapSurface = 0;
