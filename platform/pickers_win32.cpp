@@ -66,7 +66,8 @@ bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path) {
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer;
     dialog.nMaxFile = sizeof buffer;
-    // A name typed without an extension gets the one of the file type chosen in the dialog.
+    // A name typed without an extension gets this one (or, in some versions of the dialog, the
+    // one of the file type chosen); the caller goes by the name it gets back.
     dialog.lpstrDefExt = table ? "csv" : "png";
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
     const bool chosen = DeferredGetSaveFileNameA(&dialog) != 0;
