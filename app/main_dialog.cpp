@@ -3,9 +3,11 @@
 #include "about/about_window.h"
 #include "app/given.h"
 #include "app/point_panel.h"
+#include "app/results_out.h"
 #include "platform/menu.h"
 #include "plot/trajectory.h"
 #include "report/report.h"
+#include "table/path_table.h"
 #include "resources/ids.h"
 #include "text/messages.h"
 #include "text/number_text.h"
@@ -73,7 +75,8 @@ void InitMainDialog(DialogHandle dialog, AppState& state) {
 void UpdateCaseCommands(DialogHandle dialog, AppState& state) {
     const bool solved = state.motionCase.solved;
     if (state.caseCommandsKnown && state.caseCommandsEnabled == solved) return;
-    EnableMenuCommand(dialog, IDM_SAVE_CASE, solved);
+    for (int id : {IDM_SAVE_CASE, IDM_COPY_CASE, IDM_EXPORT_TABLE, IDM_SAVE_PICTURE})
+        EnableMenuCommand(dialog, id, solved);
     state.caseCommandsEnabled = solved;
     state.caseCommandsKnown = true;
 }
@@ -96,6 +99,11 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
         case IDC_ACCEPT: SolveSequence(dialog, state); break;
         case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
         case IDM_SAVE_CASE: SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory); break;
+        case IDM_COPY_CASE: CopyCase(dialog, state); break;
+        case IDM_SAVE_PICTURE: SavePlotPicture(dialog, state); break;
+        case IDM_EXPORT_TABLE:
+            if (state.motionCase.solved) ExportPathTable(dialog, state.motionCase.solution, state.startDirectory);
+            break;
         case IDM_INFO: RunCommand("Ovanta.pdf"); break;
         case IDM_ABOUT: ShowAbout("Ovanta movement: calculations", state.languageIndex); break;
         default: break;

@@ -11,6 +11,7 @@ void InitMainDialog(DialogHandle dialog, AppState& state);
 // One command: id is the control or menu id, event what the control tells.
 void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState& state);
 
-// Enables the menu commands that need a solved case exactly when one is solved; the menu is
+// Enables the menu commands that need a solved case (Save case, Copy case, Export path table,
+// Save plot picture) exactly when one is solved; the menu is
 // touched only when that changes.
 void UpdateCaseCommands(DialogHandle dialog, AppState& state);

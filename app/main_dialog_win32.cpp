@@ -12,6 +12,50 @@ namespace {
 
 AppState* StateOf(HWND dialog) { return reinterpret_cast<AppState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
+// Ctrl+C copies the case, except in an edit with a selection, which copies its text as ever.
+// A dialog box's own message loop hands every message to the thread's message-filter hooks
+// before the dialog manager sees it: the place for a key of the whole dialog.
+HWND copyKeyDialog;
+HHOOK copyKeyHook;
+
+bool IsEditWithSelection(HWND window) {
+    char name[8] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") != 0) return false;
+    DWORD start = 0, end = 0;
+    SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start != end;
+}
+
+bool IsCopyKey(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
+           GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+}
+
+LRESULT CALLBACK CopyKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && copyKeyDialog && IsCopyKey(*message) &&
+        (message->hwnd == copyKeyDialog || IsChild(copyKeyDialog, message->hwnd)) &&
+        !IsEditWithSelection(message->hwnd)) {
+        // Posted, as a menu command arrives: the copy may show a message box.
+        PostMessageA(copyKeyDialog, WM_COMMAND, MAKEWPARAM(IDM_COPY_CASE, 1), 0);
+        return TRUE;
+    }
+    return CallNextHookEx(copyKeyHook, code, wParam, lParam);
+}
+
+void WatchCopyKey(HWND dialog) {
+    copyKeyDialog = dialog;
+    if (!copyKeyHook) copyKeyHook = SetWindowsHookExA(WH_MSGFILTER, CopyKeyFilter, nullptr, GetCurrentThreadId());
+}
+
+void StopWatchingCopyKey(HWND dialog) {
+    if (dialog != copyKeyDialog) return;
+    if (copyKeyHook) UnhookWindowsHookEx(copyKeyHook);
+    copyKeyHook = nullptr;
+    copyKeyDialog = nullptr;
+}
+
 void SetDialogIcon(HWND dialog) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     auto big = static_cast<HICON>(LoadImageA(instance, "Ic0", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
@@ -46,6 +90,7 @@ void InitDialog(HWND dialog, AppState& state) {
     SetDialogIcon(dialog);
     ShowWindow(dialog, SW_SHOW);
     SetMessageFallbackOwner(dialog);
+    WatchCopyKey(dialog);
     InitMainDialog(DialogOf(dialog), state);
 }
 
@@ -59,6 +104,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_INITDIALOG: InitDialog(dialog, *state); break;
         case WM_PAINT: PaintDialog(dialog, *state); break;
+        case WM_DESTROY: StopWatchingCopyKey(dialog); break;
         case WM_COMMAND:
             MainDialogCommand(DialogOf(dialog), LOWORD(wParam), EventOf(HIWORD(wParam)), *state);
             break;

@@ -68,7 +68,9 @@ void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query
     for (const auto& row : rows) EnableField(dialog, row.id, shown);
 }
 
-void RedrawMainPlot(AppState& state) {
+void RedrawMainPlot(AppState& state) { DrawMainPlot(state, state.plotFrame, state.plotWindow); }
+
+void DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target) {
     const MotionCase& mc = state.motionCase;
-    RedrawPlot(state.plotFrame, state.plotWindow, mc.solved ? &mc.solution : nullptr, state.pointQuery);
+    RedrawPlot(frame, target, mc.solved ? &mc.solution : nullptr, state.pointQuery);
 }

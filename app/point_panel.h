@@ -27,3 +27,7 @@ void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query
 
 // The plot as it stands: the solved case, if any, and the points of the last query.
 void RedrawMainPlot(AppState& state);
+
+// The same plot drawn into `target`, the drawing area or an off-screen surface, through
+// `frame`. Everything the drawing area shows is drawn here, so copies show it too.
+void DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target);

@@ -23,7 +23,7 @@ add_library(ovanta_win OBJECT ${OVANTA_WIN_SOURCES})
 target_include_directories(ovanta_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(ovanta_win PUBLIC WINVER=0x0601 _WIN32_WINNT=0x0601)
 
-set(OVANTA_WIN_LIBS comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+set(OVANTA_WIN_LIBS comctl32 comdlg32 shell32 gdi32 user32 kernel32 uuid)
 set(OVANTA_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 set(OVANTA_STRIP $<$<CONFIG:MinSizeRel,Release>:-s>)
 

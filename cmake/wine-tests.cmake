@@ -21,7 +21,7 @@ file(GLOB OVANTA_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_
 add_executable(ovanta_wine_tests tests/win32/driver.cpp ${OVANTA_WINE_TESTS}
   $<TARGET_OBJECTS:ovanta_core> $<TARGET_OBJECTS:ovanta_solver> $<TARGET_OBJECTS:ovanta_win> $<TARGET_OBJECTS:ovanta_resources>)
 target_include_directories(ovanta_wine_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(ovanta_wine_tests PRIVATE gtest gtest_main ${OVANTA_WIN_LIBS})
+target_link_libraries(ovanta_wine_tests PRIVATE gtest gtest_main ${OVANTA_WIN_LIBS} ole32)
 target_link_options(ovanta_wine_tests PRIVATE ${OVANTA_STATIC_RUNTIME})
 set_property(TARGET ovanta_wine_tests PROPERTY CROSSCOMPILING_EMULATOR
   ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${OVANTA_WINE_DIR})
@@ -56,6 +56,7 @@ set_property(TEST wine.tools APPEND PROPERTY ENVIRONMENT
 ovanta_wine_test(main_dialog "MainDialog.*")
 ovanta_wine_test(report_about "ReportAbout*")
 ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
+ovanta_wine_test(results_out "ResultsOut.*")
 
 # The dialog at 96 and 144 DPI, as pictures to look at; the test checks that it scales.
 add_test(NAME wine.dpi_screenshots COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/dpi_shots.sh

@@ -46,3 +46,24 @@ void CanvasLineTo(CanvasContext dc, int x, int y);  // current pen; the end beco
 void CanvasTextOut(CanvasContext dc, int x, int y, const char* text, int length);
 void CanvasTextColour(CanvasContext dc, CanvasColour colour);
 void CanvasSelectPen(CanvasContext dc, CanvasPen pen);
+
+// Off-screen surfaces: the same drawing into a picture instead of the dialog, for the
+// clipboard and picture files. A surface stands in for a window: CanvasClientSize gives its
+// size, CanvasBegin its context (with the defaults of a fresh one each time) and CanvasEnd
+// takes the context back; the drawing calls work on it as on a window's context.
+struct CanvasPictureTag;
+using CanvasPicture = CanvasPictureTag*;  // a finished picture, opaque to portable code
+
+enum class CanvasSurfaceKind {
+    Metafile,  // a vector picture: every call is recorded (an enhanced metafile)
+    Bitmap,    // pixels, 24 bits each, white before the drawing
+};
+
+// A surface of width x height pixels; `scale` (1 or more) multiplies the width of every pen
+// and the size of the font, so that 2 draws the picture again at twice the size rather than
+// enlarging its pixels. Null when none can be made.
+CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, int scale);
+// Ends the drawing on a surface (the handle is no longer valid) and gives the picture, the
+// caller's to free with CanvasFreePicture; null when it could not be finished.
+CanvasPicture CanvasCloseSurface(CanvasWindow surface);
+void CanvasFreePicture(CanvasPicture picture);

@@ -14,12 +14,115 @@ HPEN redDotPen;
 HDC Dc(CanvasContext dc) { return reinterpret_cast<HDC>(dc); }
 HWND Window(CanvasWindow window) { return WindowOf(window); }
 
+// An open off-screen surface. Its handle is its address: the surfaces are the canvas's own
+// objects, found by that address, so no window handle is ever taken for one.
+struct Surface {
+    CanvasSurfaceKind kind;
+    int width, height, scale;
+    HDC dc;
+    HBITMAP bitmap;  // the DIB section of a bitmap surface, selected into dc
+    HGDIOBJ firstBitmap;
+    void* bits;
+    HFONT font;       // the screen's font at `scale` times its size
+    HPEN pens[3];     // black, blue and red dotted at `scale` times their width; null at scale 1
+};
+// Copies and pictures are made one at a time; a few slots leave room to spare.
+Surface* surfaces[4];
+
+Surface* SurfaceOf(CanvasWindow window) {
+    for (Surface* s : surfaces)
+        if (s && reinterpret_cast<CanvasWindow>(s) == window) return s;
+    return nullptr;
+}
+
+Surface* SurfaceOfContext(CanvasContext dc) {
+    for (Surface* s : surfaces)
+        if (s && s->dc == Dc(dc)) return s;
+    return nullptr;
+}
+
 COLORREF ColourOf(CanvasColour colour) {
     switch (colour) {
         case CanvasColour::Blue: return kBlue;
         case CanvasColour::Red: return kRed;
         default: return RGB(0, 0, 0);
     }
+}
+
+// The screen's font (the one a fresh context draws with) at `scale` times its height.
+HFONT ScaledScreenFont(int scale) {
+    HDC screen = GetDC(nullptr);
+    TEXTMETRICA metrics = {};
+    LOGFONTA font = {};
+    GetTextMetricsA(screen, &metrics);
+    GetTextFaceA(screen, LF_FACESIZE, font.lfFaceName);
+    ReleaseDC(nullptr, screen);
+    font.lfHeight = metrics.tmHeight * scale;  // positive: the cell height, as the metrics give it
+    font.lfWeight = metrics.tmWeight;
+    font.lfCharSet = metrics.tmCharSet;
+    font.lfPitchAndFamily = metrics.tmPitchAndFamily;
+    return CreateFontIndirectA(&font);
+}
+
+// The plot's pens at `scale` times their width, in the order of CanvasPen. A wide dotted pen
+// must be geometric: a cosmetic one draws only one pixel wide.
+void MakeScaledPens(Surface& surface) {
+    const COLORREF colours[] = {RGB(0, 0, 0), kBlue, kRed};
+    for (int i = 0; i < 3; ++i) {
+        LOGBRUSH brush = {BS_SOLID, colours[i], 0};
+        const DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | (i == 2 ? PS_DOT : PS_SOLID);
+        surface.pens[i] = ExtCreatePen(style, static_cast<DWORD>(surface.scale), &brush, 0, nullptr);
+    }
+}
+
+CanvasContext BeginSurfaceDrawing(Surface& surface) {
+    ++canvasSystemCalls;
+    SaveDC(surface.dc);
+    // Selected even at the screen's size: a metafile then holds the font itself, and the
+    // widths of its characters come from it (Wine records none for a context's default font).
+    if (surface.font) SelectObject(surface.dc, surface.font);
+    if (surface.pens[0]) SelectObject(surface.dc, surface.pens[0]);
+    return reinterpret_cast<CanvasContext>(surface.dc);
+}
+
+// A 24-bit DIB section in a memory context, white.
+bool MakeBitmapSurface(Surface& surface) {
+    HDC screen = GetDC(nullptr);
+    surface.dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    if (!surface.dc) return false;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = surface.width;
+    info.bmiHeader.biHeight = -surface.height;  // top row first, as an image file wants it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    surface.bitmap = CreateDIBSection(surface.dc, &info, DIB_RGB_COLORS, &surface.bits, nullptr, 0);
+    if (!surface.bitmap) {
+        DeleteDC(surface.dc);
+        return false;
+    }
+    surface.firstBitmap = SelectObject(surface.dc, surface.bitmap);
+    PatBlt(surface.dc, 0, 0, surface.width, surface.height, WHITENESS);
+    return true;
+}
+
+// An enhanced metafile whose frame is the surface's size at the screen's resolution.
+bool MakeMetafileSurface(Surface& surface) {
+    HDC screen = GetDC(nullptr);
+    RECT frame = {0, 0,
+                  MulDiv(surface.width, GetDeviceCaps(screen, HORZSIZE) * 100, GetDeviceCaps(screen, HORZRES)),
+                  MulDiv(surface.height, GetDeviceCaps(screen, VERTSIZE) * 100, GetDeviceCaps(screen, VERTRES))};
+    ReleaseDC(nullptr, screen);
+    surface.dc = CreateEnhMetaFileA(nullptr, nullptr, &frame, "Ovanta shot\0Plot\0");
+    return surface.dc != nullptr;
+}
+
+void FreeSurfaceTools(Surface& surface) {
+    if (surface.font) DeleteObject(surface.font);
+    for (HPEN pen : surface.pens)
+        if (pen) DeleteObject(pen);
 }
 
 }  // namespace
@@ -34,8 +137,11 @@ CanvasWindow CanvasOfControl(DialogHandle dialog, int id) {
 }
 
 // The drawing area is a static control without a private context: GetDC hands out one of the
-// system's shared contexts with its defaults, which must go back after every drawing.
+// system's shared contexts with its defaults, which must go back after every drawing. A
+// surface keeps one context for its whole life; each drawing saves its state and puts it back,
+// so that every drawing starts from the defaults.
 CanvasContext CanvasBegin(CanvasWindow window) {
+    if (Surface* surface = SurfaceOf(window)) return BeginSurfaceDrawing(*surface);
     if (!window) return nullptr;  // GetDC(null) would draw on the screen
     ++canvasSystemCalls;
     return reinterpret_cast<CanvasContext>(GetDC(Window(window)));
@@ -43,10 +149,19 @@ CanvasContext CanvasBegin(CanvasWindow window) {
 
 void CanvasEnd(CanvasWindow window, CanvasContext dc) {
     ++canvasSystemCalls;
+    if (SurfaceOf(window)) {
+        RestoreDC(Dc(dc), -1);
+        return;
+    }
     ReleaseDC(Window(window), Dc(dc));
 }
 
 bool CanvasClientSize(CanvasWindow window, int& width, int& height) {
+    if (const Surface* surface = SurfaceOf(window)) {
+        width = surface->width;
+        height = surface->height;
+        return true;
+    }
     RECT client = {};
     ++canvasSystemCalls;
     const bool ok = window && GetClientRect(Window(window), &client);
@@ -93,10 +208,61 @@ void CanvasTextColour(CanvasContext dc, CanvasColour colour) {
 }
 
 void CanvasSelectPen(CanvasContext dc, CanvasPen pen) {
+    if (const Surface* surface = SurfaceOfContext(dc); surface && surface->scale > 1) {
+        ++canvasSystemCalls;
+        SelectObject(Dc(dc), surface->pens[static_cast<int>(pen)]);
+        return;
+    }
     HGDIOBJ object = pen == CanvasPen::Blue     ? bluePen
                      : pen == CanvasPen::RedDot ? redDotPen
                                                 : (++canvasSystemCalls, GetStockObject(BLACK_PEN));
     if (!object) return;  // the pens were not made; the current one stays
     ++canvasSystemCalls;
     SelectObject(Dc(dc), object);
+}
+
+CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, int scale) {
+    Surface** slot = nullptr;
+    for (Surface*& s : surfaces)
+        if (!s && !slot) slot = &s;
+    if (!slot || width <= 0 || height <= 0 || scale < 1) return nullptr;
+    auto* surface = new Surface{kind, width, height, scale, nullptr, nullptr, nullptr, nullptr, nullptr, {}};
+    const bool made = kind == CanvasSurfaceKind::Bitmap ? MakeBitmapSurface(*surface) : MakeMetafileSurface(*surface);
+    if (!made) {
+        delete surface;
+        return nullptr;
+    }
+    surface->font = ScaledScreenFont(scale);
+    if (scale > 1) MakeScaledPens(*surface);
+    *slot = surface;
+    return reinterpret_cast<CanvasWindow>(surface);
+}
+
+CanvasPicture CanvasCloseSurface(CanvasWindow window) {
+    Surface* surface = SurfaceOf(window);
+    if (!surface) return nullptr;
+    for (Surface*& s : surfaces)
+        if (s == surface) s = nullptr;
+    auto* picture = new CanvasPictureTag{surface->kind, surface->width, surface->height, nullptr, nullptr,
+                                         surface->bits, (surface->width * 3 + 3) & ~3};
+    if (surface->kind == CanvasSurfaceKind::Metafile) {
+        picture->metafile = CloseEnhMetaFile(surface->dc);
+    } else {
+        GdiFlush();  // the bits are read directly afterwards
+        SelectObject(surface->dc, surface->firstBitmap);
+        DeleteDC(surface->dc);
+        picture->bitmap = surface->bitmap;
+    }
+    FreeSurfaceTools(*surface);
+    delete surface;
+    if (picture->metafile || picture->bitmap) return picture;
+    delete picture;
+    return nullptr;
+}
+
+void CanvasFreePicture(CanvasPicture picture) {
+    if (!picture) return;
+    if (picture->metafile) DeleteEnhMetaFile(picture->metafile);
+    if (picture->bitmap) DeleteObject(picture->bitmap);
+    delete picture;
 }

@@ -13,3 +13,15 @@ inline HWND WindowOf(CanvasWindow window) { return reinterpret_cast<HWND>(window
 // Every GDI and window call the canvas has made since the program started; a test reads it
 // before and after a repaint to see what one drawing costs.
 extern unsigned long canvasSystemCalls;
+
+// A finished surface: an enhanced metafile, or a 24-bit top-down DIB section whose rows are
+// `stride` bytes apart.
+struct CanvasPictureTag {
+    CanvasSurfaceKind kind;
+    int width;
+    int height;
+    HENHMETAFILE metafile;
+    HBITMAP bitmap;
+    const void* bits;
+    int stride;
+};

@@ -36,3 +36,35 @@ HINSTANCE DeferredShellExecuteA(HWND owner, const char* verb, const char* file, 
     if (!function) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     return function(owner, verb, file, parameters, directory, show);
 }
+
+namespace {
+
+// The failure a COM function reports when ole32 cannot be had.
+constexpr HRESULT kNoOle = HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
+
+}  // namespace
+
+HRESULT DeferredCoInitializeEx(void* reserved, DWORD mode) {
+    static auto function = Resolve<decltype(&CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+    return function ? function(reserved, mode) : kNoOle;
+}
+
+void DeferredCoUninitialize() {
+    static auto function = Resolve<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize");
+    if (function) function();
+}
+
+HRESULT DeferredCoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID wanted, void** object) {
+    static auto function = Resolve<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+    return function ? function(type, outer, context, wanted, object) : kNoOle;
+}
+
+HRESULT DeferredCreateStreamOnHGlobal(HGLOBAL memory, BOOL freeOnRelease, IStream** stream) {
+    static auto function = Resolve<decltype(&CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
+    return function ? function(memory, freeOnRelease, stream) : kNoOle;
+}
+
+HRESULT DeferredGetHGlobalFromStream(IStream* stream, HGLOBAL* memory) {
+    static auto function = Resolve<decltype(&GetHGlobalFromStream)>("ole32.dll", "GetHGlobalFromStream");
+    return function ? function(stream, memory) : kNoOle;
+}

@@ -16,3 +16,15 @@ bool ChooseSaveFile(DialogHandle owner, std::string& path);
 // characters). True when the user chose a file; `path` then holds its whole name (cut to 255
 // characters).
 bool ChooseOpenFile(DialogHandle owner, std::string& path);
+
+// What a new file is for: its save dialog's file types, default extension and proposed name.
+enum class NewFileKind {
+    PathTable,    // "path.csv"; CSV files, then all files; extension .csv
+    PlotPicture,  // "plot.png"; PNG pictures, then enhanced metafiles (.emf); extension .png
+};
+
+// The save dialog for a new file of that kind, owned by `owner` (disabled while it is open),
+// proposing the kind's name. It asks before replacing an existing file and refuses a folder
+// that does not exist. True when the user confirmed; `path` then holds the full path. The
+// dialog may leave the process's current directory wherever the user browsed.
+bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path);

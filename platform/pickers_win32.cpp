@@ -12,6 +12,8 @@
 namespace {
 
 const char kAllFiles[] = "All files (*.*)\0*.*\0";  // the literal adds the final zero
+const char kCsvFiles[] = "CSV files (*.csv)\0*.csv\0All files (*.*)\0*.*\0";
+const char kPictureFiles[] = "PNG pictures (*.png)\0*.png\0Enhanced metafiles (*.emf)\0*.emf\0";
 
 OPENFILENAMEA Request(DialogHandle owner, char* name, DWORD size, DWORD flags) {
     OPENFILENAMEA request = {};
@@ -50,4 +52,24 @@ bool ChooseOpenFile(DialogHandle owner, std::string& path) {
     }
     path = std::string(name).substr(0, 255);
     return true;
+}
+
+bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path) {
+    const bool table = kind == NewFileKind::PathTable;
+    char buffer[MAX_PATH] = "";
+    std::strcpy(buffer, table ? "path.csv" : "plot.png");
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = WindowOf(owner);
+    dialog.lpstrFilter = table ? kCsvFiles : kPictureFiles;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = buffer;
+    dialog.nMaxFile = sizeof buffer;
+    // A name typed without an extension gets this one (or, in some versions of the dialog, the
+    // one of the file type chosen); the caller goes by the name it gets back.
+    dialog.lpstrDefExt = table ? "csv" : "png";
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    const bool chosen = DeferredGetSaveFileNameA(&dialog) != 0;
+    if (chosen) path = buffer;
+    return chosen;
 }

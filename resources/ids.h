@@ -18,6 +18,9 @@
 #define IDC_PARAM_FRAME 1300
 
 #define IDM_SAVE_CASE 301
+#define IDM_COPY_CASE 302     /* also Ctrl+C outside an edit's selection */
+#define IDM_EXPORT_TABLE 303
+#define IDM_SAVE_PICTURE 304
 #define IDM_TOOLS_EDITION 501
 #define IDM_INFO 800
 #define IDM_ABOUT 801

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks that each Ovanta.exe needs only Windows' own DLLs (the C++ runtime is linked in) and
-# is a GUI program, and prints its size.  Usage: check_exe.sh EXE...
+# Checks that each Ovanta.exe imports only the four DLLs every Windows process has at hand (the
+# C++ runtime is linked in; the file dialogs, the shell and COM are loaded on first use) and is
+# a GUI program, and prints its size.  Usage: check_exe.sh EXE...
 set -euo pipefail
-allowed='^(KERNEL32|USER32|GDI32|COMDLG32|SHELL32|COMCTL32|ADVAPI32|msvcrt)\.dll$'
+allowed='^(KERNEL32|USER32|GDI32|msvcrt)\.dll$'
 status=0
 for exe in "$@"; do
   dump=$(x86_64-w64-mingw32-objdump -p "$exe")
@@ -10,7 +11,7 @@ for exe in "$@"; do
   bad=$(grep -v -i -E "$allowed" <<<"$dlls" || true)
   subsystem=$(sed -n 's/^Subsystem\s*//p' <<<"$dump")
   echo "$exe: $(stat -c %s "$exe") bytes, subsystem $subsystem, DLLs: $(tr '\n' ' ' <<<"$dlls")"
-  if [ -n "$bad" ]; then echo "  needs DLLs that Windows does not have: $bad" >&2; status=1; fi
+  if [ -n "$bad" ]; then echo "  imports DLLs it should load on first use: $bad" >&2; status=1; fi
   case "$subsystem" in *"(Windows GUI)"*) ;; *) echo "  not a GUI program" >&2; status=1 ;; esac
 done
 exit $status

@@ -20,7 +20,7 @@ LAYERS = [
     ["resources"],
     ["platform", "physics"],
     ["text"],
-    ["plot", "report", "tools", "about"],
+    ["plot", "report", "tools", "about", "table"],
     ["app", "cli"],
 ]
 RANK = {folder: rank for rank, folders in enumerate(LAYERS) for folder in folders}

@@ -22,6 +22,12 @@ trap '"$top/scripts/wine/teardown.sh" "$dir"' EXIT
 # shellcheck disable=SC1091
 . "$dir/env"
 
+# A BMP or PNG as a picture groff can embed (through TIFF: ImageMagick writes no PDF here).
+to_pdf() {
+  "${CONVERT:-convert}" "$work/$1" -background white -alpha remove "$work/${1%.*}.tif"
+  tiff2pdf -z -o "$work/${1%.*}.pdf" "$work/${1%.*}.tif"
+}
+
 n=0
 while IFS= read -r line; do
   case "$line" in
@@ -32,11 +38,29 @@ while IFS= read -r line; do
       "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/example$n.txt")" \
         "shot:$(win "$work/example$n.bmp")" close
       wait
-      "${CONVERT:-convert}" "$work/example$n.bmp" -background white -alpha remove "$work/example$n.tif"
-      tiff2pdf -z -o "$work/example$n.pdf" "$work/example$n.tif"
+      to_pdf "example$n.bmp"
+      if [ "$n" = 1 ]; then first=("${steps[@]}"); fi
       ;;
   esac
 done <"$top/docs/examples.txt"
+
+# The ways out of the first example: the File menu open, and the plot picture and the path
+# table as the program writes them.
+"$WINE64" "$build/Ovanta.exe" &
+"$WINE64" "$build/ovanta_drive.exe" "${first[@]}" menubar:f "shot:$(win "$work/menu-shot.bmp")" escape \
+  menu:304 "saveas:$(win "$work/plot.png")" menu:303 "saveas:$(win "$work/path.csv")" close
+wait
+"${CONVERT:-convert}" "$work/menu-shot.bmp" -crop 300x150+0+0 +repage "$work/file-menu.png"
+to_pdf file-menu.png
+to_pdf plot.png
+# The heads and the first rows as a table (tbl reads the commas), small enough for the page.
+{
+  printf '.ps 6\n.vs 8\n.TS\ncenter box tab(,);\nl l l l l l.\n'
+  head -n 1 "$work/path.csv" | tr -d '\r'
+  echo _
+  sed -n 2,5p "$work/path.csv" | tr -d '\r'
+  printf '\\&...,,,,,\n.TE\n.ps\n.vs\n'
+} >"$work/path-table.ms"
 
 python3 "$top/scripts/docs_examples.py" "$top/docs/examples.txt" "$work" >"$work/examples.ms"
 (cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" help.ms >"$out.tmp")

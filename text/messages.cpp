@@ -89,3 +89,31 @@ Message PointErrorMessage(PointError code, int k) {
     }
     return {"", ""};
 }
+
+std::string SaveFailureText(SaveOutcome outcome, std::string_view path) {
+    const char* why = "";
+    switch (outcome) {
+        case SaveOutcome::Saved: return "";
+        case SaveOutcome::NoTemporary: why = "The file cannot be written in its folder:"; break;
+        case SaveOutcome::NotWritten: why = "The file could not be written; nothing was changed:"; break;
+        case SaveOutcome::NotReplaced:
+            why = "The file cannot be replaced (it is read-only or in use); it is as it was:";
+            break;
+    }
+    return std::string(why) + "\r\n" + std::string(path);
+}
+
+Message PathTableTooLargeMessage() {
+    return {"Export path table",
+            "The path of this case holds numbers too large to write; nothing was written."};
+}
+
+Message ClipboardInUseMessage() {
+    return {"Copy case", "Another program is using the clipboard; nothing was copied. Try again."};
+}
+
+Message ClipboardFailedMessage() { return {"Copy case", "The case could not be put on the clipboard."}; }
+
+Message PictureFailedMessage() {
+    return {"Save plot picture", "The picture could not be made; nothing was written."};
+}

@@ -9,6 +9,7 @@
 #include "physics/given_checks.h"
 #include "physics/motion.h"
 #include "physics/point.h"
+#include "platform/safe_file.h"
 
 struct Message {
     const char* caption;
@@ -36,3 +37,18 @@ Message SolveFailureMessage(SolveResult result);
 
 // A refused point question about field k (1..5); an empty caption and text for PointDone.
 Message PointErrorMessage(PointError code, int k);
+
+// Why a file was not saved, naming it (nothing for SaveOutcome::Saved). The file named is as it
+// was before in every case.
+std::string SaveFailureText(SaveOutcome outcome, std::string_view path);
+
+// A path table whose numbers do not all fit in doubles is not written.
+Message PathTableTooLargeMessage();
+
+// Copy case found the clipboard held by another program.
+Message ClipboardInUseMessage();
+// The clipboard took nothing (out of memory, or the system refused).
+Message ClipboardFailedMessage();
+
+// Save plot picture could not make the picture (no memory for it, or no imaging components).
+Message PictureFailedMessage();

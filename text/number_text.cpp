@@ -105,6 +105,16 @@ struct BigNat {
         }
         Trim();
     }
+    void Add(const BigNat& other) {
+        if (limb.size() < other.limb.size()) limb.resize(other.limb.size(), 0);
+        std::uint64_t carry = 0;
+        for (std::size_t i = 0; i < limb.size(); ++i) {
+            carry += static_cast<std::uint64_t>(limb[i]) + (i < other.limb.size() ? other.limb[i] : 0);
+            limb[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (carry) limb.push_back(static_cast<std::uint32_t>(carry));
+    }
     std::string Decimal() const {
         if (IsZero()) return "0";
         BigNat n = *this;
@@ -243,6 +253,115 @@ constexpr unsigned kAllDigits = 17;
 // The characters of d.dddE+dddd other than the digits after the point.
 constexpr unsigned kScientificFrame = 7;
 
+// The shortest digits that read back as a double: the free-format digit generation of Steele
+// and White as Burger and Dybvig state it, in exact integers. The value is r / s; the doubles
+// next to it are (r - mMinus) / s and (r + mPlus) / s away by twice the margins, so a digit
+// string inside (r - mMinus, r + mPlus) / s reads back as this double, the ends included when
+// the mantissa is even (a tie then rounds to it).
+struct ShortestState {
+    BigNat r, s, mPlus, mMinus;
+    bool evenMantissa = false;
+
+    bool Low() const { return evenMantissa ? r.Compare(mMinus) <= 0 : r.Compare(mMinus) < 0; }
+    bool High() const {
+        BigNat top = r;
+        top.Add(mPlus);
+        return evenMantissa ? top.Compare(s) >= 0 : top.Compare(s) > 0;
+    }
+    void TimesTen() {
+        r.MulAdd(10, 0);
+        mPlus.MulAdd(10, 0);
+        mMinus.MulAdd(10, 0);
+    }
+};
+
+// magnitude = f * 2^e exactly, with f below 2^53 and e >= -1074 (subnormals keep their gap).
+ShortestState StartShortest(double magnitude) {
+    int e2;
+    const double fraction = std::frexp(magnitude, &e2);
+    std::uint64_t f = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    int e = e2 - 53;
+    if (e < -1074) {
+        f >>= -1074 - e;
+        e = -1074;
+    }
+    // At a power of two the double below is twice as close as the one above.
+    const bool narrowBelow = f == (std::uint64_t(1) << 52) && e > -1074;
+    const unsigned extra = narrowBelow ? 2 : 1;
+    ShortestState st;
+    st.evenMantissa = f % 2 == 0;
+    st.r = BigNat(f);
+    st.mMinus = BigNat(1);
+    if (e >= 0) {
+        st.r.ShiftLeft(static_cast<unsigned>(e) + extra);
+        st.s = BigNat(std::uint64_t(1) << extra);
+        st.mMinus.ShiftLeft(static_cast<unsigned>(e));
+    } else {
+        st.r.ShiftLeft(extra);
+        st.s = BigNat(1);
+        st.s.ShiftLeft(static_cast<unsigned>(-e) + extra);
+    }
+    st.mPlus = st.mMinus;
+    if (narrowBelow) st.mPlus.ShiftLeft(1);
+    return st;
+}
+
+// The digits after the first ones are generated: each step takes the next digit of r / s and
+// stops as soon as the digits so far, or the same rounded up, fall inside the margins.
+std::string GenerateShortest(ShortestState& st, int& k) {
+    std::string digits;
+    for (;;) {
+        st.TimesTen();
+        char digit = '0';
+        while (st.r.Compare(st.s) >= 0) {
+            st.r.Subtract(st.s);
+            ++digit;
+        }
+        const bool low = st.Low(), high = st.High();
+        digits += digit;
+        if (!low && !high) continue;
+        bool up = high && !low;
+        if (low && high) {  // both ends read back: the nearer one, a tie to the even digit
+            BigNat twice = st.r;
+            twice.ShiftLeft(1);
+            const int side = twice.Compare(st.s);
+            up = side > 0 || (side == 0 && (digit - '0') % 2 == 1);
+        }
+        if (up) {
+            const std::size_t before = digits.size();
+            Increment(digits);
+            // A carry out of the first digit (0.99... x 10^k up to 0.1 x 10^(k+1)) cannot happen
+            // while the margins hold, but the text stays true if it did.
+            if (digits.size() > before) ++k;
+        }
+        break;
+    }
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    return digits;
+}
+
+// The digits d1 d2 ... and the exponent k of the shortest text 0.d1d2... x 10^k that reads
+// back as `magnitude` (finite, above zero); of several, the one nearest to it.
+std::string ShortestDigits(double magnitude, int& k) {
+    ShortestState st = StartShortest(magnitude);
+    k = static_cast<int>(std::ceil(std::log10(magnitude) - 1e-10));
+    for (int i = 0; i < k; ++i) st.s.MulAdd(10, 0);
+    for (int i = k; i < 0; ++i) st.TimesTen();
+    // The estimate from the logarithm can be one off either way; the first digit must be 1..9.
+    while (st.High()) {
+        st.s.MulAdd(10, 0);
+        ++k;
+    }
+    for (;;) {
+        ShortestState next = st;
+        next.TimesTen();
+        if (next.High()) break;
+        st = next;
+        --k;
+    }
+    return GenerateShortest(st, k);
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The double nearest to the decimal number `digits` * 10^exponent (digits without leading
@@ -317,6 +436,24 @@ std::string FitNumber(double value, unsigned width, unsigned decimals, unsigned 
     const unsigned sign = std::signbit(value) ? 1 : 0;
     const unsigned count = room > sign + kScientificFrame + 1 ? room - sign - kScientificFrame : 1;
     return (sign ? "-" : "") + ScientificText(std::fabs(value), count);
+}
+
+std::string FormatShortest(double value) {
+    if (std::isnan(value)) return "NAN";
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isinf(value)) return sign + "INF";
+    if (value == 0) return sign + "0";
+    int k;
+    const std::string digits = ShortestDigits(std::fabs(value), k);
+    const int n = static_cast<int>(digits.size());
+    // value = 0.digits x 10^k: the point goes k places into the digits.
+    const auto places = static_cast<std::size_t>(std::abs(k));
+    if (k >= n && k <= 21) return sign + digits + std::string(places - digits.size(), '0');
+    if (k > 0 && k <= 21) return sign + digits.substr(0, places) + '.' + digits.substr(places);
+    if (k > -6 && k <= 0) return sign + "0." + std::string(places, '0') + digits;
+    std::string text = sign + digits.substr(0, 1);
+    if (n > 1) text += '.' + digits.substr(1);
+    return text + (k - 1 < 0 ? "e-" : "e+") + IntToText(std::abs(k - 1));
 }
 
 // Digits by hand: std::to_string would bring the C library's whole printf into the program.

@@ -24,6 +24,13 @@ std::string FormatCompact(double value, unsigned width, unsigned decimals);
 // fits, the one-digit form is returned, longer than `room`.
 std::string FitNumber(double value, unsigned width, unsigned decimals, unsigned room);
 
+// The shortest text that reads back as exactly `value` (of several as short, the nearest to
+// it, a tie to the even digit): digits with a point where there is a fraction, "0" for zero
+// and "-0" for minus zero. Magnitudes from 1e-6 up to below 1e21 are written out in full;
+// others as a mantissa and an exponent, "1.5e-7" or "2e+21". Non-finite values as "NAN",
+// "INF" or "-INF".
+std::string FormatShortest(double value);
+
 std::string IntToText(std::int32_t n);
 
 // Only the blank (code 32) is removed; tabs and other characters stay.

@@ -13,7 +13,19 @@ struct ContextState {
     CanvasContext token;
     CanvasPen pen;
     CanvasColour colour;
+    int surface;
 };
+// Surface n's window and picture are the addresses of elements n of these arrays.
+char surfaceTokens[64];
+char pictureTokens[64];
+
+int SurfaceNumber(CanvasWindow window) {
+    const auto at = static_cast<long>(reinterpret_cast<std::uintptr_t>(window) -
+                                      reinterpret_cast<std::uintptr_t>(surfaceTokens));
+    return at >= 1 && at <= static_cast<long>(canvas.surfaces.size()) && !canvas.surfaces[at - 1].closed
+               ? static_cast<int>(at)
+               : 0;
+}
 std::vector<ContextState> open;
 int regionToken;
 
@@ -39,6 +51,7 @@ void Record(CanvasContext dc, CanvasOp op, int x = 0, int y = 0, std::string tex
     if (c) {
         call.pen = c->pen;
         call.colour = c->colour;
+        call.surface = c->surface;
     }
     canvas.calls.push_back(call);
 }
@@ -68,22 +81,26 @@ CanvasWindow CanvasOfControl(DialogHandle, int) {
 CanvasWindow FakePlotWindow() { return reinterpret_cast<CanvasWindow>(&windowToken); }
 
 CanvasContext CanvasBegin(CanvasWindow window) {
-    if (window != FakePlotWindow()) return nullptr;
+    const int surface = SurfaceNumber(window);
+    if (window != FakePlotWindow() && !surface) return nullptr;
     // Tokens are addresses past a small array of their own: never null, never dereferenced.
     auto token = reinterpret_cast<CanvasContext>(static_cast<std::uintptr_t>(0x1000 + 16 * nextContext++));
-    open.push_back({token, CanvasPen::Black, CanvasColour::Black});
+    open.push_back({token, CanvasPen::Black, CanvasColour::Black, surface});
     ++canvas.openContexts;
     canvas.calls.push_back(Plain(CanvasOp::Begin));
+    canvas.calls.back().surface = surface;
     return token;
 }
 
 void CanvasEnd(CanvasWindow window, CanvasContext dc) {
-    if (window != FakePlotWindow()) canvas.misuse = true;
+    if (window != FakePlotWindow() && !SurfaceNumber(window)) canvas.misuse = true;
     for (auto it = open.begin(); it != open.end(); ++it) {
         if (it->token == dc) {
+            const int surface = it->surface;
             open.erase(it);
             --canvas.openContexts;
             canvas.calls.push_back(Plain(CanvasOp::End));
+            canvas.calls.back().surface = surface;
             return;
         }
     }
@@ -92,6 +109,11 @@ void CanvasEnd(CanvasWindow window, CanvasContext dc) {
 
 bool CanvasClientSize(CanvasWindow window, int& width, int& height) {
     width = height = 0;
+    if (const int n = SurfaceNumber(window)) {
+        width = canvas.surfaces[n - 1].width;
+        height = canvas.surfaces[n - 1].height;
+        return true;
+    }
     if (window != FakePlotWindow()) return false;
     width = canvas.width;
     height = canvas.height;
@@ -127,4 +149,50 @@ void CanvasTextColour(CanvasContext dc, CanvasColour colour) {
 void CanvasSelectPen(CanvasContext dc, CanvasPen pen) {
     if (ContextState* c = Find(dc)) c->pen = pen;
     Record(dc, CanvasOp::Pen);
+}
+
+std::vector<CanvasCall> CallsOn(int surface) {
+    std::vector<CanvasCall> found;
+    for (const auto& call : canvas.calls)
+        if (call.surface == surface) found.push_back(call);
+    return found;
+}
+
+CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, int scale) {
+    if (canvas.surfaces.size() + 1 >= sizeof surfaceTokens) return nullptr;
+    canvas.surfaces.push_back({kind, width, height, scale, false, false});
+    return reinterpret_cast<CanvasWindow>(surfaceTokens + canvas.surfaces.size());
+}
+
+CanvasPicture CanvasCloseSurface(CanvasWindow surface) {
+    const int n = SurfaceNumber(surface);
+    if (!n) {
+        canvas.misuse = true;
+        return nullptr;
+    }
+    for (const auto& c : open)
+        if (c.surface == n) canvas.misuse = true;  // a context still open on it
+    canvas.surfaces[n - 1].closed = true;
+    return reinterpret_cast<CanvasPicture>(pictureTokens + n);
+}
+
+int SurfaceOfPicture(CanvasPicture picture) {
+    const auto at = static_cast<long>(reinterpret_cast<std::uintptr_t>(picture) -
+                                      reinterpret_cast<std::uintptr_t>(pictureTokens));
+    return at >= 1 && at <= static_cast<long>(canvas.surfaces.size()) ? static_cast<int>(at) : 0;
+}
+
+void CanvasFreePicture(CanvasPicture picture) {
+    const int n = SurfaceOfPicture(picture);
+    if (!n || canvas.surfaces[n - 1].pictureFreed) {
+        canvas.misuse = true;
+        return;
+    }
+    canvas.surfaces[n - 1].pictureFreed = true;
+}
+
+int LivePictures() {
+    int live = 0;
+    for (const auto& s : canvas.surfaces) live += s.closed && !s.pictureFreed;
+    return live;
 }

@@ -17,6 +17,15 @@ struct CanvasCall {
     std::string text;
     CanvasPen pen = CanvasPen::Black;           // current pen (after the call, for Pen)
     CanvasColour colour = CanvasColour::Black;  // current text colour (after, for TextColour)
+    int surface = 0;  // where it was drawn: 0 the drawing area, n the n-th surface opened
+};
+
+// An off-screen surface as it was opened, and what became of it.
+struct FakeSurface {
+    CanvasSurfaceKind kind = CanvasSurfaceKind::Bitmap;
+    int width = 0, height = 0, scale = 1;
+    bool closed = false;
+    bool pictureFreed = false;
 };
 
 struct FakeCanvas {
@@ -27,6 +36,7 @@ struct FakeCanvas {
     int openContexts = 0;
     int liveRegions = 0;
     bool misuse = false;  // a call on a context that is not open, or a double release
+    std::vector<FakeSurface> surfaces;  // every surface opened, in order
 };
 
 FakeCanvas& Canvas();
@@ -37,3 +47,9 @@ void ResetCanvas(int width = 300, int height = 100);
 
 // The calls of one kind, in order.
 std::vector<CanvasCall> CallsOf(CanvasOp op);
+// The calls made on the n-th surface opened (1, 2, ...), or on the drawing area for 0.
+std::vector<CanvasCall> CallsOn(int surface);
+// The surface (1, 2, ...) a picture was made from; 0 for anything else.
+int SurfaceOfPicture(CanvasPicture picture);
+// Pictures made and not freed.
+int LivePictures();

@@ -18,6 +18,12 @@ bool ChooseSaveFile(DialogHandle owner, std::string& path) {
     return true;
 }
 
+// The save dialog for a new file answers from the same script as the one for the report.
+bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path) {
+    fake.newFileKinds.push_back(kind);
+    return ChooseSaveFile(owner, path);
+}
+
 bool ChooseOpenFile(DialogHandle, std::string& path) {
     fake.openStarts.push_back(path);
     if (fake.openAnswers.empty()) return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/pickers.h"
 
 struct FakePickers {
     // The save dialog: the path the user confirms, or cancel; the directory it browsed to.
@@ -13,6 +14,7 @@ struct FakePickers {
     std::string saveChoice = "C:\\Reports\\case.txt";
     std::string browsedDirectory;             // becomes the current directory when not empty
     std::vector<DialogHandle> saveOwners;     // owner of every save dialog shown
+    std::vector<NewFileKind> newFileKinds;    // the kind of every save dialog for a new file
     // The open dialog: the files the user picks, in turn; an empty answer (or none) cancels.
     std::deque<std::string> openAnswers;
     std::vector<std::string> openStarts;  // the path each open dialog started from

@@ -4,10 +4,12 @@
 #include "resources/ids.h"
 #include "tests/support/fake_about_window.h"
 #include "tests/support/fake_canvas.h"
+#include "tests/support/fake_clipboard.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_list_field.h"
 #include "tests/support/fake_menu.h"
 #include "tests/support/fake_modal_dialog.h"
+#include "tests/support/fake_picture.h"
 #include "tests/support/fake_pickers.h"
 #include "tests/support/fake_system.h"
 
@@ -20,6 +22,8 @@ void ResetAllFakes() {
     ResetMenu();
     ResetModalDialogs();
     ResetPickers();
+    ResetClipboard();
+    ResetPictureEncoder();
     AboutTitles().clear();
 }
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
+#include <charconv>
 #include <random>
 #include <string>
 
@@ -229,6 +231,63 @@ TEST(ParseReal, AgreesWithStrtodOverTheGrammar) {
         ASSERT_TRUE(ok) << text;
         // strtod keeps the sign of an underflow to zero; so do we.
         ASSERT_EQ(std::memcmp(&ours, &expected, sizeof ours), 0) << text << ": " << ours << " vs " << expected;
+    }
+}
+
+TEST(FormatShortest, Table) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {0, "0"},
+        {-0.0, "-0"},
+        {20, "20"},
+        {0.1, "0.1"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {-14.142135623730951, "-14.142135623730951"},
+        {1e-6, "0.000001"},  // the smallest written out in full
+        {9.5e-7, "9.5e-7"},
+        {123456789012345680000.0, "123456789012345680000"},
+        {1e21, "1e+21"},
+        {5e-324, "5e-324"},  // the smallest subnormal: its gap is the same on both sides
+        {2.2250738585072014e-308, "2.2250738585072014e-308"},
+        {9007199254740992.0, "9007199254740992"},  // a power of two: the gap below is half
+        {DBL_MAX, "1.7976931348623157e+308"},
+        {1e23, "1e+23"},  // the double nearest 1e23 lies below it, yet "1e23" reads back to it
+        {INFINITY, "INF"},
+        {-INFINITY, "-INF"},
+        {NAN, "NAN"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FormatShortest(row.value), row.text) << row.text;
+}
+
+// The digits agree with the C++ library's shortest conversion (so no shorter text reads back,
+// and of the shortest the nearest was taken), and the text reads back as the same double.
+// Random bits cover every binary exponent, subnormals included.
+TEST(FormatShortest, AgreesWithToCharsAndReadsBack) {
+    auto significant = [](std::string_view text) {
+        std::string digits;
+        for (char c : text.substr(0, text.find('e')))
+            if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) digits += c;
+        while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+        return digits;
+    };
+    std::mt19937_64 random(1208);
+    for (int i = 0; i < 200000; ++i) {
+        std::uint64_t bits = random();
+        if (i % 4 == 0) bits &= ~std::uint64_t(0xFFFFFFFFFF);  // short mantissas: short texts
+        if (i % 4 == 1) bits &= ~((std::uint64_t(1) << 52) - 1);  // powers of two: a narrower gap below
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value)) continue;
+        const std::string ours = FormatShortest(value);
+        double back = 0;
+        ASSERT_EQ(std::from_chars(ours.data(), ours.data() + ours.size(), back).ec, std::errc()) << ours;
+        ASSERT_EQ(std::memcmp(&back, &value, sizeof back), 0) << ours;
+        char theirs[64];
+        char* end = std::to_chars(theirs, theirs + sizeof theirs, value, std::chars_format::scientific).ptr;
+        ASSERT_EQ(significant(ours), significant(std::string_view(theirs, end - theirs)))
+            << ours << " vs " << std::string(theirs, end);
     }
 }
 

@@ -6,15 +6,75 @@
 //   accept          press Accept and wait for the results
 //   point:K=VALUE   type VALUE into point field K (1 x, 2 y, 3 Vy, 4 |V|, 5 t) and press its Accept
 //   shot:PATH.bmp   save a picture of the dialog
+//   menu:ID         choose the menu command with that id (302 Copy case, 303 Export path table,
+//                   304 Save plot picture...)
+//   saveas:PATH     answer the open save dialog with PATH (a Windows path) and press Save
+//   menubar:LETTER  open the menu of the menu bar with that underlined letter, as Alt+LETTER does
+//   escape          press Esc (twice: a menu open is closed, and the menu bar left)
+//   copy            File > Copy case, waiting until the clipboard has changed
+//   clipboard:PATH  write the clipboard's text into PATH.txt, its bitmap into PATH.bmp, its
+//                   metafile into PATH.emf and that metafile played at the bitmap's size into
+//                   PATH-emf.bmp
 //   fields:PATH     write the dialog's field texts, one "id<TAB>text" line each
 //   close           end the program
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "resources/ids.h"
 #include "tests/win32/driver.h"
 
 namespace {
+
+bool AnswerSaveDialog(HWND dialog, const std::string& path) {
+    const MessageBoxSeen box = WaitMessageBox(dialog);
+    if (!box.window || !SaveDialogNameField(box.window)) return false;
+    PressSaveAs(box.window, path);
+    return WaitFor([&] { return !IsWindow(box.window) && IsWindowEnabled(dialog); });
+}
+
+bool WriteBytes(const std::string& path, const void* data, size_t size) {
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    const bool written = std::fwrite(data, 1, size, out) == size;
+    return std::fclose(out) == 0 && written;
+}
+
+// What the program put on the clipboard, as files: the text, the bitmap with a file header
+// before it, the metafile.
+bool SaveClipboard(const std::string& path) {
+    if (!WaitFor([] { return OpenClipboard(nullptr) != 0; })) return false;
+    bool ok = true;
+    if (HANDLE text = GetClipboardData(CF_TEXT)) {
+        const char* chars = static_cast<const char*>(GlobalLock(text));
+        ok &= WriteBytes(path + ".txt", chars, std::strlen(chars));
+        GlobalUnlock(text);
+    }
+    if (HANDLE dib = GetClipboardData(CF_DIB)) {
+        const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib));
+        BITMAPFILEHEADER file = {};
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof file + header->biSize;
+        file.bfSize = static_cast<DWORD>(sizeof file + GlobalSize(dib));
+        std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+        bytes.append(reinterpret_cast<const char*>(header), GlobalSize(dib));
+        ok &= WriteBytes(path + ".bmp", bytes.data(), bytes.size());
+        GlobalUnlock(dib);
+    }
+    if (HANDLE metafile = GetClipboardData(CF_ENHMETAFILE)) {
+        std::string bytes(GetEnhMetaFileBits(static_cast<HENHMETAFILE>(metafile), 0, nullptr), '\0');
+        GetEnhMetaFileBits(static_cast<HENHMETAFILE>(metafile), static_cast<UINT>(bytes.size()),
+                           reinterpret_cast<BYTE*>(bytes.data()));
+        ok &= WriteBytes(path + ".emf", bytes.data(), bytes.size());
+        ENHMETAHEADER header = {};
+        GetEnhMetaFileHeader(static_cast<HENHMETAFILE>(metafile), sizeof header, &header);
+        const Capture played = RenderMetafile(static_cast<HENHMETAFILE>(metafile), header.rclBounds.right + 1,
+                                              header.rclBounds.bottom + 1);
+        ok &= SaveCaptureBitmap(played, path + "-emf.bmp");
+    }
+    CloseClipboard();
+    return ok;
+}
 
 bool Step(HWND dialog, const std::string& step) {
     std::string verb = step.substr(0, step.find(':'));
@@ -63,6 +123,30 @@ bool Step(HWND dialog, const std::string& step) {
         Sleep(300);
         return SaveWindowBitmap(dialog, rest);
     }
+    if (verb == "menu") {
+        Command(dialog, std::stoi(rest));
+        return true;
+    }
+    if (verb == "saveas") return AnswerSaveDialog(dialog, rest);
+    if (verb == "menubar") {
+        PostMessageA(dialog, WM_SYSCOMMAND, SC_KEYMENU, rest.empty() ? 0 : rest[0]);
+        Sleep(500);
+        return true;
+    }
+    if (verb == "escape") {
+        for (int i = 0; i < 2; ++i) {
+            PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+        }
+        Sleep(300);
+        return true;
+    }
+    if (verb == "copy") {
+        const DWORD before = GetClipboardSequenceNumber();
+        Command(dialog, IDM_COPY_CASE);
+        return WaitFor([&] { return GetClipboardSequenceNumber() != before; });
+    }
+    if (verb == "clipboard") return SaveClipboard(rest);
     if (verb == "fields") {
         FILE* out = std::fopen(rest.c_str(), "wb");
         if (!out) return false;

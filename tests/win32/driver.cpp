@@ -143,6 +143,16 @@ void PressButton(HWND box, int id) {
     WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 3000);
 }
 
+HWND SaveDialogNameField(HWND box) {
+    HWND name = GetDlgItem(box, 0x47C);
+    return name ? name : GetDlgItem(box, 0x480);
+}
+
+void PressSaveAs(HWND box, const std::string& path) {
+    Send(SaveDialogNameField(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
 Capture CaptureWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
@@ -175,8 +185,9 @@ COLORREF Capture::At(int x, int y) const {
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-bool SaveWindowBitmap(HWND window, const std::string& path) {
-    const Capture capture = CaptureWindow(window);
+bool SaveWindowBitmap(HWND window, const std::string& path) { return SaveCaptureBitmap(CaptureWindow(window), path); }
+
+bool SaveCaptureBitmap(const Capture& capture, const std::string& path) {
     const int width = capture.width, height = capture.height;
     BITMAPINFOHEADER info = {};
     info.biSize = sizeof info;
@@ -204,4 +215,48 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
               std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
     return std::fclose(out) == 0 && ok;
+}
+
+Capture RenderMetafile(HENHMETAFILE metafile, int width, int height) {
+    Capture capture;
+    capture.width = width;
+    capture.height = height;
+    capture.pixels.assign(static_cast<size_t>(width) * height, 0);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PatBlt(memory, 0, 0, width, height, WHITENESS);
+    RECT all = {0, 0, width, height};
+    PlayEnhMetaFile(memory, metafile, &all);
+    GdiFlush();
+    std::memcpy(capture.pixels.data(), bits, capture.pixels.size() * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return capture;
+}
+
+Capture CaptureOfDib(const BITMAPINFOHEADER* header) {
+    Capture capture;
+    capture.width = header->biWidth;
+    capture.height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
+    if (header->biBitCount != 24) return capture;
+    const int stride = (capture.width * 3 + 3) & ~3;
+    const auto* rows = reinterpret_cast<const unsigned char*>(header) + header->biSize;
+    capture.pixels.resize(static_cast<size_t>(capture.width) * capture.height);
+    for (int y = 0; y < capture.height; ++y) {
+        const int row = header->biHeight > 0 ? capture.height - 1 - y : y;  // bottom-up unless negative
+        for (int x = 0; x < capture.width; ++x) {
+            const unsigned char* p = rows + static_cast<size_t>(row) * stride + 3 * x;
+            capture.pixels[static_cast<size_t>(y) * capture.width + x] = p[2] << 16 | p[1] << 8 | p[0];
+        }
+    }
+    return capture;
 }

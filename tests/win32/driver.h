@@ -57,6 +57,12 @@ bool WaitFor(Condition condition, DWORD milliseconds = 5000) {
 MessageBoxSeen WaitMessageBox(HWND owner, DWORD milliseconds = 5000);
 void PressButton(HWND box, int id);  // IDOK, IDYES, IDNO...
 
+// The file-name field of a save dialog: the combo box of the Explorer-style dialog, or a
+// plain edit; null when there is none.
+HWND SaveDialogNameField(HWND box);
+// Types `path` as the file name and presses Save (posted; the dialog may ask before it ends).
+void PressSaveAs(HWND box, const std::string& path);
+
 // The pixels of a window as it is on screen, top row first.
 struct Capture {
     int width = 0;
@@ -68,3 +74,9 @@ Capture CaptureWindow(HWND window);
 
 // Writes the window as it is on screen into a 24-bit BMP file.
 bool SaveWindowBitmap(HWND window, const std::string& path);
+bool SaveCaptureBitmap(const Capture& capture, const std::string& path);
+
+// A metafile played into a white bitmap of width x height pixels.
+Capture RenderMetafile(HENHMETAFILE metafile, int width, int height);
+// The pixels of a packed device-independent bitmap of 24 bits (a CF_DIB's memory).
+Capture CaptureOfDib(const BITMAPINFOHEADER* header);

@@ -73,10 +73,21 @@ TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     EXPECT_EQ(MenuText(bar, 1), "&Tools");
     EXPECT_EQ(MenuText(bar, 2), "&Info");
     HMENU file = GetSubMenu(bar, 0), tools = GetSubMenu(bar, 1), info = GetSubMenu(bar, 2);
-    EXPECT_EQ(GetMenuItemID(file, 0), UINT(IDM_SAVE_CASE));
-    EXPECT_EQ(MenuText(file, 0), "&Save case");
-    EXPECT_EQ(GetMenuItemID(file, 2), UINT(IDC_EXIT));
-    EXPECT_EQ(MenuText(file, 2), "E&xit");
+    // Save case first and Exit last, after a separator; the ways out of a case in between.
+    const struct {
+        UINT id;
+        const char* text;
+    } fileItems[] = {{IDM_SAVE_CASE, "&Save case"},
+                     {IDM_COPY_CASE, "&Copy case\tCtrl+C"},
+                     {IDM_EXPORT_TABLE, "&Export path table..."},
+                     {IDM_SAVE_PICTURE, "Save plot &picture..."},
+                     {0, ""},
+                     {IDC_EXIT, "E&xit"}};
+    ASSERT_EQ(GetMenuItemCount(file), 6);
+    for (UINT i = 0; i < 6; ++i) {
+        EXPECT_EQ(GetMenuItemID(file, static_cast<int>(i)), fileItems[i].id) << i;
+        EXPECT_EQ(MenuText(file, i), fileItems[i].text) << i;
+    }
     ASSERT_EQ(GetMenuItemCount(tools), 2);
     EXPECT_EQ(GetMenuItemID(tools, 0), UINT(IDM_TOOLS_EDITION));
     EXPECT_EQ(MenuText(tools, 0), "Tools &edition ");
@@ -85,13 +96,13 @@ TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     EXPECT_EQ(GetMenuItemID(info, 1), UINT(IDM_ABOUT));
     EXPECT_EQ(MenuText(info, 1), "&About...");
 
-    EXPECT_TRUE(GetMenuState(file, IDM_SAVE_CASE, MF_BYCOMMAND) & MF_GRAYED);
+    for (UINT i = 0; i < 4; ++i) EXPECT_TRUE(GetMenuState(file, fileItems[i].id, MF_BYCOMMAND) & MF_GRAYED) << i;
     SetDlgItemTextA(dialog_, 100, "20");
     SetDlgItemTextA(dialog_, 101, "45");
     Command(IDC_ACCEPT);
     EXPECT_TRUE(seenBoxes.empty());
     SendMessageA(dialog_, WM_NULL, 0, 0);
-    EXPECT_FALSE(GetMenuState(file, IDM_SAVE_CASE, MF_BYCOMMAND) & MF_GRAYED);
+    for (UINT i = 0; i < 4; ++i) EXPECT_FALSE(GetMenuState(file, fileItems[i].id, MF_BYCOMMAND) & MF_GRAYED) << i;
 }
 
 TEST_F(InProcess, DialogUsesBoldArialAndShowsTheOrdinalSign) {

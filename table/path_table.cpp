@@ -1,0 +1,86 @@
+#include "table/path_table.h"
+
+#include <cmath>
+
+#include "physics/point.h"
+#include "platform/pickers.h"
+#include "platform/safe_file.h"
+#include "platform/system.h"
+#include "text/messages.h"
+#include "text/number_text.h"
+
+namespace {
+
+constexpr int kSteps = 100;
+constexpr char kCaption[] = "Export path table";
+
+PathRow RowAt(const Solution& solution, double t) {
+    TrajectoryPoint point = {};
+    SolvePoint(solution, point, 5, t);
+    // The flight time is when the path meets the ground: there y is 0, not the rounding left
+    // over from the equation (some 1e-15 m).
+    if (t == solution.values[ParamTime]) point.y = 0;
+    return {t, point.x, point.y, solution.values[ParamVx], point.vy, point.speed};
+}
+
+// The apex as the solve found it: its time, distance and the maximum height, where the
+// vertical velocity is 0 and the speed is the horizontal one.
+PathRow ApexRow(const Solution& solution) {
+    const double vx = solution.values[ParamVx];
+    return {solution.apexTime, solution.apexX, solution.values[ParamHeight], vx, 0, std::fabs(vx)};
+}
+
+bool AllFinite(const PathRow& row) {
+    for (double v : {row.t, row.x, row.y, row.vx, row.vy, row.speed})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// Minus zero (a vertical launch's x, say) reads as 0 in a spreadsheet; it is written as 0.
+std::string Number(double value) { return FormatShortest(value + 0.0); }
+
+}  // namespace
+
+std::vector<PathRow> PathTableRows(const Solution& solution) {
+    const long double flightTime = solution.values[ParamTime];
+    const double apexTime = solution.apexTime;
+    const bool apexInside = apexTime > 0 && apexTime < solution.values[ParamTime];
+    std::vector<PathRow> rows;
+    for (int i = 0; i <= kSteps; ++i) {
+        // In extended precision T * 100 / 100 is T again: the last row is at exactly T.
+        const double t = static_cast<double>(flightTime * i / kSteps);
+        if (apexInside && apexTime < t && (rows.empty() || rows.back().t < apexTime))
+            rows.push_back(ApexRow(solution));
+        if (!rows.empty() && rows.back().t >= t) continue;
+        rows.push_back(apexInside && t == apexTime ? ApexRow(solution) : RowAt(solution, t));
+    }
+    return rows;
+}
+
+std::vector<std::string> PathTableLines(const Solution& solution) {
+    std::vector<std::string> lines = {"t,x,y,Vx,Vy,speed\r\n"};
+    for (const PathRow& row : PathTableRows(solution)) {
+        if (!AllFinite(row)) return {};
+        lines.push_back(Number(row.t) + ',' + Number(row.x) + ',' + Number(row.y) + ',' + Number(row.vx) +
+                        ',' + Number(row.vy) + ',' + Number(row.speed) + "\r\n");
+    }
+    return lines;
+}
+
+void ExportPathTable(DialogHandle dialog, const Solution& solution, const std::string& startDirectory) {
+    std::string path;
+    const bool chosen = ChooseNewFile(dialog, NewFileKind::PathTable, path);
+    // The dialog may have left the current directory wherever the user browsed; the help
+    // document and the tool list are looked up by bare names, relative to it.
+    if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
+    if (!chosen) return;
+    const std::vector<std::string> lines = PathTableLines(solution);
+    if (lines.empty()) {
+        const Message message = PathTableTooLargeMessage();
+        ShowMessage(message.caption, message.text, MessageIcon::Exclamation);
+        return;
+    }
+    const SaveOutcome outcome = SaveWholeFile(path, lines);
+    if (outcome != SaveOutcome::Saved)
+        ShowMessage(kCaption, SaveFailureText(outcome, path), MessageIcon::Exclamation);
+}
