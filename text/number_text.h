@@ -17,6 +17,10 @@ std::string FormatFixed(double value, unsigned width, unsigned decimals);
 // then trailing zeros (and a bare point) of a fractional part removed.
 std::string FormatCompact(double value, unsigned width, unsigned decimals);
 
+// FormatFixed without padding, for running text: a value that rounds to zero at these decimals
+// is written without its sign ("0.00", never "-0.00").
+std::string FormatPlain(double value, unsigned decimals);
+
 std::string IntToText(std::int32_t n);
 
 // Only the blank (code 32) is removed; tabs and other characters stay.
