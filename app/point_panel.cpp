@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/given.h"
+#include "app/plot_view.h"
 #include "plot/trajectory.h"
 #include "resources/ids.h"
 #include "text/messages.h"
@@ -68,5 +69,7 @@ void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query
 
 void RedrawMainPlot(AppState& state) {
     const MotionCase& mc = state.motionCase;
-    RedrawPlot(state.plotFrame, state.plotWindow, mc.solved ? &mc.solution : nullptr, state.pointQuery);
+    RedrawPlot(state.plotFrame, state.plotWindow, mc.solved ? &mc.solution : nullptr, state.pointQuery,
+               PlotExtrasOf(state));
+    PlotOverlayAfterRedraw(state);
 }
