@@ -44,20 +44,25 @@ CanvasWindow CanvasOfControl(DialogHandle dialog, int id);
 
 // A context for drawing into the window's client area; null when none can be had. Every
 // context taken must be given back with CanvasEnd, once. Above 96 dots per inch (CanvasUseDpi)
-// a context comes with the plot's label font at that density instead of the system font.
+// a context comes with the plot's label font instead of the system font.
 CanvasContext CanvasBegin(CanvasWindow window);
 void CanvasEnd(CanvasWindow window, CanvasContext dc);
 
 // Client size in pixels; false (and 0 x 0) when the window does not exist.
 bool CanvasClientSize(CanvasWindow window, int& width, int& height);
 
-// A rectangle from (0, 0) to (width, height) with the current pen and fill.
+// A rectangle from (0, 0) to (width, height) with the current pen and fill. Above 96 dots per
+// inch the black pen as wide as the density asks is selected after it.
 void CanvasClear(CanvasContext dc, int width, int height);
 
 // Limits the drawing to the rectangle (0, 0, width, height). The region made for it is the
 // caller's, to be given back with CanvasFreeRegion (null when none could be made).
 CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height);
 void CanvasFreeRegion(CanvasRegion region);
+// Narrows the drawing to the rectangle (left, top)...(right, bottom) within the current clip,
+// until CanvasSelectClip makes a region the clip again.
+void CanvasNarrowClip(CanvasContext dc, int left, int top, int right, int bottom);
+void CanvasSelectClip(CanvasContext dc, CanvasRegion region);
 
 void CanvasMoveTo(CanvasContext dc, int x, int y);
 void CanvasLineTo(CanvasContext dc, int x, int y);  // current pen; the end becomes current

@@ -125,9 +125,15 @@ bool CanvasClientSize(CanvasWindow window, int& width, int& height) {
     return ok;
 }
 
+// The border stays one pixel, like the frame control's own; the lines drawn after it in the
+// fresh context's black pen are as wide as the density asks.
 void CanvasClear(CanvasContext dc, int width, int height) {
     ++canvasSystemCalls;
     Rectangle(Dc(dc), 0, 0, width, height);
+    if (pens[0]) {
+        ++canvasSystemCalls;
+        SelectObject(Dc(dc), pens[0]);
+    }
 }
 
 CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height) {
@@ -135,6 +141,16 @@ CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height) {
     HRGN region = CreateRectRgn(0, 0, width, height);
     if (region) SelectClipRgn(Dc(dc), region);  // the context keeps its own copy
     return reinterpret_cast<CanvasRegion>(region);
+}
+
+void CanvasNarrowClip(CanvasContext dc, int left, int top, int right, int bottom) {
+    ++canvasSystemCalls;
+    IntersectClipRect(Dc(dc), left, top, right, bottom);
+}
+
+void CanvasSelectClip(CanvasContext dc, CanvasRegion region) {
+    ++canvasSystemCalls;
+    SelectClipRgn(Dc(dc), reinterpret_cast<HRGN>(region));
 }
 
 void CanvasFreeRegion(CanvasRegion region) {

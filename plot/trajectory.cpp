@@ -11,16 +11,20 @@ using Real = long double;
 std::string CaseLabel(double value) { return FormatCompact(value, 6, 0); }
 std::string PointLabel(double value) { return TrimBlanks(FormatFixed(value, 6, 0)); }
 
-// The extras, behind everything else. The axes that follow are drawn in the black pen of a
+// The extras, behind everything else. They may run out of the case's window, and are kept
+// inside the area's one-pixel border. The axes that follow are drawn in the black pen of a
 // fresh context, which the extras' pens replace: it is selected again after them.
 void DrawExtras(const PlotFrame& f, const PlotExtras& extras) {
     const bool earlier = extras.earlier && extras.earlier->count > 0;
+    if (!earlier && !extras.steeper) return;
+    CanvasNarrowClip(f.dc, 1, 1, f.width - 1, f.height - 1);
     if (earlier) DrawEarlierPaths(f, *extras.earlier);
     if (extras.steeper) {
         CanvasSelectPen(f.dc, CanvasPen::SteeperPath);
         DrawPathLine(f, *extras.steeper);
     }
-    if (earlier || extras.steeper) CanvasSelectPen(f.dc, CanvasPen::Black);
+    CanvasSelectClip(f.dc, f.clip);
+    CanvasSelectPen(f.dc, CanvasPen::Black);
 }
 
 // The drawing of the case, leaving the frame open for the points that follow it.

@@ -122,6 +122,14 @@ void CanvasFreeRegion(CanvasRegion region) {
     canvas.calls.push_back(Plain(CanvasOp::FreeRegion));
 }
 
+void CanvasNarrowClip(CanvasContext dc, int left, int top, int right, int bottom) {
+    Record(dc, CanvasOp::NarrowClip, left, top);
+    canvas.calls.back().right = right;
+    canvas.calls.back().bottom = bottom;
+}
+
+void CanvasSelectClip(CanvasContext dc, CanvasRegion) { Record(dc, CanvasOp::SelectClip); }
+
 void CanvasMoveTo(CanvasContext dc, int x, int y) { Record(dc, CanvasOp::MoveTo, x, y); }
 void CanvasLineTo(CanvasContext dc, int x, int y) { Record(dc, CanvasOp::LineTo, x, y); }
 

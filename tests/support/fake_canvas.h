@@ -9,7 +9,7 @@
 #include "platform/canvas.h"
 
 enum class CanvasOp { Begin, End, Clear, Clip, FreeRegion, MoveTo, LineTo, Text, TextColour, Pen,
-                      Brush, Ellipse, Save, Restore, FreeSaved };
+                      Brush, Ellipse, Save, Restore, FreeSaved, NarrowClip, SelectClip };
 
 struct CanvasCall {
     CanvasOp op = CanvasOp::Begin;

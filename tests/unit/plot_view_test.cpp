@@ -348,6 +348,19 @@ TEST_F(PlotView_, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
                                       CanvasPen::Black}))
         << "oldest first, then back to black for the axes";
     EXPECT_EQ(state_.view.earlier.paths[0].values[ParamAngle], 60);
+    // They may leave the case's window: they are kept inside the area's border, which the
+    // case's own drawing may reach.
+    const auto narrowed = CallsOf(CanvasOp::NarrowClip);
+    ASSERT_EQ(narrowed.size(), 1u);
+    EXPECT_EQ(std::vector<int>({narrowed[0].x, narrowed[0].y, narrowed[0].right, narrowed[0].bottom}),
+              std::vector<int>({1, 1, 399, 139}));
+    const auto& calls = Canvas().calls;
+    std::size_t select = 0, axis = 0;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (calls[i].op == CanvasOp::SelectClip) select = i;
+        if (calls[i].op == CanvasOp::MoveTo && calls[i].x == Px(0) && calls[i].y == Py(0) && !axis && select) axis = i;
+    }
+    EXPECT_GT(axis, select) << "the full area again before the axes";
     // Clear, from the plot's menu.
     Menu().popupChoice = IDM_CLEAR_PATHS;
     Canvas().calls.clear();

@@ -13,6 +13,7 @@
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "platform/canvas_win32.h"
+#include "plot/frame.h"
 #include "platform/timer_win32.h"
 #include "resources/ids.h"
 #include "tests/win32/driver.h"
@@ -257,6 +258,56 @@ TEST_F(PlotMotionCost, ThePlayKeepsFiftyFramesASecond) {
     char status[256] = "";
     GetDlgItemTextA(dialog_, IDC_STATUS, status, sizeof status);
     EXPECT_STREQ(status, kCaseLine) << "the plot is left as it was";
+}
+
+// A move to a screen of another density (Windows sends WM_DPICHANGED): the picture drawn for
+// the nearest density, the icon beside the launch height at its size, and the plot's lines as
+// thick as the density asks.
+TEST_F(PlotMotionCost, ANewDensityBringsItsPictureIconsAndPens) {
+    auto imageWidth = [&](int id, UINT message, WPARAM type) {
+        auto image = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageA(dialog_, id, message, type, 0));
+        if (message == STM_GETICON) {
+            ICONINFO icon = {};
+            if (!GetIconInfo(reinterpret_cast<HICON>(image), &icon)) return 0L;
+            image = icon.hbmColor ? icon.hbmColor : icon.hbmMask;
+            BITMAP info = {};
+            GetObjectA(image, sizeof info, &info);
+            DeleteObject(icon.hbmColor);
+            DeleteObject(icon.hbmMask);
+            return info.bmWidth;
+        }
+        BITMAP info = {};
+        GetObjectA(image, sizeof info, &info);
+        return info.bmWidth;
+    };
+    // The x axis's thickness, in a column where nothing else is drawn (past the landing).
+    auto axisThickness = [&] {
+        RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HWND area = GetDlgItem(dialog_, IDC_PLOT);
+        HDC dc = GetDC(area);
+        const int column = WorldToPixelX(state_.plotFrame, 1.06 * state_.motionCase.solution.values[ParamReach]);
+        int black = 0;
+        for (int y = 1; y + 1 < state_.plotFrame.height; ++y) black += GetPixel(dc, column, y) == RGB(0, 0, 0);
+        ReleaseDC(area, dc);
+        return black;
+    };
+    EXPECT_EQ(imageWidth(IDC_PICTURE, STM_GETIMAGE, IMAGE_BITMAP), 190);
+    EXPECT_EQ(axisThickness(), 1);
+    const struct {
+        int dpi;
+        long picture, icon;
+        int axis;
+    } cases[] = {{144, 285, 48, 2}, {192, 380, 64, 2}, {120, 238, 40, 1}, {168, 332, 56, 2}, {96, 190, 32, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        RECT suggested;
+        GetWindowRect(dialog_, &suggested);
+        SendMessageA(dialog_, WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(state_.view.dpi, c.dpi);
+        EXPECT_EQ(imageWidth(IDC_PICTURE, STM_GETIMAGE, IMAGE_BITMAP), c.picture);
+        EXPECT_EQ(imageWidth(IDC_LAUNCH_ICON, STM_GETICON, 0), c.icon);
+        EXPECT_EQ(axisThickness(), c.axis);
+    }
 }
 
 }  // namespace
