@@ -20,17 +20,20 @@ trap '"$top/scripts/wine/teardown.sh" "$dir"' EXIT
 . "$dir/env"
 
 n=0
+picture=
 while IFS= read -r line; do
   case "$line" in
+    picture:*) picture=${line#picture: } ;;
     steps:*)
-      n=$((n + 1))
+      if [ -n "$picture" ]; then name=$picture; else n=$((n + 1)); name=example$n; fi
+      picture=
       read -r -a steps <<<"${line#steps: }"
       "$WINE64" "$build/Ovanta.exe" &
-      "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/example$n.txt")" \
-        "shot:$(win "$work/example$n.bmp")" close
+      "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/$name.txt")" \
+        "shot:$(win "$work/$name.bmp")" close
       wait
-      /usr/bin/convert "$work/example$n.bmp" -background white -alpha remove "$work/example$n.tif"
-      tiff2pdf -z -o "$work/example$n.pdf" "$work/example$n.tif"
+      /usr/bin/convert "$work/$name.bmp" -background white -alpha remove "$work/$name.tif"
+      tiff2pdf -z -o "$work/$name.pdf" "$work/$name.tif"
       ;;
   esac
 done <"$top/docs/examples.txt"
