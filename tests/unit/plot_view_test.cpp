@@ -309,23 +309,9 @@ TEST_F(PlotView_, EscAKeyAClickOrANewSolveStopThePlay) {
     EXPECT_FALSE(PlotKeyDown(dialog_, state_, PlotKey::Escape, false));
 }
 
-TEST_F(PlotView_, FourEarlierPathsAreKeptNewestFirst) {
-    EarlierPaths earlier;
-    std::vector<Solution> solved;
-    for (double angle : {20.0, 30.0, 40.0, 50.0, 60.0, 70.0}) {
-        solved.push_back(SolvedCase(ParamVo, 20, ParamAngle, angle));
-        KeepEarlierPath(earlier, solved.back());
-        KeepEarlierPath(earlier, solved.back());  // the same case again is not kept twice
-    }
-    ASSERT_EQ(earlier.count, kEarlierPathsKept);
-    for (int i = 0; i < kEarlierPathsKept; ++i)
-        EXPECT_EQ(earlier.paths[i].values[ParamAngle], solved[solved.size() - 1 - i].values[ParamAngle]) << i;
-    ClearEarlierPaths(earlier);
-    EXPECT_EQ(earlier.count, 0);
-}
-
-// Each solve sends the case on screen to the earlier paths; a refused one changes nothing; they
-// are drawn first, the oldest in the lightest grey, and Clear forgets them.
+// Each solve sends the case on screen to the earlier paths, four at most, the newest first; a
+// refused one changes nothing; they are drawn first, the oldest in the lightest grey, and Clear
+// forgets them.
 TEST_F(PlotView_, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
     const struct {
         const char* label;
@@ -333,7 +319,8 @@ TEST_F(PlotView_, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
         int kept;
     } steps[] = {{"the first case", "30", 0},        {"a second", "45", 1},  {"a third", "60", 2},
                  {"refused: angle 95", "95", 2},     {"the same again", "60", 2}, {"no movement", "-30", 3},
-                 {"after no movement: nothing to keep", "50", 3}};
+                 {"after no movement: nothing to keep", "50", 3}, {"a fourth", "40", 4},
+                 {"the oldest goes", "35", 4}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.label);
         Canvas().calls.clear();
@@ -342,12 +329,14 @@ TEST_F(PlotView_, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
     }
     std::vector<CanvasPen> pens;
     for (const auto& call : CallsOf(CanvasOp::Pen)) pens.push_back(call.pen);
-    ASSERT_GE(pens.size(), 4u);
-    EXPECT_EQ(std::vector<CanvasPen>(pens.begin(), pens.begin() + 4),
-              (std::vector<CanvasPen>{CanvasPen::EarlierPath3, CanvasPen::EarlierPath2, CanvasPen::EarlierPath1,
-                                      CanvasPen::Black}))
+    ASSERT_GE(pens.size(), 5u);
+    EXPECT_EQ(std::vector<CanvasPen>(pens.begin(), pens.begin() + 5),
+              (std::vector<CanvasPen>{CanvasPen::EarlierPath4, CanvasPen::EarlierPath3, CanvasPen::EarlierPath2,
+                                      CanvasPen::EarlierPath1, CanvasPen::Black}))
         << "oldest first, then back to black for the axes";
-    EXPECT_EQ(state_.view.earlier.paths[0].values[ParamAngle], 60);
+    std::vector<double> angles;
+    for (int i = 0; i < state_.view.earlier.count; ++i) angles.push_back(state_.view.earlier.paths[i].values[ParamAngle]);
+    EXPECT_EQ(angles, (std::vector<double>{40, 50, 60, 45}));
     // They may leave the case's window: they are kept inside the area's border, which the
     // case's own drawing may reach.
     const auto narrowed = CallsOf(CanvasOp::NarrowClip);
