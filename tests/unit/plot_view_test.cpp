@@ -23,7 +23,7 @@
 
 namespace {
 
-class PlotView_ : public testing::Test {
+class PlotViewLogic : public testing::Test {
 protected:
     void SetUp() override {
         dialog_ = OpenMainDialogFake(state_);
@@ -65,7 +65,7 @@ protected:
     CanvasCall last_;
 };
 
-TEST_F(PlotView_, PointerColumnsMapToThePathsXAndBack) {
+TEST_F(PlotViewLogic, PointerColumnsMapToThePathsXAndBack) {
     Solve(ParamVo, "20", ParamAngle, "45");
     const PlotFrame& f = state_.plotFrame;
     const Solution& s = state_.motionCase.solution;
@@ -113,7 +113,7 @@ TEST_F(PlotView_, PointerColumnsMapToThePathsXAndBack) {
 
 // The status line against the point equations written out here, and the marker on the path at
 // that point; a move redraws the marker alone: no clearing, no line of the plot.
-TEST_F(PlotView_, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
+TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
     Solve(ParamVo, "20", ParamAngle, "45");
     const double theta = 45 * 3.14159265358979323846 / 180, g = 9.81;
     for (double fraction : {0.0, 0.13, 0.5, 0.77, 1.0}) {
@@ -150,7 +150,7 @@ TEST_F(PlotView_, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
     EXPECT_EQ(Text(IDC_STATUS), "Lands 40.775 m away after 2.883 s; highest 10.194 m at 1.442 s");
 }
 
-TEST_F(PlotView_, AClickAsksThePointPanelForThatX) {
+TEST_F(PlotViewLogic, AClickAsksThePointPanelForThatX) {
     Solve(ParamVo, "20", ParamAngle, "45");
     double x = 0;
     const int px = Px(12.3);
@@ -173,7 +173,7 @@ TEST_F(PlotView_, AClickAsksThePointPanelForThatX) {
 
 // Without a case on screen with a horizontal extent the pointer does nothing: no marker, no
 // status change, no question; the menu greys Play.
-TEST_F(PlotView_, HoverAndClickDoNothingWithoutASpan) {
+TEST_F(PlotViewLogic, HoverAndClickDoNothingWithoutASpan) {
     const struct {
         const char* label;
         int first, second;
@@ -216,7 +216,7 @@ TEST_F(PlotView_, HoverAndClickDoNothingWithoutASpan) {
     EXPECT_EQ(Text(IDC_POINT_BASE + 1), "");
 }
 
-TEST_F(PlotView_, TheTimelinePlaysRealTimeBetweenOneAndEightSeconds) {
+TEST_F(PlotViewLogic, TheTimelinePlaysRealTimeBetweenOneAndEightSeconds) {
     const struct {
         double flightTime, duration, scale;
     } cases[] = {{0.25, 1, 0.25}, {0.999, 1, 0.999}, {1, 1, 1}, {2.883, 2.883, 1}, {8, 8, 1}, {32, 8, 4}};
@@ -236,7 +236,7 @@ TEST_F(PlotView_, TheTimelinePlaysRealTimeBetweenOneAndEightSeconds) {
     }
 }
 
-TEST_F(PlotView_, PlayFliesTheBallAndLeavesThePlotAsItWas) {
+TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
     const struct {
         const char* label;
         const char *vo, *angle;
@@ -277,7 +277,7 @@ TEST_F(PlotView_, PlayFliesTheBallAndLeavesThePlotAsItWas) {
     }
 }
 
-TEST_F(PlotView_, EscAKeyAClickOrANewSolveStopThePlay) {
+TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
     const struct {
         const char* label;
         PlotKey key;  // Other: not a key
@@ -312,7 +312,7 @@ TEST_F(PlotView_, EscAKeyAClickOrANewSolveStopThePlay) {
 // Each solve sends the case on screen to the earlier paths, four at most, the newest first; a
 // refused one changes nothing; they are drawn first, the oldest in the lightest grey, and Clear
 // forgets them.
-TEST_F(PlotView_, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
+TEST_F(PlotViewLogic, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
     const struct {
         const char* label;
         const char* angle;
@@ -359,7 +359,7 @@ TEST_F(PlotView_, EarlierPathsFollowTheSolvesAndAreDrawnBehind) {
     for (const auto& call : CallsOf(CanvasOp::Pen)) EXPECT_NE(call.pen, CanvasPen::EarlierPath1);
 }
 
-TEST_F(PlotView_, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
+TEST_F(PlotViewLogic, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
     Solve(ParamVo, "20", ParamReach, "20");
     ASSERT_TRUE(state_.view.hasSteeper);
     EXPECT_EQ(Text(IDC_STATUS),
@@ -378,7 +378,7 @@ TEST_F(PlotView_, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
     EXPECT_FALSE(state_.view.hasSteeper);
 }
 
-TEST_F(PlotView_, TheMenuComesFromItsTableAndRunsTheChoice) {
+TEST_F(PlotViewLogic, TheMenuComesFromItsTableAndRunsTheChoice) {
     Solve(ParamVo, "20", ParamAngle, "45");
     Menu().popupChoice = IDM_PLAY;
     EXPECT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Menu, false));  // Shift+F10 or the menu key
