@@ -8,7 +8,10 @@
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "platform/canvas.h"
+#include "plot/earlier_paths.h"
 #include "plot/frame.h"
+#include "plot/overlay.h"
+#include "plot/play.h"
 #include "tools/tools_menu.h"
 
 // The case on screen.
@@ -22,6 +25,24 @@ struct MotionCase {
     Solution solution{};  // the last successful solve: the plot, the point panel and the report read it
 };
 
+// What the drawing area shows beyond the case itself, and what moves on it.
+struct PlotView {
+    int dpi = 96;            // the screen density the dialog is drawn for
+    bool caseDrawn = false;  // the area shows the solved case (it had a reach and a height)
+    EarlierPaths earlier;    // the paths drawn before the case, behind it
+    bool hasSteeper = false;  // Vo with reach: the steeper launch that lands there too
+    Solution steeper{};
+    PlotOverlay overlay;     // the hover marker or the ball, with the pixels under it
+    bool hovering = false;   // the marker is on the path at the pointer's column
+    int hoverColumn = -1;    // that column, in the area's pixels
+    TrajectoryPoint hoverPoint{};
+    bool playing = false;    // the ball flies
+    PlayTimeline timeline;
+    double playStart = 0;    // ClockSeconds at the launch
+    TrajectoryPoint ball{};  // where the ball was last drawn
+    unsigned long frames = 0;  // frames drawn since the launch
+};
+
 struct AppState {
     std::int32_t languageIndex = 1;  // 0 Catalan, 1 English, 2 Spanish
     std::string startDirectory;      // the current directory when the program started
@@ -31,6 +52,7 @@ struct AppState {
     std::uint16_t pointInput = 0;      // lastPointField when the last point query started
     CanvasWindow plotWindow = nullptr;  // the drawing area, control 0 of the main dialog
     PlotFrame plotFrame{};
+    PlotView view;
     ToolsState tools;
     bool caseCommandsEnabled = false;  // what the menu shows for the commands that need a case
     bool caseCommandsKnown = false;    // the menu has been brought in line once

@@ -2,6 +2,7 @@
 
 #include "about/about_window.h"
 #include "app/given.h"
+#include "app/plot_view.h"
 #include "app/point_panel.h"
 #include "app/results_out.h"
 #include "platform/menu.h"
@@ -26,6 +27,7 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
         ShowMessage(message.caption, message.text);
         return;
     }
+    PlotBeforeNewCase(dialog, state, given, solution);
     mc.solution = solution;
     for (int i = 1; i <= kParamCount; ++i) {
         mc.values[i] = solution.values[i];
@@ -33,10 +35,18 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
             SetFieldText(dialog, IDC_VALUE_BASE + i, FormatFixed(mc.values[i], 6, 3));
     }
     mc.solved = true;  // before drawing: a case without movement can still be saved
-    if (DrawTrajectory(state.plotFrame, state.plotWindow, mc.solution))
+    ShowCaseStatus(dialog, state);
+    state.view.caseDrawn = DrawTrajectory(state.plotFrame, state.plotWindow, mc.solution, PlotExtrasOf(state));
+    if (state.view.caseDrawn)
         EnablePointPanel(dialog, true);
     else
         ShowMessage("Nohing to do ", "There is not movement");
+}
+
+// The earlier paths go, and the plot is drawn without them.
+void ClearPathsCommand(AppState& state) {
+    ClearEarlierPaths(state.view.earlier);
+    if (state.view.caseDrawn) RedrawMainPlot(state);
 }
 
 // Point Accept: the field the user last typed into is the question; all four steps run whatever
@@ -106,6 +116,8 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
             break;
         case IDM_INFO: RunCommand("Ovanta.pdf"); break;
         case IDM_ABOUT: ShowAbout("Ovanta movement: calculations", state.languageIndex); break;
+        case IDM_PLAY: StartPlay(dialog, state); break;
+        case IDM_CLEAR_PATHS: ClearPathsCommand(state); break;
         default: break;
     }
 }

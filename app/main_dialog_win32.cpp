@@ -1,70 +1,28 @@
 #include "app/main_dialog_win32.h"
 
+#include <windowsx.h>
+
 #include "app/app_state.h"
+#include "app/dialog_art_win32.h"
 #include "app/main_dialog.h"
+#include "app/plot_view.h"
 #include "app/point_panel.h"
 #include "platform/canvas_win32.h"
 #include "platform/dialog_win32.h"
 #include "platform/system.h"
+#include "platform/timer_win32.h"
 #include "resources/ids.h"
 
 namespace {
 
+// The modal loop of the main dialog passes each message through this filter before the dialog
+// manager sees it: Ctrl+C and the plot's keys work wherever the focus is, and any key or click
+// stops the play. The program shows one main dialog at a time.
+HWND filteredDialog;
+HHOOK messageFilter;
+
 AppState* StateOf(HWND dialog) { return reinterpret_cast<AppState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
-// Ctrl+C copies the case, except in an edit with a selection, which copies its text as ever.
-// A dialog box's own message loop hands every message to the thread's message-filter hooks
-// before the dialog manager sees it: the place for a key of the whole dialog.
-HWND copyKeyDialog;
-HHOOK copyKeyHook;
-
-bool IsEditWithSelection(HWND window) {
-    char name[8] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpiA(name, "Edit") != 0) return false;
-    DWORD start = 0, end = 0;
-    SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start != end;
-}
-
-bool IsCopyKey(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
-           GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-}
-
-LRESULT CALLBACK CopyKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-    const MSG* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && copyKeyDialog && IsCopyKey(*message) &&
-        (message->hwnd == copyKeyDialog || IsChild(copyKeyDialog, message->hwnd)) &&
-        !IsEditWithSelection(message->hwnd)) {
-        // Posted, as a menu command arrives: the copy may show a message box.
-        PostMessageA(copyKeyDialog, WM_COMMAND, MAKEWPARAM(IDM_COPY_CASE, 1), 0);
-        return TRUE;
-    }
-    return CallNextHookEx(copyKeyHook, code, wParam, lParam);
-}
-
-void WatchCopyKey(HWND dialog) {
-    copyKeyDialog = dialog;
-    if (!copyKeyHook) copyKeyHook = SetWindowsHookExA(WH_MSGFILTER, CopyKeyFilter, nullptr, GetCurrentThreadId());
-}
-
-void StopWatchingCopyKey(HWND dialog) {
-    if (dialog != copyKeyDialog) return;
-    if (copyKeyHook) UnhookWindowsHookEx(copyKeyHook);
-    copyKeyHook = nullptr;
-    copyKeyDialog = nullptr;
-}
-
-void SetDialogIcon(HWND dialog) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    auto big = static_cast<HICON>(LoadImageA(instance, "Ic0", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-    auto small = static_cast<HICON>(LoadImageA(instance, "Ic0", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-}
 
 // The dialog's background is painted first, over the drawing area too (a dialog does not clip
 // its children), and its update region validated, so no second paint message follows. The
@@ -85,13 +43,151 @@ void PaintDialog(HWND dialog, AppState& state) {
     if (areaTouched) RedrawMainPlot(state);
 }
 
+PlotKey KeyOf(const MSG& message) {
+    switch (message.wParam) {
+        case VK_F5: return PlotKey::Play;
+        case VK_ESCAPE: return PlotKey::Escape;
+        case VK_APPS: return PlotKey::Menu;
+        case VK_F10: return GetKeyState(VK_SHIFT) < 0 ? PlotKey::Menu : PlotKey::Other;
+        default: return PlotKey::Other;
+    }
+}
+
+// An edit with selected text keeps Ctrl+C for itself.
+bool IsEditWithSelection(HWND window) {
+    char name[8] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") != 0) return false;
+    DWORD start = 0, end = 0;
+    SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start != end;
+}
+
+bool IsCopyKey(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
+           GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+}
+
+// True when the message must not reach the dialog.
+bool FilterMessage(const MSG& message) {
+    HWND dialog = filteredDialog;
+    if (!dialog || (message.hwnd != dialog && !IsChild(dialog, message.hwnd))) return false;
+    AppState* state = StateOf(dialog);
+    if (!state) return false;
+    // Ctrl+C copies the case, except in an edit with a selection, which copies its text as ever.
+    // Posted, as a menu command arrives: the copy may show a message box.
+    if (IsCopyKey(message) && !IsEditWithSelection(message.hwnd)) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_COPY_CASE, 1), 0);
+        return true;
+    }
+    switch (message.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            return PlotKeyDown(DialogOf(dialog), *state, KeyOf(message), (message.lParam & (1L << 30)) != 0);
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+            // A click on the dialog itself (the drawing area is transparent to the pointer)
+            // does nothing but stop the play; one on a control also does what it always does.
+            return PlotStopByUser(DialogOf(dialog), *state) && message.hwnd == dialog &&
+                   message.message != WM_NCLBUTTONDOWN && message.message != WM_NCRBUTTONDOWN;
+        default: return false;
+    }
+}
+
+LRESULT CALLBACK FilterDialogMessages(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && FilterMessage(*reinterpret_cast<const MSG*>(lParam))) return TRUE;
+    return CallNextHookEx(messageFilter, code, wParam, lParam);
+}
+
 void InitDialog(HWND dialog, AppState& state) {
     InstallToolsMenu(DialogOf(dialog), state.tools);
-    SetDialogIcon(dialog);
+    const int dpi = WindowDpi(dialog);
+    PlotUseDpi(state, dpi);
+    UseArtForDpi(dialog, dpi, true);
     ShowWindow(dialog, SW_SHOW);
     SetMessageFallbackOwner(dialog);
-    WatchCopyKey(dialog);
     InitMainDialog(DialogOf(dialog), state);
+    if (!messageFilter) {
+        filteredDialog = dialog;
+        messageFilter = SetWindowsHookExA(WH_MSGFILTER, FilterDialogMessages, nullptr, GetCurrentThreadId());
+    }
+}
+
+void EndDialogView(HWND dialog, AppState& state) {
+    ClosePlotView(DialogOf(dialog), state);
+    if (filteredDialog != dialog) return;
+    if (messageFilter) UnhookWindowsHookEx(messageFilter);
+    messageFilter = nullptr;
+    filteredDialog = nullptr;
+}
+
+// The pointer's position, from the dialog's client area to the drawing area's. The area is a
+// static control without SS_NOTIFY: it lets the pointer through, so the dialog gets its messages.
+POINT AreaPoint(HWND dialog, const AppState& state, LPARAM lParam) {
+    POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MapWindowPoints(dialog, WindowOf(state.plotWindow), &at, 1);
+    return at;
+}
+
+void PointerMoved(HWND dialog, AppState& state, LPARAM lParam) {
+    const POINT at = AreaPoint(dialog, state, lParam);
+    PlotPointerMoved(DialogOf(dialog), state, at.x, at.y);
+    if (!state.view.hovering) return;
+    // Told when the pointer leaves the dialog or goes onto a control, where no move reaches it.
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, dialog, 0};
+    TrackMouseEvent(&track);
+}
+
+// Right button or keyboard: the plot's menu when the pointer is on the drawing area, or at the
+// area's middle from the keyboard (x and y of -1). Elsewhere the dialog has no menu.
+bool ContextMenu(HWND dialog, AppState& state, LPARAM lParam) {
+    if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
+        PlotMenu(DialogOf(dialog), state, -1, -1);
+        return true;
+    }
+    POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    HWND area = WindowOf(state.plotWindow);
+    RECT client;
+    if (!area || !GetClientRect(area, &client)) return false;
+    ScreenToClient(area, &at);
+    if (!PtInRect(&client, at)) return false;
+    PlotMenu(DialogOf(dialog), state, at.x, at.y);
+    return true;
+}
+
+// Moved to a screen of another density: the plot's pens, font and figures and the dialog's
+// picture and icons follow. The dialog manager scales the dialog itself (per-monitor v2).
+void DpiChanged(HWND dialog, AppState& state, int dpi) {
+    PlotUseDpi(state, dpi);
+    UseArtForDpi(dialog, dpi, false);
+    InvalidateRect(dialog, nullptr, TRUE);
+}
+
+// Messages of the pointer, the tick and the screen; true when handled.
+bool PlotMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, AppState& state) {
+    switch (message) {
+        case WM_MOUSEMOVE: PointerMoved(dialog, state, lParam); return true;
+        case WM_MOUSELEAVE: PlotPointerLeft(DialogOf(dialog), state); return true;
+        case WM_LBUTTONDOWN: {
+            const POINT at = AreaPoint(dialog, state, lParam);
+            PlotClicked(DialogOf(dialog), state, at.x, at.y);
+            return true;
+        }
+        case WM_LBUTTONDBLCLK: {
+            const POINT at = AreaPoint(dialog, state, lParam);
+            PlotDoubleClicked(DialogOf(dialog), state, at.x, at.y);
+            return true;
+        }
+        case WM_CONTEXTMENU: return ContextMenu(dialog, state, lParam);
+        case WM_TIMER:
+            if (wParam == kTickTimerId) PlayTick(DialogOf(dialog), state);
+            return wParam == kTickTimerId;
+        case WM_DPICHANGED: DpiChanged(dialog, state, LOWORD(wParam)); return false;
+        default: return false;
+    }
 }
 
 }  // namespace
@@ -104,11 +200,11 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_INITDIALOG: InitDialog(dialog, *state); break;
         case WM_PAINT: PaintDialog(dialog, *state); break;
-        case WM_DESTROY: StopWatchingCopyKey(dialog); break;
         case WM_COMMAND:
             MainDialogCommand(DialogOf(dialog), LOWORD(wParam), EventOf(HIWORD(wParam)), *state);
             break;
-        default: break;
+        case WM_DESTROY: EndDialogView(dialog, *state); break;
+        default: return PlotMessage(dialog, message, wParam, lParam, *state);
     }
     return FALSE;
 }

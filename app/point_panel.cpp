@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/given.h"
+#include "app/plot_view.h"
 #include "plot/trajectory.h"
 #include "resources/ids.h"
 #include "text/messages.h"
@@ -68,9 +69,12 @@ void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query
     for (const auto& row : rows) EnableField(dialog, row.id, shown);
 }
 
-void RedrawMainPlot(AppState& state) { DrawMainPlot(state, state.plotFrame, state.plotWindow); }
+void RedrawMainPlot(AppState& state) {
+    DrawMainPlot(state, state.plotFrame, state.plotWindow);
+    PlotOverlayAfterRedraw(state);  // the hover marker or the ball: on the screen only
+}
 
 void DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target) {
     const MotionCase& mc = state.motionCase;
-    RedrawPlot(frame, target, mc.solved ? &mc.solution : nullptr, state.pointQuery);
+    RedrawPlot(frame, target, mc.solved ? &mc.solution : nullptr, state.pointQuery, PlotExtrasOf(state));
 }

@@ -25,7 +25,8 @@ void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& stat
 // x, Vy and t when shown (at most 20 characters each, see FitNumber), and enables or greys them.
 void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query);
 
-// The plot as it stands: the solved case, if any, and the points of the last query.
+// The plot as it stands: the earlier paths, the solved case, if any, the points of the last
+// query, and on top the hover marker or the flying ball.
 void RedrawMainPlot(AppState& state);
 
 // The same plot drawn into `target`, the drawing area or an off-screen surface, through

@@ -5,6 +5,9 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(OVANTA_ART_DIR ${CMAKE_BINARY_DIR}/art)
 set(OVANTA_ART ${OVANTA_ART_DIR}/Ic0.ico ${OVANTA_ART_DIR}/IcY0.ico ${OVANTA_ART_DIR}/picture.bmp)
+foreach(dpi 120 144 168 192)
+  list(APPEND OVANTA_ART ${OVANTA_ART_DIR}/picture${dpi}.bmp)
+endforeach()
 add_custom_command(OUTPUT ${OVANTA_ART}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/draw_art.py ${OVANTA_ART_DIR}
   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/draw_art.py

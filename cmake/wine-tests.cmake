@@ -57,6 +57,7 @@ ovanta_wine_test(main_dialog "MainDialog.*")
 ovanta_wine_test(report_about "ReportAbout*")
 ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
 ovanta_wine_test(results_out "ResultsOut.*")
+ovanta_wine_test(plot_motion "PlotMotion*")
 
 # The dialog at 96 and 144 DPI, as pictures to look at; the test checks that it scales.
 add_test(NAME wine.dpi_screenshots COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/dpi_shots.sh

@@ -60,22 +60,29 @@ SolveResult SpeedForAngleAndReach(Real angle, Real r, Real y0, Real& vo) {
     return SolveResult::Solved;
 }
 
-// The tangent of the lower of the two angles whose path from y0 at speed vo lands at reach r.
-SolveResult TangentForSpeedAndReach(Real vo, Real r, Real y0, Real& tangent) {
+// The tangents of the launch angles whose path from y0 at speed vo lands at reach r, the lower
+// first; returns how many there are (0, 1 or 2). Two equal ones (the greatest reach at that
+// speed) count twice.
+int LandingTangents(Real vo, Real r, Real y0, Real tangents[2]) {
     // With u = tan(angle), the landing point (r, 0) on the path gives
     // k u^2 - r u + (k - y0) = 0 with k = g r^2 / (2 vo^2).
     Real k = Gravity * r * r / (2 * vo * vo);
     Real discriminant = r * r - 4 * k * (k - y0);
-    if (!NonNegativeRadicand(discriminant, r * r)) return SolveResult::NoLanding;
+    if (!NonNegativeRadicand(discriminant, r * r)) return 0;
     Real q = (r + std::sqrt(discriminant)) / 2;  // no cancellation: r > 0
     Real roots[2] = {(k - y0) / q, q / k};
-    for (Real u : roots) {
-        if (y0 >= 0 || u * r + 2 * y0 >= 0) {  // the landing, not the rise through y = 0
-            tangent = u;
-            return SolveResult::Solved;
-        }
-    }
-    return SolveResult::NoLanding;
+    int count = 0;
+    for (Real u : roots)
+        if (y0 >= 0 || u * r + 2 * y0 >= 0) tangents[count++] = u;  // the landing, not the rise through y = 0
+    return count;
+}
+
+// The tangent of the lower of the two angles whose path from y0 at speed vo lands at reach r.
+SolveResult TangentForSpeedAndReach(Real vo, Real r, Real y0, Real& tangent) {
+    Real tangents[2];
+    if (LandingTangents(vo, r, y0, tangents) == 0) return SolveResult::NoLanding;
+    tangent = tangents[0];
+    return SolveResult::Solved;
 }
 
 bool Finite(Real x) { return std::isfinite(x); }
@@ -110,6 +117,12 @@ Launch SpeedAndComponents(double vo, Real vx, Real vy) {
     return {vo, angle, vx, vy, vx / length, vy / length};
 }
 
+// A launch given by its speed and the tangent of its angle.
+Launch SpeedAndTangent(double vo, Real tangent) {
+    const Real vx = vo / std::hypot(1.0L, tangent);
+    return SpeedAndComponents(vo, vx, vx * tangent);
+}
+
 // A launch given by its components alone: Vo is their length.
 Launch Components(Real vx, Real vy) {
     return SpeedAndComponents(static_cast<double>(std::hypot(vx, vy)), vx, vy);
@@ -132,8 +145,7 @@ SolveResult PairWithSpeed(int second, double vo, Real v, Real y0, Launch& launch
         case ParamReach: {
             Real tangent;
             if (SolveResult r = TangentForSpeedAndReach(vo, v, y0, tangent); r != SolveResult::Solved) return r;
-            const Real vx = vo / std::hypot(1.0L, tangent);
-            launch = SpeedAndComponents(vo, vx, vx * tangent);
+            launch = SpeedAndTangent(vo, tangent);
             break;
         }
         case ParamHeight: {
@@ -318,4 +330,15 @@ SolveResult SolveCase(const GivenData& given, Solution& solution) {
     if (!Finite(launch.vo) || !Finite(launch.angle) || !Finite(launch.vx) || !Finite(launch.vy))
         return SolveResult::TooLarge;
     return Complete(given, launch, solution);
+}
+
+SolveResult SolveSteeperCase(const GivenData& given, Solution& steeper) {
+    if (given.pair.first != ParamVo || given.pair.second != ParamReach) return SolveResult::NoLanding;
+    const double vo = given.values[ParamVo];
+    Real tangents[2];
+    if (LandingTangents(vo, given.values[ParamReach], given.y0, tangents) < 2 || !(tangents[1] > tangents[0]))
+        return SolveResult::NoLanding;
+    const Launch launch = SpeedAndTangent(vo, tangents[1]);
+    if (!Finite(launch.vx) || !Finite(launch.vy) || !Finite(launch.angle)) return SolveResult::TooLarge;
+    return Complete(given, launch, steeper);
 }

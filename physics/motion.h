@@ -73,3 +73,10 @@ enum class SolveResult {
 // Completes the case from the given pair (first < second, one of the 18 admissible pairs). On
 // success writes every field of `solution`; otherwise leaves it exactly as it was.
 SolveResult SolveCase(const GivenData& given, Solution& solution);
+
+// Vo with the reach has two launch angles that land there when the reach is short of the
+// greatest one at that speed; SolveCase keeps the lower. This solves the steeper one, with the
+// same given values. Solved, with `steeper` written, when there is a second angle; otherwise
+// (another pair, a single angle, or one angle only landing from below the ground) NoLanding,
+// with `steeper` left as it was.
+SolveResult SolveSteeperCase(const GivenData& given, Solution& steeper);

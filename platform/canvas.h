@@ -13,32 +13,56 @@
 struct CanvasWindowTag;
 struct CanvasContextTag;
 struct CanvasRegionTag;
+struct CanvasSavedTag;
 using CanvasWindow = CanvasWindowTag*;    // a window to draw into, opaque to portable code
 using CanvasContext = CanvasContextTag*;  // a device context taken by CanvasBegin
 using CanvasRegion = CanvasRegionTag*;    // a clip region made by CanvasClipTo
+using CanvasSaved = CanvasSavedTag*;      // pixels kept by CanvasSave
 
-// The pens and text colours of the plot.
-enum class CanvasPen { Black, Blue, RedDot };  // black solid; RGB(0, 100, 200); RGB(250, 0, 0) dotted
+// The pens and text colours of the plot. Black solid; RGB(0, 100, 200); RGB(250, 0, 0) dotted;
+// then the earlier paths in greys from the newest (darkest) to the oldest (lightest); the
+// steeper path of two that land at one reach, dark grey dashed; the hover marker's red ring;
+// the edge of the flying ball. Widths scale with the dots per inch (CanvasUseDpi).
+enum class CanvasPen {
+    Black, Blue, RedDot,
+    EarlierPath1, EarlierPath2, EarlierPath3, EarlierPath4,
+    SteeperPath, Marker, BallEdge,
+};
 enum class CanvasColour { Black, Blue, Red };  // black; RGB(0, 100, 200); RGB(250, 0, 0)
+// Fills of the figures: none (the white of a fresh context stays the fill of the clearing
+// rectangle); the ball's blue.
+enum class CanvasBrush { Hollow, Ball };
+
+// Pixels at `dpi` for a length of `pixelsAt96` at 96 dots per inch, rounded, at least 1.
+constexpr int CanvasScaled(int pixelsAt96, int dpi) {
+    const int scaled = (pixelsAt96 * dpi + 48) / 96;
+    return scaled < 1 ? 1 : scaled;
+}
 
 // The control `id` of a dialog as a window to draw into (null when there is none).
 CanvasWindow CanvasOfControl(DialogHandle dialog, int id);
 
 // A context for drawing into the window's client area; null when none can be had. Every
-// context taken must be given back with CanvasEnd, once.
+// context taken must be given back with CanvasEnd, once. Above 96 dots per inch (CanvasUseDpi)
+// a context comes with the plot's label font instead of the system font.
 CanvasContext CanvasBegin(CanvasWindow window);
 void CanvasEnd(CanvasWindow window, CanvasContext dc);
 
 // Client size in pixels; false (and 0 x 0) when the window does not exist.
 bool CanvasClientSize(CanvasWindow window, int& width, int& height);
 
-// A rectangle from (0, 0) to (width, height) with the current pen and fill.
+// A rectangle from (0, 0) to (width, height) with the current pen and fill. Above 96 dots per
+// inch the black pen as wide as the density asks is selected after it.
 void CanvasClear(CanvasContext dc, int width, int height);
 
 // Limits the drawing to the rectangle (0, 0, width, height). The region made for it is the
 // caller's, to be given back with CanvasFreeRegion (null when none could be made).
 CanvasRegion CanvasClipTo(CanvasContext dc, int width, int height);
 void CanvasFreeRegion(CanvasRegion region);
+// Narrows the drawing to the rectangle (left, top)...(right, bottom) within the current clip,
+// until CanvasSelectClip makes a region the clip again.
+void CanvasNarrowClip(CanvasContext dc, int left, int top, int right, int bottom);
+void CanvasSelectClip(CanvasContext dc, CanvasRegion region);
 
 void CanvasMoveTo(CanvasContext dc, int x, int y);
 void CanvasLineTo(CanvasContext dc, int x, int y);  // current pen; the end becomes current
@@ -67,3 +91,20 @@ CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, in
 // caller's to free with CanvasFreePicture; null when it could not be finished.
 CanvasPicture CanvasCloseSurface(CanvasWindow surface);
 void CanvasFreePicture(CanvasPicture picture);
+
+// The screen density the plot is drawn for: pen widths and the label font scale with it. At 96
+// dots per inch (the start) everything is as a fresh context has it.
+void CanvasUseDpi(int dpi);
+
+void CanvasSelectBrush(CanvasContext dc, CanvasBrush brush);
+// An ellipse inside the rectangle (left, top)...(right, bottom), outlined with the current pen
+// and filled with the current brush.
+void CanvasEllipse(CanvasContext dc, int left, int top, int right, int bottom);
+
+// Keeps the pixels of the rectangle (x, y, width, height) of the context's window in `store`,
+// made or grown as needed (pass null the first time); returns the store, null when none could
+// be made. The store is the caller's, to be given back with CanvasFreeSaved.
+CanvasSaved CanvasSave(CanvasContext dc, CanvasSaved store, int x, int y, int width, int height);
+// Puts the pixels last kept in `store` back where they were taken.
+void CanvasRestore(CanvasContext dc, CanvasSaved store);
+void CanvasFreeSaved(CanvasSaved store);

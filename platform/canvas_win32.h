@@ -5,7 +5,8 @@
 
 #include "platform/canvas.h"
 
-// Creates the plot's pens once, at start-up; a drawing before that keeps the current pen.
+// Creates the plot's pens, its brush and its label font for 96 dots per inch (or the density
+// CanvasUseDpi set since), at start-up; a drawing before that keeps the current pen.
 void CreateCanvasPens();
 
 inline HWND WindowOf(CanvasWindow window) { return reinterpret_cast<HWND>(window); }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+#include "platform/canvas.h"
 #include "platform/dialog.h"
 
 struct MenuTag;
@@ -20,3 +22,17 @@ void AppendMenuCommand(MenuHandle popup, unsigned id, std::string_view text);
 
 // Enables or greys the menu item with command id `id` in the dialog's menu bar.
 void EnableMenuCommand(DialogHandle dialog, int id, bool enable);
+
+// An item of a popup menu: its command id, its text (at most 255 characters) and whether it
+// can be chosen or is greyed.
+struct PopupMenuItem {
+    unsigned id;
+    std::string_view text;
+    bool enabled;
+};
+
+// Shows a popup menu of these items, owned by the dialog, with its top-left corner at pixel
+// (x, y) of `window`'s client area, and waits for the user: returns the id chosen, 0 when the
+// menu was closed without a choice.
+unsigned ChoosePopupMenu(DialogHandle dialog, CanvasWindow window, int x, int y,
+                         const std::vector<PopupMenuItem>& items);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/canvas_win32.h"
 #include "platform/dialog_win32.h"
 #include "platform/menu.h"
 
@@ -29,4 +30,20 @@ void AppendMenuCommand(MenuHandle popup, unsigned id, std::string_view text) {
 void EnableMenuCommand(DialogHandle dialog, int id, bool enable) {
     if (HMENU bar = GetMenu(WindowOf(dialog)))
         EnableMenuItem(bar, static_cast<UINT>(id), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
+unsigned ChoosePopupMenu(DialogHandle dialog, CanvasWindow window, int x, int y,
+                         const std::vector<PopupMenuItem>& items) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return 0;
+    for (const PopupMenuItem& item : items)
+        AppendMenuA(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.id,
+                    std::string(item.text.substr(0, 255)).c_str());
+    POINT at = {x, y};
+    ClientToScreen(WindowOf(window), &at);
+    // TPM_RETURNCMD: the choice comes back here rather than as a WM_COMMAND posted later.
+    const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                                       at.y, 0, WindowOf(dialog), nullptr);
+    DestroyMenu(menu);
+    return chosen > 0 ? static_cast<unsigned>(chosen) : 0;
 }

@@ -11,8 +11,24 @@ using Real = long double;
 std::string CaseLabel(double value) { return FormatCompact(value, 6, 0); }
 std::string PointLabel(double value) { return TrimBlanks(FormatFixed(value, 6, 0)); }
 
+// The extras, behind everything else. They may run out of the case's window, and are kept
+// inside the area's one-pixel border. The axes that follow are drawn in the black pen of a
+// fresh context, which the extras' pens replace: it is selected again after them.
+void DrawExtras(const PlotFrame& f, const PlotExtras& extras) {
+    const bool earlier = extras.earlier && extras.earlier->count > 0;
+    if (!earlier && !extras.steeper) return;
+    CanvasNarrowClip(f.dc, 1, 1, f.width - 1, f.height - 1);
+    if (earlier) DrawEarlierPaths(f, *extras.earlier);
+    if (extras.steeper) {
+        CanvasSelectPen(f.dc, CanvasPen::SteeperPath);
+        DrawPathLine(f, *extras.steeper);
+    }
+    CanvasSelectClip(f.dc, f.clip);
+    CanvasSelectPen(f.dc, CanvasPen::Black);
+}
+
 // The drawing of the case, leaving the frame open for the points that follow it.
-bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc) {
+bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotExtras& extras) {
     const double* solved = mc.values;
     const Real y0 = mc.y0, vo = solved[ParamVo], angle = solved[ParamAngle];
     const Real reach = solved[ParamReach], height = solved[ParamHeight];
@@ -23,6 +39,7 @@ bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc) {
     if (!SetupPlotFrame(f, window, d(-reach / 10), d(-height / 5), d(1.2L * reach),
                         d(1.2L * height), true))
         return false;
+    DrawExtras(f, extras);
     // Axes and trajectory in the fresh context's black pen and text colour.
     PlotLine(f, 0, 0, d(1.1L * reach), 0);
     PlotLine(f, 0, 0, 0, d(1.1L * height));
@@ -61,7 +78,11 @@ std::vector<double> TrajectoryTimes(double flightTime) {
 }
 
 bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution) {
-    bool drawn = DrawCase(frame, window, solution);
+    return DrawTrajectory(frame, window, solution, PlotExtras{});
+}
+
+bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution, const PlotExtras& extras) {
+    bool drawn = DrawCase(frame, window, solution, extras);
     ClosePlotFrame(frame);
     return drawn;
 }
@@ -78,10 +99,24 @@ void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame) {
 }
 
 void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query) {
-    const bool drawn = solution && DrawCase(frame, window, *solution);
+    RedrawPlot(frame, window, solution, query, PlotExtras{});
+}
+
+void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
+                const PlotExtras& extras) {
+    const bool drawn = solution && DrawCase(frame, window, *solution, extras);
     if (query.solutionCount >= 1 && (drawn || ReopenPlotFrame(frame))) {
         MarkPoint(query.first, frame);
         if (query.solutionCount == 2) MarkPoint(query.second, frame);
     }
     ClosePlotFrame(frame);
+}
+
+void DrawPathLine(const PlotFrame& frame, const Solution& path) {
+    const Real y0 = path.y0, vo = path.values[ParamVo];
+    const Real vx = vo * path.cosAngle, vy = vo * path.sinAngle;
+    auto d = [](Real v) { return static_cast<double>(v); };
+    PlotMoveTo(frame, 0, path.y0);
+    for (double t : TrajectoryTimes(path.values[ParamTime]))
+        PlotLineTo(frame, d(vx * t), d(vy * t + y0 - (Gravity * t) * t / 2));
 }

@@ -4,12 +4,21 @@
 #include <vector>
 
 #include "physics/point.h"
+#include "plot/earlier_paths.h"
 #include "plot/frame.h"
+
+// What is drawn behind the case besides it, for comparison; either may be absent.
+struct PlotExtras {
+    const EarlierPaths* earlier = nullptr;  // the paths solved before, in greys
+    const Solution* steeper = nullptr;      // the other launch angle that lands at the reach, dashed
+};
 
 // Draws the solved case into `window` through `frame`: the area cleared, the axes, the launch
 // height label, the trajectory, the reach dimension and the apex line with their labels, with
 // equal scales. False, with nothing drawn, when the case has no reach or height.
 bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution);
+// The same with the extras drawn first, behind the axes and the case, at the case's scale.
+bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution, const PlotExtras& extras);
 
 // Marks a point with red dotted projections on both axes and its x and y labels, through a
 // frame that is set up (nothing is drawn while the frame has no open context).
@@ -19,6 +28,12 @@ void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame);
 // query and, for a height or speed, the second. The points are marked even when the case is
 // not drawn, through the frame of the last drawing.
 void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query);
+void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
+                const PlotExtras& extras);
+
+// A solved path as the trajectory is drawn, in the current pen through the open frame: from its
+// launch point, 20 time steps to its landing.
+void DrawPathLine(const PlotFrame& frame, const Solution& path);
 
 // Times of the trajectory's vertices after the launch: steps of flightTime / 20, the last one
 // exactly flightTime. Twenty of them, or twenty-one when rounding leaves the sum of twenty steps

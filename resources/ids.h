@@ -15,12 +15,17 @@
 #define IDC_SECOND_X 160      /* second solution: "x2: ", "Vy2: ", "t2: " */
 #define IDC_SECOND_VY 161
 #define IDC_SECOND_T 162
+#define IDC_STATUS 170        /* status line under the drawing area: the case, a point, the ball */
+#define IDC_PICTURE 171       /* the dialog's picture, drawn for the screen's density */
+#define IDC_LAUNCH_ICON 172   /* the icon beside the launch height */
 #define IDC_PARAM_FRAME 1300
 
 #define IDM_SAVE_CASE 301
 #define IDM_COPY_CASE 302     /* also Ctrl+C outside an edit's selection */
 #define IDM_EXPORT_TABLE 303
 #define IDM_SAVE_PICTURE 304
+#define IDM_PLAY 310          /* the plot's menu: play the shot (also F5) */
+#define IDM_CLEAR_PATHS 311   /* the plot's menu: forget the earlier paths */
 #define IDM_TOOLS_EDITION 501
 #define IDM_INFO 800
 #define IDM_ABOUT 801

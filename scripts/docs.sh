@@ -29,17 +29,20 @@ to_pdf() {
 }
 
 n=0
+picture=
 while IFS= read -r line; do
   case "$line" in
+    picture:*) picture=${line#picture: } ;;
     steps:*)
-      n=$((n + 1))
+      if [ -n "$picture" ]; then name=$picture; else n=$((n + 1)); name=example$n; fi
+      picture=
       read -r -a steps <<<"${line#steps: }"
       "$WINE64" "$build/Ovanta.exe" &
-      "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/example$n.txt")" \
-        "shot:$(win "$work/example$n.bmp")" close
+      "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/$name.txt")" \
+        "shot:$(win "$work/$name.bmp")" close
       wait
-      to_pdf "example$n.bmp"
-      if [ "$n" = 1 ]; then first=("${steps[@]}"); fi
+      to_pdf "$name.bmp"
+      if [ "$name" = example1 ]; then first=("${steps[@]}"); fi
       ;;
   esac
 done <"$top/docs/examples.txt"

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes the worked examples of the user guide (groff ms) from docs/examples.txt and the field
-texts that ovanta_drive read from the real dialog (example1.txt, ...).
+texts that ovanta_drive read from the real dialog (example1.txt, ...), and pictures.ms in
+WORK_DIR: for each picture block the string status-NAME with what the status line under the
+plot said (NAME.txt).
 Usage: docs_examples.py EXAMPLES.txt WORK_DIR > examples.ms"""
 import sys
 
@@ -36,6 +38,12 @@ def fields(path):
     return texts
 
 
+def groff_text(text):
+    """A text of the dialog (Windows-1252) as groff input: its two signs as groff's characters."""
+    text = text.replace("\\", "\\[rs]").replace("\u00b0", "\\[de]").replace("\u00d7", "\\[mu]")
+    return "\\&" + text
+
+
 NAMES = ["initial speed", "angle", "Vx", "Voy", "Reach", "Height", "Time"]
 LABELS = ["x ", "y", "Vy", "|V |", "t"]
 
@@ -55,7 +63,15 @@ def report(f, given, point_input):
 def main():
     examples, work = sys.argv[1], sys.argv[2]
     out = []
-    for n, block in enumerate(blocks(examples), 1):
+    examples_only = []
+    with open(f"{work}/pictures.ms", "w", encoding="latin-1") as pictures:
+        for block in blocks(examples):
+            if "picture" in block:
+                f = fields(f"{work}/{block['picture']}.txt")
+                pictures.write(f".ds status-{block['picture']} {groff_text(f['raw'][170])}\n")
+            else:
+                examples_only.append(block)
+    for n, block in enumerate(examples_only, 1):
         f = fields(f"{work}/example{n}.txt")
         out += [".NH 2", block["title"], ".LP", block["question"], ".br",
                 "Given: " + block["given"] + ". The program answers:", ".TS", "center box;",
@@ -66,6 +82,7 @@ def main():
         out.append(".TE")
         if second:
             out += [".LP", "The second passage: " + second + "."]
+        out += [".LP", "Under the plot: " + groff_text(f["raw"][170]) + "."]
         out += [f".PDFPIC -C example{n}.pdf 4.8i", ""]
         if n == 1:
             steps = block["steps"].split()

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the program's icons (Ic0, IcY0) and the dialog's picture.
+"""Draws the program's icons (Ic0, IcY0) and the dialog's picture, for every screen density the
+program draws itself for: 96 dots per inch (100 %) and 120, 144, 168, 192 (125 to 200 %).
 
-Usage: draw_art.py OUTDIR   -> OUTDIR/Ic0.ico, OUTDIR/IcY0.ico, OUTDIR/picture.bmp
+Usage: draw_art.py OUTDIR   -> OUTDIR/Ic0.ico, OUTDIR/IcY0.ico (16 to 64 pixels),
+                               OUTDIR/picture.bmp (96 dpi), OUTDIR/picture120.bmp ... picture192.bmp
 Standard library only, so that any build machine can run it.
 """
 import math
@@ -41,12 +43,14 @@ class Canvas:
                     self.put(x, y, c)
 
     def text(self, x, y, s, c, scale=1):
+        """5 x 7 letters; a scale that is not whole rounds each letter cell to pixels."""
         for ch in s:
             rows = FONT.get(ch, FONT[" "])
             for j, row in enumerate(rows):
                 for i, bit in enumerate(row):
                     if bit == "#":
-                        self.rect(x + i * scale, y + j * scale, x + (i + 1) * scale, y + (j + 1) * scale, c)
+                        self.rect(round(x + i * scale), round(y + j * scale),
+                                  round(x + (i + 1) * scale), round(y + (j + 1) * scale), c)
             x += (len(rows[0]) + 1) * scale
 
 
@@ -110,22 +114,24 @@ def icon_height(n):
     c.line(x, 5 * s, x + 3.5 * s, 10 * s, BLUE, max(1.0, 1.5 * s))
     c.dot(x, 5 * s, 2 * s, RED)
     if n >= 32:
-        c.text(int(13 * s), int(9 * s), "Y0", ORANGE, scale=1)
+        c.text(int(13 * s), int(9 * s), "Y0", ORANGE, scale=1 if n < 48 else s)
     return c
 
 
-def picture(w=190, h=92):
+def picture(s=1):
+    """The picture at `s` times its 96-dpi size of 190 x 92 pixels (s = 1 draws exactly that)."""
+    w, h = round(190 * s), round(92 * s)
     c = Canvas(w, h, SKY)
-    c.rect(0, h - 14, w, h, GROUND)
-    c.rect(0, h - 6, w, h, EARTH)
-    ground = h - 14
-    parabola(c, 22, ground - 6, w - 14, 62, RED, dash=9, width=1.5)
-    parabola(c, 22, ground - 6, w - 50, 30, BLUE, dash=6, width=1.0)
-    cannon(c, 20, ground - 4, 18)
-    apex = (22 + w - 14) / 2
-    c.line(apex, ground - 2, apex, ground - 66, (120, 130, 140, 255), 1)
-    c.dot(apex, ground - 68, 3.2, BLUE)
-    c.text(w - 70, h - 12, "OVANTA SHOT", (255, 255, 255, 255), scale=1)
+    c.rect(0, h - round(14 * s), w, h, GROUND)
+    c.rect(0, h - round(6 * s), w, h, EARTH)
+    ground = h - round(14 * s)
+    parabola(c, 22 * s, ground - 6 * s, w - 14 * s, 62 * s, RED, dash=9, width=1.5 * s)
+    parabola(c, 22 * s, ground - 6 * s, w - 50 * s, 30 * s, BLUE, dash=6, width=1.0 * s)
+    cannon(c, 20 * s, ground - 4 * s, 18 * s)
+    apex = (22 * s + w - 14 * s) / 2
+    c.line(apex, ground - 2 * s, apex, ground - 66 * s, (120, 130, 140, 255), 1 * s)
+    c.dot(apex, ground - 68 * s, 3.2 * s, BLUE)
+    c.text(w - round(70 * s), h - round(12 * s), "OVANTA SHOT", (255, 255, 255, 255), scale=s)
     return c
 
 
@@ -177,6 +183,11 @@ def write_bmp24(path, canvas):
 
 
 def icon_image(canvas):
+    """The 16 and 32 pixel images (96 dots per inch) with 32 bits a pixel and an alpha channel,
+    as they always were; the sizes that only denser screens ask for with 4 or 8 bits a pixel, a
+    palette and a mask: their few colours fit, and they take a sixth of the room in the exe."""
+    if canvas.w not in (16, 32):
+        return icon_image_palette(canvas)
     n = canvas.w
     xor = bytearray()
     for y in range(n - 1, -1, -1):
@@ -194,12 +205,49 @@ def icon_image(canvas):
     return info + xor + mask
 
 
+def icon_image_palette(canvas):
+    n = canvas.w
+    # Entry 0 is black: a transparent pixel must leave the screen as it is after the mask.
+    colours = [(0, 0, 0)]
+    for row in canvas.px:
+        for p in row:
+            if p[3] and p[:3] not in colours:
+                colours.append(p[:3])
+    bits = 4 if len(colours) <= 16 else 8
+    index = {c: i for i, c in enumerate(colours)}
+    row_bytes = ((n * bits + 31) // 32) * 4
+    xor = bytearray()
+    for y in range(n - 1, -1, -1):
+        line = bytearray(row_bytes)
+        for x, p in enumerate(canvas.px[y]):
+            i = index[p[:3]] if p[3] else 0
+            if bits == 8:
+                line[x] = i
+            else:
+                line[x // 2] |= i << (4 if x % 2 == 0 else 0)
+        xor += line
+    mask_row = ((n + 31) // 32) * 4
+    mask = bytearray()
+    for y in range(n - 1, -1, -1):
+        line = bytearray(mask_row)
+        for x, p in enumerate(canvas.px[y]):
+            if p[3] == 0:
+                line[x // 8] |= 0x80 >> (x % 8)
+        mask += line
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    info = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, len(xor) + len(mask), 0, 0,
+                       len(colours), 0)
+    return info + palette + xor + mask
+
+
 def write_ico(path, canvases):
     images = [icon_image(c) for c in canvases]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for c, img in zip(canvases, images):
-        out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, 1, 32, len(img), offset)
+        bits = struct.unpack_from("<H", img, 14)[0]
+        colours = struct.unpack_from("<I", img, 32)[0] if bits < 16 else 0
+        out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, colours % 256, 0, 1, bits, len(img), offset)
         offset += len(img)
     with open(path, "wb") as f:
         f.write(out + b"".join(images))
@@ -217,16 +265,27 @@ def write_png(path, canvas):
         f.write(png)
 
 
+# The two sizes of 96 dots per inch first, as before, then those of the denser screens: the
+# window's small and large icons are 16 and 32 pixels at 96 dpi and grow in proportion.
+ICON_SIZES = [32, 16, 20, 24, 40, 48, 64]
+PICTURE_DPIS = [120, 144, 168, 192]
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "."
     os.makedirs(out, exist_ok=True)
-    write_ico(os.path.join(out, "Ic0.ico"), [icon_launch(32), icon_launch(16)])
-    write_ico(os.path.join(out, "IcY0.ico"), [icon_height(32), icon_height(16)])
+    write_ico(os.path.join(out, "Ic0.ico"), [icon_launch(n) for n in ICON_SIZES])
+    write_ico(os.path.join(out, "IcY0.ico"), [icon_height(n) for n in ICON_SIZES])
     write_bmp(os.path.join(out, "picture.bmp"), picture())
+    for dpi in PICTURE_DPIS:
+        write_bmp(os.path.join(out, f"picture{dpi}.bmp"), picture(dpi / 96))
     if "--preview" in sys.argv:
         write_png(os.path.join(out, "Ic0.png"), icon_launch(32))
         write_png(os.path.join(out, "IcY0.png"), icon_height(32))
         write_png(os.path.join(out, "picture.png"), picture())
+        for dpi in PICTURE_DPIS:
+            write_png(os.path.join(out, f"picture{dpi}.png"), picture(dpi / 96))
+            write_png(os.path.join(out, f"Ic0-{dpi}.png"), icon_launch(dpi // 3))
 
 
 if __name__ == "__main__":

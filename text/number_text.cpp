@@ -456,6 +456,12 @@ std::string FormatShortest(double value) {
     return text + (k - 1 < 0 ? "e-" : "e+") + IntToText(std::abs(k - 1));
 }
 
+std::string FormatPlain(double value, unsigned decimals) {
+    std::string text = FormatFixed(value, 0, decimals);
+    if (text[0] == '-' && text.find_first_of("123456789") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
 // Digits by hand: std::to_string would bring the C library's whole printf into the program.
 std::string IntToText(std::int32_t n) {
     std::uint32_t magnitude = n < 0 ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);

@@ -31,6 +31,10 @@ std::string FitNumber(double value, unsigned width, unsigned decimals, unsigned 
 // "INF" or "-INF".
 std::string FormatShortest(double value);
 
+// FormatFixed without padding, for running text: a value that rounds to zero at these decimals
+// is written without its sign ("0.00", never "-0.00").
+std::string FormatPlain(double value, unsigned decimals);
+
 std::string IntToText(std::int32_t n);
 
 // Only the blank (code 32) is removed; tabs and other characters stay.

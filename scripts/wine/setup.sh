@@ -10,7 +10,9 @@ rm -rf "$dir"
 mkdir -p "$dir"
 
 # Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 "${OVANTA_SCREEN:-1024x768x24}" -nolisten tcp \
+# Large enough for the dialog at 192 dots per inch (some 1260 x 1090 pixels), which the DPI
+# screenshots take from the screen.
+Xvfb -displayfd 3 -screen 0 "${OVANTA_SCREEN:-1600x1200x24}" -nolisten tcp \
   3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
 echo $! >"$dir/xvfb.pid"
 for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done

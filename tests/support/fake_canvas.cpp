@@ -1,6 +1,7 @@
 #include "tests/support/fake_canvas.h"
 
 #include <cstdint>
+#include <list>
 
 namespace {
 
@@ -13,6 +14,7 @@ struct ContextState {
     CanvasContext token;
     CanvasPen pen;
     CanvasColour colour;
+    CanvasBrush brush;
     int surface;
 };
 // Surface n's window and picture are the addresses of elements n of these arrays.
@@ -26,6 +28,12 @@ int SurfaceNumber(CanvasWindow window) {
                ? static_cast<int>(at)
                : 0;
 }
+// A store of kept pixels remembers where they were taken. The fake owns them all, so a test
+// that forgets one leaks nothing but is told by liveStores.
+struct SavedState {
+    int x, y, width, height;
+};
+std::list<SavedState> stores;
 std::vector<ContextState> open;
 int regionToken;
 
@@ -52,6 +60,7 @@ void Record(CanvasContext dc, CanvasOp op, int x = 0, int y = 0, std::string tex
         call.pen = c->pen;
         call.colour = c->colour;
         call.surface = c->surface;
+        call.brush = c->brush;
     }
     canvas.calls.push_back(call);
 }
@@ -65,6 +74,7 @@ void ResetCanvas(int width, int height) {
     canvas.width = width;
     canvas.height = height;
     open.clear();
+    stores.clear();
 }
 
 std::vector<CanvasCall> CallsOf(CanvasOp op) {
@@ -85,7 +95,7 @@ CanvasContext CanvasBegin(CanvasWindow window) {
     if (window != FakePlotWindow() && !surface) return nullptr;
     // Tokens are addresses past a small array of their own: never null, never dereferenced.
     auto token = reinterpret_cast<CanvasContext>(static_cast<std::uintptr_t>(0x1000 + 16 * nextContext++));
-    open.push_back({token, CanvasPen::Black, CanvasColour::Black, surface});
+    open.push_back({token, CanvasPen::Black, CanvasColour::Black, CanvasBrush::Hollow, surface});
     ++canvas.openContexts;
     canvas.calls.push_back(Plain(CanvasOp::Begin));
     canvas.calls.back().surface = surface;
@@ -133,6 +143,14 @@ void CanvasFreeRegion(CanvasRegion region) {
     --canvas.liveRegions;
     canvas.calls.push_back(Plain(CanvasOp::FreeRegion));
 }
+
+void CanvasNarrowClip(CanvasContext dc, int left, int top, int right, int bottom) {
+    Record(dc, CanvasOp::NarrowClip, left, top);
+    canvas.calls.back().right = right;
+    canvas.calls.back().bottom = bottom;
+}
+
+void CanvasSelectClip(CanvasContext dc, CanvasRegion) { Record(dc, CanvasOp::SelectClip); }
 
 void CanvasMoveTo(CanvasContext dc, int x, int y) { Record(dc, CanvasOp::MoveTo, x, y); }
 void CanvasLineTo(CanvasContext dc, int x, int y) { Record(dc, CanvasOp::LineTo, x, y); }
@@ -195,4 +213,45 @@ int LivePictures() {
     int live = 0;
     for (const auto& s : canvas.surfaces) live += s.closed && !s.pictureFreed;
     return live;
+}
+
+void CanvasUseDpi(int dpi) { canvas.dpi = dpi; }
+
+void CanvasSelectBrush(CanvasContext dc, CanvasBrush brush) {
+    if (ContextState* c = Find(dc)) c->brush = brush;
+    Record(dc, CanvasOp::Brush);
+}
+
+void CanvasEllipse(CanvasContext dc, int left, int top, int right, int bottom) {
+    Record(dc, CanvasOp::Ellipse, left, top);
+    canvas.calls.back().right = right;
+    canvas.calls.back().bottom = bottom;
+}
+
+CanvasSaved CanvasSave(CanvasContext dc, CanvasSaved store, int x, int y, int width, int height) {
+    if (width <= 0 || height <= 0) return store;
+    if (!store) {
+        store = reinterpret_cast<CanvasSaved>(&stores.emplace_back());
+        ++canvas.liveStores;
+    }
+    *reinterpret_cast<SavedState*>(store) = {x, y, width, height};
+    Record(dc, CanvasOp::Save, x, y);
+    canvas.calls.back().right = width;
+    canvas.calls.back().bottom = height;
+    return store;
+}
+
+void CanvasRestore(CanvasContext dc, CanvasSaved store) {
+    if (!store) return;
+    const SavedState& s = *reinterpret_cast<SavedState*>(store);
+    Record(dc, CanvasOp::Restore, s.x, s.y);
+    canvas.calls.back().right = s.width;
+    canvas.calls.back().bottom = s.height;
+}
+
+void CanvasFreeSaved(CanvasSaved store) {
+    if (!store) return;
+    stores.remove_if([store](const SavedState& s) { return &s == reinterpret_cast<const SavedState*>(store); });
+    --canvas.liveStores;
+    canvas.calls.push_back(Plain(CanvasOp::FreeSaved));
 }

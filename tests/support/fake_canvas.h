@@ -8,15 +8,19 @@
 
 #include "platform/canvas.h"
 
-enum class CanvasOp { Begin, End, Clear, Clip, FreeRegion, MoveTo, LineTo, Text, TextColour, Pen };
+enum class CanvasOp { Begin, End, Clear, Clip, FreeRegion, MoveTo, LineTo, Text, TextColour, Pen,
+                      Brush, Ellipse, Save, Restore, FreeSaved, NarrowClip, SelectClip };
 
 struct CanvasCall {
     CanvasOp op = CanvasOp::Begin;
-    int x = 0;  // pixel, or the width for Clear and Clip
-    int y = 0;  // pixel, or the height
+    int x = 0;  // pixel, or the width for Clear and Clip; left for Ellipse and Save
+    int y = 0;  // pixel, or the height; top for Ellipse and Save
+    int right = 0;   // Ellipse: right and bottom; Save: width and height
+    int bottom = 0;
     std::string text;
     CanvasPen pen = CanvasPen::Black;           // current pen (after the call, for Pen)
     CanvasColour colour = CanvasColour::Black;  // current text colour (after, for TextColour)
+    CanvasBrush brush = CanvasBrush::Hollow;    // current fill (after, for Brush)
     int surface = 0;  // where it was drawn: 0 the drawing area, n the n-th surface opened
 };
 
@@ -35,6 +39,8 @@ struct FakeCanvas {
     std::vector<CanvasCall> calls;
     int openContexts = 0;
     int liveRegions = 0;
+    int liveStores = 0;  // stores of kept pixels not given back
+    int dpi = 96;        // as last set by CanvasUseDpi
     bool misuse = false;  // a call on a context that is not open, or a double release
     std::vector<FakeSurface> surfaces;  // every surface opened, in order
 };

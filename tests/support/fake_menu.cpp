@@ -29,3 +29,20 @@ void AppendMenuCommand(MenuHandle popup, unsigned id, std::string_view text) {
 void EnableMenuCommand(DialogHandle, int id, bool enable) {
     if (fake.hasMenu) fake.enabled[id] = enable;
 }
+
+unsigned ChoosePopupMenu(DialogHandle, CanvasWindow, int x, int y, const std::vector<PopupMenuItem>& items) {
+    ++fake.popups;
+    fake.popupTexts.clear();
+    fake.popupIds.clear();
+    fake.popupEnabled.clear();
+    for (const PopupMenuItem& item : items) {
+        fake.popupTexts.emplace_back(item.text);
+        fake.popupIds.push_back(item.id);
+        fake.popupEnabled.push_back(item.enabled);
+    }
+    fake.popupX = x;
+    fake.popupY = y;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].id == fake.popupChoice) return items[i].enabled ? fake.popupChoice : 0;
+    return 0;
+}

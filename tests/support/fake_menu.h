@@ -13,6 +13,13 @@ struct FakeMenu {
     std::vector<std::string> tail;  // the titles of the items after the fixed ones
     std::vector<unsigned> tailIds;  // and their ids
     std::map<int, bool> enabled;  // command id -> enabled, as last set
+    // Popup menus: what the last one showed, where, and what the user chooses (0: nothing).
+    int popups = 0;
+    std::vector<std::string> popupTexts;
+    std::vector<unsigned> popupIds;
+    std::vector<bool> popupEnabled;
+    int popupX = 0, popupY = 0;
+    unsigned popupChoice = 0;
 };
 
 FakeMenu& Menu();

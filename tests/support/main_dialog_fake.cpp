@@ -12,6 +12,7 @@
 #include "tests/support/fake_picture.h"
 #include "tests/support/fake_pickers.h"
 #include "tests/support/fake_system.h"
+#include "tests/support/fake_timer.h"
 
 void ResetAllFakes() {
     ResetFake();
@@ -24,6 +25,7 @@ void ResetAllFakes() {
     ResetPickers();
     ResetClipboard();
     ResetPictureEncoder();
+    ResetTimer();
     AboutTitles().clear();
 }
 
@@ -46,7 +48,7 @@ DialogHandle OpenMainDialogFake(AppState& state) {
     plain(IDC_SECOND_X, "x2 ");
     plain(IDC_SECOND_VY, "Vy2");
     plain(IDC_SECOND_T, "t2");
-    for (int id : {IDC_PLOT, IDC_EXIT, IDC_ACCEPT, IDC_POINT_ACCEPT}) plain(id);
+    for (int id : {IDC_PLOT, IDC_EXIT, IDC_ACCEPT, IDC_POINT_ACCEPT, IDC_STATUS}) plain(id);
     d.onCommand = [dialog, &state](int id, ControlEvent event) { MainDialogCommand(dialog, id, event, state); };
     InitMainDialog(dialog, state);
     return dialog;

@@ -339,4 +339,49 @@ TEST(DegreeTrigonometry, ExactAtWholeQuadrantsAndNeverNegativeZero) {
     EXPECT_NEAR(double(DegArcSin(x)), double(90 - arcCos), 1e-15 * 90);
 }
 
+// Vo with the reach: the steeper of the two angles, when there is one, lands at the same reach
+// from the same height; the lower is the one SolveCase keeps.
+TEST(SolveSteeperCase, TheOtherAngleLandsAtTheSameReach) {
+    const struct {
+        const char* label;
+        int first;
+        double a;
+        int second;
+        double b, y0;
+        bool two;
+        double steeperAngle;  // to 1e-9 degrees, where there are two
+    } cases[] = {
+        {"from the ground: the angles add up to 90", 1, 20, 5, 30, 0, true, 66.314685915239},
+        {"a short reach: a steep lob", 1, 20, 5, 20, 0, true, 75.313274789137},
+        {"from a 10 m tower", 1, 15, 5, 30, 10, true, 46.974707989863},
+        {"from 5 m below the ground", 1, 30, 5, 50, -5, true, 72.892248241483},
+        {"from below, the lower path rises through the landing", 1, 20, 5, 10, -10, false, 0},
+        {"another pair", 1, 20, 2, 45, 0, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const GivenData given = GiveCase(c.first, c.a, c.second, c.b, c.y0);
+        Solution lower = {}, steeper = {};
+        ASSERT_EQ(SolveCase(given, lower), SolveResult::Solved);
+        steeper.values[ParamAngle] = -1;
+        const SolveResult result = SolveSteeperCase(given, steeper);
+        if (!c.two) {
+            EXPECT_EQ(result, SolveResult::NoLanding);
+            EXPECT_EQ(steeper.values[ParamAngle], -1) << "left as it was";
+            continue;
+        }
+        ASSERT_EQ(result, SolveResult::Solved);
+        const double angle = steeper.values[ParamAngle];
+        EXPECT_NEAR(angle, c.steeperAngle, 1e-9);
+        EXPECT_GT(angle, lower.values[ParamAngle]);
+        EXPECT_EQ(steeper.values[ParamVo], c.a);
+        EXPECT_EQ(steeper.values[ParamReach], c.b);
+        EXPECT_EQ(steeper.y0, c.y0);
+        const Launch forward = Forward(c.a, angle, c.y0);  // independent: where does it land?
+        EXPECT_NEAR(forward.values[ParamReach], c.b, 1e-9 * c.b);
+        EXPECT_NEAR(steeper.values[ParamTime], forward.values[ParamTime], 1e-9);
+        if (c.y0 == 0) { EXPECT_NEAR(angle + lower.values[ParamAngle], 90, 1e-9); }
+    }
+}
+
 }  // namespace

@@ -5,6 +5,10 @@
 //   set:ID=TEXT     type TEXT into the control with that id (107 is the launch height)
 //   accept          press Accept and wait for the results
 //   point:K=VALUE   type VALUE into point field K (1 x, 2 y, 3 Vy, 4 |V|, 5 t) and press its Accept
+//   hover:F         move the pointer over the drawing area, at fraction F of its width, mid-height
+//   click:F         the same, and a left click there (a double click with dclick:F)
+//   key:NAME        press a key: F5, ESC
+//   wait:MS         wait that many milliseconds
 //   shot:PATH.bmp   save a picture of the dialog
 //   menu:ID         choose the menu command with that id (302 Copy case, 303 Export path table,
 //                   304 Save plot picture...)
@@ -118,6 +122,22 @@ bool Step(HWND dialog, const std::string& step) {
         Sleep(200);
         return true;
     }
+    if (verb == "hover" || verb == "click" || verb == "dclick") {
+        const POINT at = ControlPoint(dialog, IDC_PLOT, std::stod(rest), 0.5);
+        if (verb == "hover") MovePointer(at);
+        else ClickAt(at, verb == "dclick");
+        Sleep(300);
+        return true;
+    }
+    if (verb == "key") {
+        PressKey(rest == "ESC" ? VK_ESCAPE : VK_F5);
+        Sleep(100);
+        return true;
+    }
+    if (verb == "wait") {
+        Sleep(static_cast<DWORD>(std::stoi(rest)));
+        return true;
+    }
     if (verb == "shot") {
         RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(300);
@@ -150,7 +170,7 @@ bool Step(HWND dialog, const std::string& step) {
     if (verb == "fields") {
         FILE* out = std::fopen(rest.c_str(), "wb");
         if (!out) return false;
-        const int ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 110, 111, 112, 113, 114, 160, 161, 162};
+        const int ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 110, 111, 112, 113, 114, 160, 161, 162, 170};
         for (int id : ids) std::fprintf(out, "%d\t%s\n", id, FieldText(dialog, id).c_str());
         return std::fclose(out) == 0;
     }

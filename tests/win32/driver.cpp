@@ -153,6 +153,60 @@ void PressSaveAs(HWND box, const std::string& path) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
+POINT ControlPoint(HWND dialog, int id, double fx, double fy) {
+    HWND control = GetDlgItem(dialog, id);
+    RECT client = {};
+    GetClientRect(control, &client);
+    POINT at = {static_cast<LONG>(client.right * fx), static_cast<LONG>(client.bottom * fy)};
+    ClientToScreen(control, &at);
+    return at;
+}
+
+namespace {
+
+void SendMouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void MovePointer(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    SendMouse(MOUSEEVENTF_MOVE);  // a move of nothing: the window under the pointer hears of it
+}
+
+void ClickAt(POINT screen, bool twice) {
+    MovePointer(screen);
+    for (int i = 0; i < (twice ? 2 : 1); ++i) {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+}
+
+void RightClickAt(POINT screen) {
+    MovePointer(screen);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+}
+
+void PressKey(WORD key, bool shift) {
+    if (shift) SendKey(VK_SHIFT, false);
+    SendKey(key, false);
+    SendKey(key, true);
+    if (shift) SendKey(VK_SHIFT, true);
+}
+
 Capture CaptureWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);

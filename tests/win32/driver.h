@@ -63,6 +63,15 @@ HWND SaveDialogNameField(HWND box);
 // Types `path` as the file name and presses Save (posted; the dialog may ask before it ends).
 void PressSaveAs(HWND box, const std::string& path);
 
+// Real input, as a user gives it: it reaches the window under the pointer, or the focused
+// control of the foreground window.
+// The screen point at fractions (fx, fy) of the width and height of control `id`'s client area.
+POINT ControlPoint(HWND dialog, int id, double fx, double fy);
+void MovePointer(POINT screen);  // the pointer moves there
+void ClickAt(POINT screen, bool twice = false);  // the left button, once or double
+void RightClickAt(POINT screen);
+void PressKey(WORD key, bool shift = false);  // a key down and up, with Shift held if asked
+
 // The pixels of a window as it is on screen, top row first.
 struct Capture {
     int width = 0;

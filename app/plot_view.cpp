@@ -1,0 +1,201 @@
+#include "app/plot_view.h"
+
+#include <vector>
+
+#include "app/main_dialog.h"
+#include "app/point_panel.h"
+#include "physics/point.h"
+#include "platform/menu.h"
+#include "platform/timer.h"
+#include "plot/hover.h"
+#include "plot/plot_menu.h"
+#include "resources/ids.h"
+#include "text/number_text.h"
+#include "text/status_text.h"
+
+namespace {
+
+const Solution& CaseOf(const AppState& state) { return state.motionCase.solution; }
+
+TrajectoryPoint PointAtTime(const Solution& solution, double t) {
+    TrajectoryPoint point = {};
+    SolvePoint(solution, point, 5, t);
+    return point;
+}
+
+void HideMarker(DialogHandle dialog, AppState& state) {
+    PlotView& view = state.view;
+    if (!view.hovering) return;
+    view.hovering = false;
+    view.hoverColumn = -1;
+    HideOverlay(view.overlay, state.plotFrame);
+    ShowCaseStatus(dialog, state);
+}
+
+void ShowBall(DialogHandle dialog, AppState& state, double t) {
+    PlotView& view = state.view;
+    view.ball = PointAtTime(CaseOf(state), t);
+    ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
+    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, view.timeline.scale));
+    ++view.frames;
+}
+
+}  // namespace
+
+bool PlotIsLive(const AppState& state) {
+    int launch = 0, landing = 0;
+    return state.motionCase.solved && state.view.caseDrawn && PathColumns(state.plotFrame, CaseOf(state), launch, landing);
+}
+
+PlotExtras PlotExtrasOf(const AppState& state) {
+    PlotExtras extras;
+    if (state.view.earlier.count > 0) extras.earlier = &state.view.earlier;
+    if (state.view.hasSteeper) extras.steeper = &state.view.steeper;
+    return extras;
+}
+
+void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
+    const PlotView& view = state.view;
+    SetFieldText(dialog, IDC_STATUS,
+                 state.motionCase.solved ? CaseStatusText(CaseOf(state), view.hasSteeper ? &view.steeper : nullptr) : "");
+}
+
+void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const GivenData& given, const Solution& solution) {
+    PlotView& view = state.view;
+    StopPlay(dialog, state);
+    view.hovering = false;  // the new drawing clears the area, marker and all
+    view.hoverColumn = -1;
+    ForgetOverlay(view.overlay);
+    // The case on screen joins the earlier paths, unless it is solved again unchanged.
+    if (view.caseDrawn && !SamePath(CaseOf(state), solution)) KeepEarlierPath(view.earlier, CaseOf(state));
+    Solution steeper = {};
+    view.hasSteeper = SolveSteeperCase(given, steeper) == SolveResult::Solved;
+    view.steeper = steeper;
+}
+
+void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
+    PlotView& view = state.view;
+    double x = 0;
+    if (view.playing) return;
+    if (!PlotIsLive(state) || !PointerToPathX(state.plotFrame, CaseOf(state), px, py, x)) {
+        HideMarker(dialog, state);
+        return;
+    }
+    if (view.hovering && px == view.hoverColumn) return;  // the same column: the same point
+    SolvePoint(CaseOf(state), view.hoverPoint, 1, x);
+    view.hovering = true;
+    view.hoverColumn = px;
+    ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
+    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint));
+}
+
+void PlotPointerLeft(DialogHandle dialog, AppState& state) { HideMarker(dialog, state); }
+
+void PlotClicked(DialogHandle dialog, AppState& state, int px, int py) {
+    if (PlotStopByUser(dialog, state)) return;
+    double x = 0;
+    if (!PlotIsLive(state) || !PointerToPathX(state.plotFrame, CaseOf(state), px, py, x)) return;
+    // As the user types: the field takes the focus, its change is noticed, then Accept.
+    FocusField(dialog, IDC_POINT_BASE + 1);
+    SetFieldText(dialog, IDC_POINT_BASE + 1, FormatPlain(x, 2));
+    MainDialogCommand(dialog, IDC_POINT_ACCEPT, ControlEvent::Command, state);
+}
+
+void PlotDoubleClicked(DialogHandle dialog, AppState& state, int px, int py) {
+    const PlotFrame& f = state.plotFrame;
+    if (px >= 0 && py >= 0 && px < f.width && py < f.height) StartPlay(dialog, state);
+}
+
+void PlotMenu(DialogHandle dialog, AppState& state, int px, int py) {
+    PlotStopByUser(dialog, state);
+    if (px < 0 || py < 0) {
+        int width = 0, height = 0;
+        CanvasClientSize(state.plotWindow, width, height);
+        px = width / 2;
+        py = height / 2;
+    }
+    std::vector<PopupMenuItem> items;
+    for (const PlotMenuItem& item : kPlotMenuItems) {
+        bool enabled = true;
+        if (item.id == IDM_PLAY) enabled = PlotIsLive(state);
+        if (item.id == IDM_CLEAR_PATHS) enabled = state.view.earlier.count > 0;
+        if (item.id == IDM_COPY_CASE || item.id == IDM_SAVE_PICTURE) enabled = state.motionCase.solved;
+        items.push_back({static_cast<unsigned>(item.id), item.text, enabled});
+    }
+    const unsigned chosen = ChoosePopupMenu(dialog, state.plotWindow, px, py, items);
+    if (chosen) MainDialogCommand(dialog, static_cast<int>(chosen), ControlEvent::Command, state);
+}
+
+bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat) {
+    if (state.view.playing) {
+        if (key == PlotKey::Play && repeat) return true;  // F5 held from the start: keep playing
+        StopPlay(dialog, state);
+        if (key != PlotKey::Menu) return key == PlotKey::Escape || key == PlotKey::Play;
+    }
+    switch (key) {
+        case PlotKey::Play:
+            if (!repeat) StartPlay(dialog, state);
+            return true;
+        case PlotKey::Menu: PlotMenu(dialog, state, -1, -1); return true;
+        default: return false;
+    }
+}
+
+bool PlotStopByUser(DialogHandle dialog, AppState& state) {
+    if (!state.view.playing) return false;
+    StopPlay(dialog, state);
+    return true;
+}
+
+void StartPlay(DialogHandle dialog, AppState& state) {
+    PlotView& view = state.view;
+    if (view.playing || !PlotIsLive(state)) return;
+    HideMarker(dialog, state);
+    view.timeline = MakePlayTimeline(CaseOf(state).values[ParamTime]);
+    view.playStart = ClockSeconds();
+    view.playing = true;
+    view.frames = 0;
+    ShowBall(dialog, state, 0);
+    StartTicks(dialog, kPlayFrameMilliseconds);
+}
+
+void StopPlay(DialogHandle dialog, AppState& state) {
+    PlotView& view = state.view;
+    if (!view.playing) return;
+    StopTicks(dialog);
+    view.playing = false;
+    HideOverlay(view.overlay, state.plotFrame);
+    ShowCaseStatus(dialog, state);
+}
+
+void PlayTick(DialogHandle dialog, AppState& state) {
+    PlotView& view = state.view;
+    if (!view.playing) return;
+    const double elapsed = ClockSeconds() - view.playStart;
+    if (PlayOver(view.timeline, elapsed)) {
+        StopPlay(dialog, state);
+        return;
+    }
+    const double t = PlayTimeAt(view.timeline, elapsed);
+    if (t != view.ball.t) ShowBall(dialog, state, t);  // resting at the landing: nothing moves
+}
+
+void PlotOverlayAfterRedraw(AppState& state) {
+    PlotView& view = state.view;
+    ForgetOverlay(view.overlay);
+    if (view.playing)
+        ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
+    else if (view.hovering)
+        ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
+}
+
+void PlotUseDpi(AppState& state, int dpi) {
+    state.view.dpi = dpi;
+    CanvasUseDpi(dpi);
+    ForgetOverlay(state.view.overlay);  // the area is drawn again at its new size
+}
+
+void ClosePlotView(DialogHandle dialog, AppState& state) {
+    StopPlay(dialog, state);
+    FreeOverlay(state.view.overlay);
+}
