@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -206,6 +208,15 @@ void PressKey(WORD key, bool shift) {
     SendKey(key, true);
     if (shift) SendKey(VK_SHIFT, true);
 }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string Golden(const std::string& name) { return ReadFile(ProgramPath("OVANTA_TEST_DATA") + "\\" + name); }
 
 Capture CaptureWindow(HWND window) {
     RECT r;

@@ -81,6 +81,13 @@ struct Capture {
 };
 Capture CaptureWindow(HWND window);
 
+// The bytes of a file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+// A golden file of the native tests, from the folder OVANTA_TEST_DATA names. The folder comes
+// from the environment, which Wine hands over in the program's code page: __FILE__ holds the
+// source's path in UTF-8, which the file functions misread for a letter outside ASCII.
+std::string Golden(const std::string& name);
+
 // Writes the window as it is on screen into a 24-bit BMP file.
 bool SaveWindowBitmap(HWND window, const std::string& path);
 bool SaveCaptureBitmap(const Capture& capture, const std::string& path);

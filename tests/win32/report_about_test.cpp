@@ -20,20 +20,6 @@ namespace {
 
 const std::set<std::string> kEnglishInterjections = {"Ok", "Ah!", "Oh!", "Bah!", "hum!", "mmm..", "Done"};
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// The golden files of the native tests, reached through Wine's Z: drive. Their folder comes
-// from the environment, which Wine hands over in the program's code page: __FILE__ holds the
-// source's path in UTF-8, which the file functions misread for a letter outside ASCII.
-std::string Golden(const std::string& name) {
-    return ReadFile(ProgramPath("OVANTA_TEST_DATA") + "\\" + name);
-}
-
 std::vector<HWND> WindowsOfClass(const char* className, DWORD processId) {
     struct Search {
         const char* className;

@@ -17,21 +17,6 @@
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// The golden files of the native tests, reached through Wine's Z: drive.
-std::string Golden(const std::string& name) {
-    std::string here = __FILE__;
-    std::string path = "Z:" + here.substr(0, here.rfind("/win32/")) + "/data/" + name;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return ReadFile(path);
-}
-
 std::string TempPath(const std::string& name) {
     char folder[MAX_PATH] = "";
     GetTempPathA(sizeof folder, folder);
