@@ -18,19 +18,30 @@ constexpr COLORREF kBlue = RGB(0, 100, 200);
 constexpr COLORREF kRed = RGB(250, 0, 0);
 
 // The plot's pens by CanvasPen, with their widths at 96 dots per inch.
-struct PenSpec {
+struct PenLook {
     int style;
     COLORREF colour;
     int width;
 };
-constexpr PenSpec kPenSpecs[] = {
+constexpr PenLook kPenLooks[] = {
     {PS_SOLID, RGB(0, 0, 0), 1},  {PS_SOLID, kBlue, 1},           {PS_DOT, kRed, 1},
     {PS_SOLID, RGB(140, 140, 140), 1}, {PS_SOLID, RGB(170, 170, 170), 1}, {PS_SOLID, RGB(195, 195, 195), 1},
     {PS_SOLID, RGB(215, 215, 215), 1}, {PS_DASH, RGB(70, 70, 70), 1},     {PS_SOLID, kRed, 2},
     {PS_SOLID, RGB(0, 60, 140), 1},
 };
-constexpr int kPenCount = sizeof kPenSpecs / sizeof kPenSpecs[0];
+constexpr int kPenCount = sizeof kPenLooks / sizeof kPenLooks[0];
 static_assert(kPenCount == static_cast<int>(CanvasPen::BallEdge) + 1);
+
+// One pixel wide, dotted and dashed lines keep GDI's own cosmetic patterns. Wider ones need a
+// geometric pen, whose dots and dashes are given in pixels that grow with the width.
+HPEN MakePen(const PenLook& look, int dpi) {
+    const int width = CanvasScaled(look.width, dpi);
+    if (look.style == PS_SOLID || width == 1) return CreatePen(look.style, width, look.colour);
+    const LOGBRUSH brush = {BS_SOLID, look.colour, 0};
+    const DWORD dot[] = {DWORD(width), DWORD(width)}, dash[] = {DWORD(6 * width), DWORD(4 * width)};
+    return ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, 2,
+                        look.style == PS_DOT ? dot : dash);
+}
 
 HPEN pens[kPenCount];  // null for the black pen while the stock one serves
 int pensDpi;           // the density the pens and the font were made for
@@ -50,9 +61,8 @@ struct Surface {
     HGDIOBJ firstBitmap;
     void* bits;
     HFONT font;       // the screen's font at `scale` times its size
-    HPEN pens[3];     // black, blue and red dotted at `scale` times their width; null at scale 1
+    HPEN pens[kPenCount];  // the plot's pens at `scale` times their width; null at scale 1
 };
-constexpr int kSurfacePens = 3;
 // Copies and pictures are made one at a time; a few slots leave room to spare.
 Surface* surfaces[4];
 
@@ -89,17 +99,6 @@ HFONT ScaledScreenFont(int scale) {
     font.lfCharSet = metrics.tmCharSet;
     font.lfPitchAndFamily = metrics.tmPitchAndFamily;
     return CreateFontIndirectA(&font);
-}
-
-// The plot's pens at `scale` times their width, in the order of CanvasPen. A wide dotted pen
-// must be geometric: a cosmetic one draws only one pixel wide.
-void MakeScaledPens(Surface& surface) {
-    const COLORREF colours[] = {RGB(0, 0, 0), kBlue, kRed};
-    for (int i = 0; i < kSurfacePens; ++i) {
-        LOGBRUSH brush = {BS_SOLID, colours[i], 0};
-        const DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | (i == 2 ? PS_DOT : PS_SOLID);
-        surface.pens[i] = ExtCreatePen(style, static_cast<DWORD>(surface.scale), &brush, 0, nullptr);
-    }
 }
 
 CanvasContext BeginSurfaceDrawing(Surface& surface) {
@@ -152,16 +151,6 @@ void FreeSurfaceTools(Surface& surface) {
         if (pen) DeleteObject(pen);
 }
 
-// One pixel wide, dotted and dashed lines keep GDI's own cosmetic patterns. Wider ones need a
-// geometric pen, whose dots and dashes are given in pixels that grow with the width.
-HPEN MakePen(const PenSpec& spec, int dpi) {
-    const int width = CanvasScaled(spec.width, dpi);
-    if (spec.style == PS_SOLID || width == 1) return CreatePen(spec.style, width, spec.colour);
-    const LOGBRUSH brush = {BS_SOLID, spec.colour, 0};
-    const DWORD dot[] = {DWORD(width), DWORD(width)}, dash[] = {DWORD(6 * width), DWORD(4 * width)};
-    return ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, 2,
-                        spec.style == PS_DOT ? dot : dash);
-}
 
 void FreePensAndFont() {
     for (HPEN& pen : pens) {
@@ -192,7 +181,7 @@ void CanvasUseDpi(int dpi) {
     if (dpi == pensDpi && pens[1]) return;
     FreePensAndFont();
     for (int i = 0; i < kPenCount; ++i)
-        if (i != 0 || CanvasScaled(1, dpi) > 1) pens[i] = MakePen(kPenSpecs[i], dpi);
+        if (i != 0 || CanvasScaled(1, dpi) > 1) pens[i] = MakePen(kPenLooks[i], dpi);
     if (dpi != 96) labelFont = MakeLabelFont(dpi);
     if (!ballBrush) ballBrush = CreateSolidBrush(kBlue);
     pensDpi = dpi;
@@ -295,15 +284,11 @@ void CanvasTextColour(CanvasContext dc, CanvasColour colour) {
 }
 
 void CanvasSelectPen(CanvasContext dc, CanvasPen pen) {
-    // A picture drawn at a larger scale has pens of its own for the case and the points.
-    if (const Surface* surface = SurfaceOfContext(dc);
-        surface && surface->scale > 1 && static_cast<int>(pen) < kSurfacePens) {
-        ++canvasSystemCalls;
-        SelectObject(Dc(dc), surface->pens[static_cast<int>(pen)]);
-        return;
-    }
     const int index = static_cast<int>(pen);
-    HGDIOBJ object = index >= 0 && index < kPenCount ? pens[index] : nullptr;
+    // A picture drawn at a larger scale has pens of its own, as wide as that scale asks.
+    const Surface* surface = SurfaceOfContext(dc);
+    const HPEN* set = surface && surface->scale > 1 ? surface->pens : pens;
+    HGDIOBJ object = index >= 0 && index < kPenCount ? set[index] : nullptr;
     if (pen == CanvasPen::Black && !object) {
         ++canvasSystemCalls;
         object = GetStockObject(BLACK_PEN);
@@ -325,7 +310,8 @@ CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, in
         return nullptr;
     }
     surface->font = ScaledScreenFont(scale);
-    if (scale > 1) MakeScaledPens(*surface);
+    if (scale > 1)
+        for (int i = 0; i < kPenCount; ++i) surface->pens[i] = MakePen(kPenLooks[i], 96 * scale);
     *slot = surface;
     return reinterpret_cast<CanvasWindow>(surface);
 }
