@@ -10,9 +10,9 @@ std::string FolderOf(std::string_view path) {
 }
 
 // A new file beside `path`; a name left by an earlier crash is skipped, never overwritten.
-bool CreateTemporary(std::string_view path, std::string& temp, WrittenFile& file) {
+bool CreateTemporary(std::string_view path, std::string_view stem, std::string& temp, WrittenFile& file) {
     for (char n = '1'; n <= '9'; ++n) {
-        temp = FolderOf(path) + "Ovanta.~" + n;
+        temp = FolderOf(path) + std::string(stem) + ".~" + n;
         if (temp != path && OpenFileForWriting(temp, WriteMode::CreateNew, file)) return true;
     }
     return false;
@@ -20,10 +20,10 @@ bool CreateTemporary(std::string_view path, std::string& temp, WrittenFile& file
 
 }  // namespace
 
-SaveOutcome SaveWholeFile(std::string_view path, const std::vector<std::string>& pieces) {
+SaveOutcome SaveWholeFile(std::string_view path, const std::vector<std::string>& pieces, std::string_view stem) {
     std::string temp;
     WrittenFile file;
-    if (!CreateTemporary(path, temp, file)) return SaveOutcome::NoTemporary;
+    if (!CreateTemporary(path, stem, temp, file)) return SaveOutcome::NoTemporary;
     bool written = true;
     for (const std::string& piece : pieces) {
         written = WriteFileBytes(file, piece);

@@ -15,6 +15,7 @@ enum class SaveOutcome {
 };
 
 // Writes `pieces`, one write each, into a temporary file in the folder of `path` (named
-// "Ovanta.~1" to "Ovanta.~9", skipping names that exist), then puts it in the place of `path`,
+// stem + ".~1" to stem + ".~9", skipping names that exist), then puts it in the place of `path`,
 // creating `path` when it does not exist. No temporary file is left behind.
-SaveOutcome SaveWholeFile(std::string_view path, const std::vector<std::string>& pieces);
+SaveOutcome SaveWholeFile(std::string_view path, const std::vector<std::string>& pieces,
+                          std::string_view stem = "Ovanta");

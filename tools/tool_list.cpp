@@ -1,9 +1,11 @@
 #include "tools/tool_list.h"
 
 #include <utility>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/files.h"
+#include "platform/safe_file.h"
 #include "platform/system.h"
 
 namespace {
@@ -36,29 +38,6 @@ private:
     std::string_view bytes_;
     std::size_t at_ = 0;
 };
-
-std::string DirectoryOf(const std::string& path) {
-    std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// Writes the list into a new file beside `path`; on success `temp` names it.
-bool WriteTemporaryCopy(const ToolList& list, const std::string& path, std::string& temp) {
-    WrittenFile out;
-    bool opened = false;
-    // A name left behind by an earlier crash is skipped, not overwritten.
-    for (int n = 1; n <= 9 && !opened; ++n) {
-        temp = DirectoryOf(path) + "Tools.~" + std::to_string(n);
-        opened = OpenFileForWriting(temp, WriteMode::CreateNew, out);
-    }
-    if (!opened) return false;
-    bool written = true;
-    for (int p = 1; p <= list.toolCount && written; ++p) written = WriteFileBytes(out, ToolBytes(ToolAt(list, p)));
-    bool closed = CloseWrittenFile(out);
-    if (written && closed) return true;
-    RemoveFile(temp);
-    return false;
-}
 
 }  // namespace
 
@@ -101,11 +80,9 @@ std::string ToolBytes(const ToolEntry& entry) {
 }
 
 bool SaveToolList(const ToolList& list, const std::string& path) {
-    std::string temp;
-    if (!WriteTemporaryCopy(list, path, temp)) return false;
-    if (ReplaceFileWith(path, temp)) return true;
-    RemoveFile(temp);
-    return false;
+    std::vector<std::string> pieces;
+    for (int p = 1; p <= list.toolCount; ++p) pieces.push_back(ToolBytes(ToolAt(list, p)));
+    return SaveWholeFile(path, pieces, "Tools") == SaveOutcome::Saved;
 }
 
 bool AppendTool(ToolList& list) {
