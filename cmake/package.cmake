@@ -49,7 +49,7 @@ endif()
 # replaced by other builds of its version, then removed silently: scripts/wine/test_msi.sh, with
 # the tests Installed.* in between.
 if(TARGET ovanta_wine_tests)
-  target_link_libraries(ovanta_wine_tests PRIVATE ole32 uuid)
+  target_link_libraries(ovanta_wine_tests PRIVATE ole32 uuid msi version)
   add_test(NAME wine.msi COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/test_msi.sh ${OVANTA_WINE_DIR}
     ${OVANTA_MSI} ${CMAKE_BINARY_DIR}/msi-test $<TARGET_FILE:ovanta_wine_tests>)
   set_tests_properties(wine.msi PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE
