@@ -1,5 +1,6 @@
 #include "app/plot_view.h"
 
+#include <string>
 #include <vector>
 
 #include "app/main_dialog.h"
@@ -36,7 +37,7 @@ void ShowBall(DialogHandle dialog, AppState& state, double t) {
     PlotView& view = state.view;
     view.ball = PointAtTime(CaseOf(state), t);
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, view.timeline.scale));
+    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale));
     ++view.frames;
 }
 
@@ -86,7 +87,7 @@ void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
     view.hovering = true;
     view.hoverColumn = px;
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint));
+    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state)));
 }
 
 void PlotPointerLeft(DialogHandle dialog, AppState& state) { HideMarker(dialog, state); }
