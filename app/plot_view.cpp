@@ -97,9 +97,16 @@ void PlotClicked(DialogHandle dialog, AppState& state, int px, int py) {
     double x = 0;
     if (!PlotIsLive(state) || !PointerToPathX(state.plotFrame, CaseOf(state), px, py, x)) return;
     // As the user types: the field takes the focus, its change is noticed, then Accept.
+    const std::string asked = PathXText(state.plotFrame, x);
     FocusField(dialog, IDC_POINT_BASE + 1);
-    SetFieldText(dialog, IDC_POINT_BASE + 1, FormatPlain(x, 2));
+    SetFieldText(dialog, IDC_POINT_BASE + 1, asked);
     MainDialogCommand(dialog, IDC_POINT_ACCEPT, ControlEvent::Command, state);
+    // The answer is written with two decimals, the question too; an x that needs more digits
+    // to stand under the pointer keeps them, and the panel's Accept stays greyed.
+    if (state.pointQuery.pointShown && TrimBlanks(GetFieldText(dialog, IDC_POINT_BASE + 1)) != asked) {
+        SetFieldText(dialog, IDC_POINT_BASE + 1, asked);
+        EnableField(dialog, IDC_POINT_ACCEPT, false);
+    }
 }
 
 void PlotDoubleClicked(DialogHandle dialog, AppState& state, int px, int py) {

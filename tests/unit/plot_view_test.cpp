@@ -150,25 +150,61 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
     EXPECT_EQ(Text(IDC_STATUS), "Lands 40.775 m away after 2.883 s; highest 10.194 m at 1.442 s");
 }
 
-TEST_F(PlotViewLogic, AClickAsksThePointPanelForThatX) {
-    Solve(ParamVo, "20", ParamAngle, "45");
-    double x = 0;
-    const int px = Px(12.3);
-    ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
-    PlotClicked(dialog_, state_, px, 50);
-    // The panel answers as for the x typed with two decimals.
-    const std::string typed = FormatPlain(x, 2);
-    double asked = 0;
-    ASSERT_TRUE(ParseReal(typed, asked));
-    TrajectoryPoint expected = {};
-    SolvePoint(state_.motionCase.solution, expected, 1, asked);
-    const double fields[] = {expected.x, expected.y, expected.vy, expected.speed, expected.t};
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), FormatFixed(fields[k - 1], 6, 2)) << k;
-    EXPECT_EQ(state_.pointInput, IDC_POINT_BASE + 1);
-    EXPECT_EQ(state_.pointQuery.solutionCount, 1);
-    EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
-    EXPECT_TRUE(Fake().messages.empty());
-    EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
+// A click asks the point panel for the x under the pointer, written with the digits the plot's
+// scale needs (two for a case of metres): its mark stands in the clicked column, the other
+// fields answer with two decimals, and the panel's Accept is greyed.
+TEST_F(PlotViewLogic, AClickAsksThePointPanelForTheXUnderThePointer) {
+    const struct {
+        const char* label;
+        const char* vo;
+        double fraction;  // of the span from the launch to the landing
+        const char* asked;  // the x field's text, when known
+    } cases[] = {
+        {"Vo 20: two decimals", "20", 0.3, nullptr},
+        {"Vo 0.5: a reach of 25 mm", "0.5", 0.4, nullptr},
+        {"Vo 0.001: a reach of 0.1 micrometre", "0.001", 0.7, nullptr},
+        {"Vo 1e-12: more than sixteen decimals", "1e-12", 0.5, nullptr},
+        {"the landing column: the reach, to five decimals", "0.5", 1, "0.02548"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, c.vo, ParamAngle, "45");
+        int launch = 0, landing = 0;
+        ASSERT_TRUE(PathColumns(state_.plotFrame, state_.motionCase.solution, launch, landing));
+        const int px = launch + static_cast<int>(std::lround(c.fraction * (landing - launch)));
+        double x = 0;
+        ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
+        Canvas().calls.clear();
+        PlotClicked(dialog_, state_, px, 50);
+
+        const std::string asked = Text(IDC_POINT_BASE + 1);
+        if (c.asked) {
+            EXPECT_EQ(asked, c.asked);
+        }
+        if (std::string(c.vo) == "20") {
+            EXPECT_EQ(asked, FormatFixed(x, 6, 2)) << "as the panel writes its fields";
+        }
+        double value = 0;
+        ASSERT_TRUE(ParseReal(asked, value)) << asked;
+        EXPECT_NEAR(value, x, 0.25 / state_.plotFrame.sx) << asked << ": within a quarter of a column";
+        std::vector<CanvasCall> moves;
+        for (const auto& call : CallsOf(CanvasOp::MoveTo))
+            if (call.pen == CanvasPen::RedDot) moves.push_back(call);
+        ASSERT_EQ(moves.size(), 2u);
+        EXPECT_EQ(moves[0].x, px) << "the mark stands in the clicked column";
+        TrajectoryPoint expected = {};
+        SolvePoint(state_.motionCase.solution, expected, 1, value);
+        const double fields[] = {expected.x, expected.y, expected.vy, expected.speed, expected.t};
+        for (int k = 2; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), FormatFixed(fields[k - 1], 6, 2)) << k;
+        EXPECT_EQ(state_.pointInput, IDC_POINT_BASE + 1);
+        EXPECT_EQ(state_.pointQuery.solutionCount, 1);
+        EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
+        EXPECT_TRUE(Fake().messages.empty());
+        EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 // Without a case on screen with a horizontal extent the pointer does nothing: no marker, no
