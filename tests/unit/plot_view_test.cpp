@@ -3,6 +3,7 @@
 // the fake dialog, canvas, menu and clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -412,6 +413,69 @@ TEST_F(PlotViewLogic, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
     EXPECT_EQ(lines[segments - 1].y, Py(0));
     Solve(ParamVo, "20", ParamAngle, "45");
     EXPECT_FALSE(state_.view.hasSteeper);
+}
+
+// The plot is fitted to the case and its steeper path together: every vertex of both lies in
+// the area, the reach dimension below the axis too, and the y axis runs up beside the taller.
+TEST_F(PlotViewLogic, TheSteeperPathFitsInThePlot) {
+    const struct {
+        const char *vo, *reach, *y0;
+    } cases[] = {{"20", "20", "0"}, {"20", "30", "0"}, {"15", "30", "10"}, {"20", "40.7", "0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Vo " << c.vo << ", reach " << c.reach << ", from " << c.y0 << " m");
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, c.vo, ParamReach, c.reach, c.y0);
+        ASSERT_TRUE(state_.view.hasSteeper);
+        const double steeperHeight = state_.view.steeper.values[ParamHeight];
+        const double reach = state_.motionCase.solution.values[ParamReach];
+        const std::vector<CanvasCall> lines = CallsOf(CanvasOp::LineTo);
+        for (const auto& line : lines) {
+            if (line.pen != CanvasPen::SteeperPath && line.pen != CanvasPen::Black) continue;
+            EXPECT_GE(line.x, 0);
+            EXPECT_LE(line.x, 400);
+            EXPECT_GE(line.y, 0);
+            EXPECT_LE(line.y, 140);
+        }
+        std::vector<CanvasCall> axes;
+        for (const auto& line : lines)
+            if (line.pen == CanvasPen::Black) axes.push_back(line);
+        ASSERT_GE(axes.size(), 2u);
+        EXPECT_EQ(axes[0].x, Px(1.1 * reach)) << "the x axis";
+        EXPECT_EQ(axes[1].y, Py(1.1 * steeperHeight)) << "the y axis";
+        for (const auto& text : CallsOf(CanvasOp::Text)) EXPECT_LT(text.y + 12, 140) << text.text;
+        ClosePlotView(dialog_, state_);
+    }
+}
+
+// The axes run on under (and beside) an earlier path that goes farther or higher than the case
+// (Vo 20 at 20 degrees: 26.2 m away, 2.4 m high).
+TEST_F(PlotViewLogic, TheAxesRunUnderEveryPathDrawn) {
+    const struct {
+        const char* label;
+        const char *earlierVo, *earlierAngle;
+    } cases[] = {{"farther and higher, out of the window", "30", "45"},
+                 {"a little farther, lower", "25", "15"},
+                 {"nearer and lower: the case's own axes", "15", "20"},
+                 {"higher, nearer", "20", "80"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, c.earlierVo, ParamAngle, c.earlierAngle);
+        const Solution earlier = state_.motionCase.solution;
+        Canvas().calls.clear();
+        Solve(ParamVo, "20", ParamAngle, "20");
+        ASSERT_EQ(state_.view.earlier.count, 1);
+        const double* v = state_.motionCase.solution.values;
+        std::vector<CanvasCall> axes;
+        for (const auto& line : CallsOf(CanvasOp::LineTo))
+            if (line.pen == CanvasPen::Black) axes.push_back(line);
+        ASSERT_GE(axes.size(), 2u);
+        EXPECT_EQ(axes[0].x, Px(std::max(1.1 * v[ParamReach], earlier.values[ParamReach])));
+        EXPECT_EQ(axes[1].y, Py(std::max(1.1 * v[ParamHeight], earlier.values[ParamHeight])));
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 TEST_F(PlotViewLogic, TheMenuComesFromItsTableAndRunsTheChoice) {
