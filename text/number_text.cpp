@@ -474,7 +474,7 @@ std::string FormatSignificant(double value, unsigned digits) {
     }
     std::string text = sign + mantissa.substr(0, 1);
     if (n > 1) text += '.' + mantissa.substr(1);
-    return text + (exponent < 0 ? "e-" : "e+") + IntToText(std::abs(exponent));
+    return text + "e" + IntToText(exponent);
 }
 
 std::string FormatPlain(double value, unsigned decimals) {

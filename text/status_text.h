@@ -25,13 +25,13 @@ std::string PlayStatusText(const TrajectoryPoint& point, const Solution& solutio
 
 // A time scale with two decimals from 1 up to a million and two significant digits elsewhere,
 // or as many more digits as it takes not to read 1 when it is not exactly 1, as
-// FormatSignificant writes them: 0.25, 0.012, 4, 12.5, 0.997, 1.004, 1.4e-20, 1.2e+148.
+// FormatSignificant writes them: 0.25, 0.012, 4, 12.5, 0.997, 1.004, 1.4e-20, 1.2e148.
 std::string TimeScaleText(double timeScale);
 
 // A figure of the line: FormatPlain with `decimals` decimals, or with more where a figure of the
 // size of `scale` (the case's reach for an x, its flight time for a time...) would keep fewer
 // than three significant digits. Where that takes more than six decimals, or the value has more
 // than six digits before the point, it is written in four significant digits as
-// FormatSignificant writes them ("1.019e-39", "1.235e+6"), and a value too small to show beside
+// FormatSignificant writes them ("1.019e-39", "1.235e6"), and a value too small to show beside
 // the scale's four digits is "0".
 std::string StatusFigure(double value, unsigned decimals, double scale);
