@@ -152,57 +152,29 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
 }
 
 // A click asks the point panel for the x under the pointer, written with the digits the plot's
-// scale needs (two for a case of metres): its mark stands in the clicked column, the other
-// fields answer with two decimals, and the panel's Accept is greyed.
+// scale needs (two for a case of metres), which the field keeps: its mark stands in the clicked
+// column, the other fields answer with two decimals, and the panel's Accept is greyed.
 TEST_F(PlotViewLogic, AClickAsksThePointPanelForTheXUnderThePointer) {
-    const struct {
-        const char* label;
-        const char* vo;
-        double fraction;  // of the span from the launch to the landing
-        const char* asked;  // the x field's text, when known
-    } cases[] = {
-        {"Vo 20: two decimals", "20", 0.3, nullptr},
-        {"Vo 0.5: a reach of 25 mm", "0.5", 0.4, nullptr},
-        {"Vo 0.001: a reach of 0.1 micrometre", "0.001", 0.7, nullptr},
-        {"Vo 1e-12: more than sixteen decimals", "1e-12", 0.5, nullptr},
-        {"the landing column: the reach, to five decimals", "0.5", 1, "0.02548"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const char* vo : {"20", "0.5", "0.001", "1e-12"}) {  // reaches of 40 m down to 1e-25 m
+        SCOPED_TRACE(vo);
         dialog_ = OpenMainDialogFake(state_);
         ResetCanvas(400, 140);
-        Solve(ParamVo, c.vo, ParamAngle, "45");
-        int launch = 0, landing = 0;
-        ASSERT_TRUE(PathColumns(state_.plotFrame, state_.motionCase.solution, launch, landing));
-        const int px = launch + static_cast<int>(std::lround(c.fraction * (landing - launch)));
-        double x = 0;
+        Solve(ParamVo, vo, ParamAngle, "45");
+        const int px = Px(0.37 * state_.motionCase.solution.values[ParamReach]);
+        double x = 0, asked = 0;
         ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
         Canvas().calls.clear();
         PlotClicked(dialog_, state_, px, 50);
-
-        const std::string asked = Text(IDC_POINT_BASE + 1);
-        if (c.asked) {
-            EXPECT_EQ(asked, c.asked);
+        ASSERT_TRUE(ParseReal(Text(IDC_POINT_BASE + 1), asked)) << Text(IDC_POINT_BASE + 1);
+        EXPECT_NEAR(asked, x, 0.25 / state_.plotFrame.sx) << Text(IDC_POINT_BASE + 1);
+        if (vo[0] == '2') {
+            EXPECT_EQ(Text(IDC_POINT_BASE + 1), FormatFixed(x, 6, 2));
         }
-        if (std::string(c.vo) == "20") {
-            EXPECT_EQ(asked, FormatFixed(x, 6, 2)) << "as the panel writes its fields";
-        }
-        double value = 0;
-        ASSERT_TRUE(ParseReal(asked, value)) << asked;
-        EXPECT_NEAR(value, x, 0.25 / state_.plotFrame.sx) << asked << ": within a quarter of a column";
-        std::vector<CanvasCall> moves;
-        for (const auto& call : CallsOf(CanvasOp::MoveTo))
-            if (call.pen == CanvasPen::RedDot) moves.push_back(call);
-        ASSERT_EQ(moves.size(), 2u);
-        EXPECT_EQ(moves[0].x, px) << "the mark stands in the clicked column";
+        ASSERT_FALSE(CallsOf(CanvasOp::MoveTo).empty());
+        EXPECT_EQ(CallsOf(CanvasOp::MoveTo).end()[-2].x, px) << "the mark stands in the clicked column";
         TrajectoryPoint expected = {};
-        SolvePoint(state_.motionCase.solution, expected, 1, value);
-        const double fields[] = {expected.x, expected.y, expected.vy, expected.speed, expected.t};
-        for (int k = 2; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), FormatFixed(fields[k - 1], 6, 2)) << k;
-        EXPECT_EQ(state_.pointInput, IDC_POINT_BASE + 1);
-        EXPECT_EQ(state_.pointQuery.solutionCount, 1);
-        EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
-        EXPECT_TRUE(Fake().messages.empty());
+        SolvePoint(state_.motionCase.solution, expected, 1, asked);
+        EXPECT_EQ(Text(IDC_POINT_BASE + 5), FormatFixed(expected.t, 6, 2));
         EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
         ClosePlotView(dialog_, state_);
     }
@@ -415,65 +387,39 @@ TEST_F(PlotViewLogic, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
     EXPECT_FALSE(state_.view.hasSteeper);
 }
 
-// The plot is fitted to the case and its steeper path together: every vertex of both lies in
-// the area, the reach dimension below the axis too, and the y axis runs up beside the taller.
-TEST_F(PlotViewLogic, TheSteeperPathFitsInThePlot) {
+// The window holds the case and its steeper path whole, the reach label too; the axes run
+// 1.1 times their extent, and on under and beside an earlier path that goes farther or higher.
+TEST_F(PlotViewLogic, TheWindowFitsTheSteeperPathAndTheAxesRunUnderEveryPath) {
     const struct {
-        const char *vo, *reach, *y0;
-    } cases[] = {{"20", "20", "0"}, {"20", "30", "0"}, {"15", "30", "10"}, {"20", "40.7", "0"}};
+        const char *earlierVo, *earlierAngle;  // solved first, when given
+        int second;
+        const char *value, *y0;
+    } cases[] = {{nullptr, nullptr, ParamReach, "30", "0"}, {nullptr, nullptr, ParamReach, "30", "10"},
+                 {"30", "45", ParamAngle, "20", "0"},    {"25", "15", ParamAngle, "20", "0"},
+                 {"20", "80", ParamAngle, "20", "0"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "Vo " << c.vo << ", reach " << c.reach << ", from " << c.y0 << " m");
+        SCOPED_TRACE(testing::Message() << (c.earlierVo ? c.earlierVo : "-") << " then Vo 20, " << c.value);
         dialog_ = OpenMainDialogFake(state_);
         ResetCanvas(400, 140);
-        Solve(ParamVo, c.vo, ParamReach, c.reach, c.y0);
-        ASSERT_TRUE(state_.view.hasSteeper);
-        const double steeperHeight = state_.view.steeper.values[ParamHeight];
-        const double reach = state_.motionCase.solution.values[ParamReach];
-        const std::vector<CanvasCall> lines = CallsOf(CanvasOp::LineTo);
-        for (const auto& line : lines) {
-            if (line.pen != CanvasPen::SteeperPath && line.pen != CanvasPen::Black) continue;
-            EXPECT_GE(line.x, 0);
-            EXPECT_LE(line.x, 400);
-            EXPECT_GE(line.y, 0);
-            EXPECT_LE(line.y, 140);
+        if (c.earlierVo) Solve(ParamVo, c.earlierVo, ParamAngle, c.earlierAngle);
+        Canvas().calls.clear();
+        Solve(ParamVo, "20", c.second, c.value, c.y0);
+        const Solution& fit = state_.view.hasSteeper ? state_.view.steeper : state_.motionCase.solution;
+        double xEnd = 1.1 * fit.values[ParamReach], yEnd = 1.1 * fit.values[ParamHeight];
+        for (int i = 0; i < state_.view.earlier.count; ++i) {
+            xEnd = std::max(xEnd, state_.view.earlier.paths[i].values[ParamReach]);
+            yEnd = std::max(yEnd, state_.view.earlier.paths[i].values[ParamHeight]);
         }
         std::vector<CanvasCall> axes;
-        for (const auto& line : lines)
+        for (const auto& line : CallsOf(CanvasOp::LineTo)) {
             if (line.pen == CanvasPen::Black) axes.push_back(line);
+            if (line.pen != CanvasPen::SteeperPath) continue;
+            EXPECT_TRUE(line.x >= 0 && line.x <= 400 && line.y >= 0 && line.y <= 140) << line.x << ", " << line.y;
+        }
         ASSERT_GE(axes.size(), 2u);
-        EXPECT_EQ(axes[0].x, Px(1.1 * reach)) << "the x axis";
-        EXPECT_EQ(axes[1].y, Py(1.1 * steeperHeight)) << "the y axis";
-        for (const auto& text : CallsOf(CanvasOp::Text)) EXPECT_LT(text.y + 12, 140) << text.text;
-        ClosePlotView(dialog_, state_);
-    }
-}
-
-// The axes run on under (and beside) an earlier path that goes farther or higher than the case
-// (Vo 20 at 20 degrees: 26.2 m away, 2.4 m high).
-TEST_F(PlotViewLogic, TheAxesRunUnderEveryPathDrawn) {
-    const struct {
-        const char* label;
-        const char *earlierVo, *earlierAngle;
-    } cases[] = {{"farther and higher, out of the window", "30", "45"},
-                 {"a little farther, lower", "25", "15"},
-                 {"nearer and lower: the case's own axes", "15", "20"},
-                 {"higher, nearer", "20", "80"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        dialog_ = OpenMainDialogFake(state_);
-        ResetCanvas(400, 140);
-        Solve(ParamVo, c.earlierVo, ParamAngle, c.earlierAngle);
-        const Solution earlier = state_.motionCase.solution;
-        Canvas().calls.clear();
-        Solve(ParamVo, "20", ParamAngle, "20");
-        ASSERT_EQ(state_.view.earlier.count, 1);
-        const double* v = state_.motionCase.solution.values;
-        std::vector<CanvasCall> axes;
-        for (const auto& line : CallsOf(CanvasOp::LineTo))
-            if (line.pen == CanvasPen::Black) axes.push_back(line);
-        ASSERT_GE(axes.size(), 2u);
-        EXPECT_EQ(axes[0].x, Px(std::max(1.1 * v[ParamReach], earlier.values[ParamReach])));
-        EXPECT_EQ(axes[1].y, Py(std::max(1.1 * v[ParamHeight], earlier.values[ParamHeight])));
+        EXPECT_EQ(axes[0].x, Px(xEnd));
+        EXPECT_EQ(axes[1].y, Py(yEnd));
+        for (const auto& label : CallsOf(CanvasOp::Text)) EXPECT_LT(label.y + 12, 140) << label.text;
         ClosePlotView(dialog_, state_);
     }
 }

@@ -118,37 +118,6 @@ TEST_F(PlotMotion, AClickFillsThePointPanel) {
     EXPECT_EQ(FieldText(dialog_, IDC_SECOND_X), "x2: ");
 }
 
-// A small case (Vo 0.5 m/s: 25 mm away) drawn large: the click marks the point in the clicked
-// column, the x field keeps the digits that put it there, the others answer with two decimals.
-TEST_F(PlotMotion, AClickOnASmallCaseMarksThePointUnderThePointer) {
-    TypeInto(dialog_, IDC_VALUE_BASE + 1, "0.5");
-    Click(dialog_, IDC_ACCEPT);
-    ASSERT_TRUE(WaitFor([&] { return Status().rfind("Lands 0.0255 m", 0) == 0; })) << Status();
-    const POINT at = AreaAt(0.4);
-    MovePointer(at);
-    ClickAt(at);
-    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_POINT_BASE + 5) != ""; }));
-    ASSERT_TRUE(WaitFor([&] { return !IsEnabledField(dialog_, IDC_POINT_ACCEPT); }));
-    MovePointer(ControlPoint(dialog_, IDC_EXIT, 0.5, 0.5));  // the ring goes
-    ASSERT_TRUE(WaitFor([&] { return Status().rfind("Lands", 0) == 0; }));
-    const std::string asked = FieldText(dialog_, IDC_POINT_BASE + 1);
-    EXPECT_GT(asked.size() - asked.find('.'), 3u) << asked << ": more than two decimals";
-    EXPECT_EQ(FieldText(dialog_, IDC_POINT_BASE + 2).find('.') + 3, FieldText(dialog_, IDC_POINT_BASE + 2).size());
-    // The red dotted line from the point down to the axis: the column with the most red.
-    HWND area = GetDlgItem(dialog_, IDC_PLOT);
-    POINT column = at;
-    ScreenToClient(area, &column);
-    const Capture picture = CaptureWindow(area);
-    int reddest = -1, most = 0;
-    for (int x = 0; x < picture.width; ++x) {
-        int red = 0;
-        for (int y = 0; y < picture.height; ++y) red += picture.At(x, y) == RGB(250, 0, 0);
-        if (red > most) most = red, reddest = x;
-    }
-    EXPECT_GT(most, 10);
-    EXPECT_NEAR(reddest, column.x, 1) << "the mark stands where the user clicked";
-}
-
 // F5 sets the ball flying: the status line follows it, its time growing; Esc stops it and
 // leaves the dialog open, and a second Esc closes the dialog as always.
 TEST_F(PlotMotion, F5PlaysAndEscStops) {
@@ -342,25 +311,21 @@ TEST_F(PlotMotionCost, TheStatusLineFitsItsTwoLines) {
     const struct {
         int second;
         const char *vo, *value;
-    } cases[] = {{2, "1e150", "45"},     {5, "1e150", "1e299"}, {5, "3100", "979000"}, {5, "999", "99999"},
-                 {2, "1e-19", "45"},     {2, "0.001", "45"},    {2, "0.5", "45"},      {7, "5000", "719"}};
+    } cases[] = {{5, "1e150", "1e299"}, {5, "3100", "979000"}, {2, "1e-19", "45"}, {2, "0.001", "45"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "Vo " << c.vo << ", " << c.second << " " << c.value);
         solve(c.second, c.vo, c.value);
         ASSERT_TRUE(state_.view.caseDrawn);
         EXPECT_EQ(fits("the case").find(" 0.000 "), std::string::npos);
         MoveTo(0.45);
-        ASSERT_TRUE(state_.view.hovering);
         fits("a point");
+        // The ball at the landing, where its figures are longest, with the play's time scale.
         SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDM_PLAY, 0), 0);
-        ASSERT_TRUE(state_.view.playing);
-        fits("the ball at the launch");
-        // At the landing the figures are longest; the line is written as the play writes it.
         const Solution& s = state_.motionCase.solution;
         TrajectoryPoint landing = {};
         SolvePoint(s, landing, 5, s.values[ParamTime]);
         SetDlgItemTextA(dialog_, IDC_STATUS, PlayStatusText(landing, s, state_.view.timeline.scale).c_str());
-        fits("the ball at the landing");
+        fits("the ball");
     }
 }
 
