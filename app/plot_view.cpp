@@ -1,5 +1,6 @@
 #include "app/plot_view.h"
 
+#include <string>
 #include <vector>
 
 #include "app/main_dialog.h"
@@ -36,7 +37,7 @@ void ShowBall(DialogHandle dialog, AppState& state, double t) {
     PlotView& view = state.view;
     view.ball = PointAtTime(CaseOf(state), t);
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, view.timeline.scale));
+    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale));
     ++view.frames;
 }
 
@@ -86,7 +87,7 @@ void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
     view.hovering = true;
     view.hoverColumn = px;
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint));
+    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state)));
 }
 
 void PlotPointerLeft(DialogHandle dialog, AppState& state) { HideMarker(dialog, state); }
@@ -96,9 +97,16 @@ void PlotClicked(DialogHandle dialog, AppState& state, int px, int py) {
     double x = 0;
     if (!PlotIsLive(state) || !PointerToPathX(state.plotFrame, CaseOf(state), px, py, x)) return;
     // As the user types: the field takes the focus, its change is noticed, then Accept.
+    const std::string asked = PathXText(state.plotFrame, x);
     FocusField(dialog, IDC_POINT_BASE + 1);
-    SetFieldText(dialog, IDC_POINT_BASE + 1, FormatPlain(x, 2));
+    SetFieldText(dialog, IDC_POINT_BASE + 1, asked);
     MainDialogCommand(dialog, IDC_POINT_ACCEPT, ControlEvent::Command, state);
+    // The answer is written with two decimals, the question too; an x that needs more digits
+    // to stand under the pointer keeps them, and the panel's Accept stays greyed.
+    if (state.pointQuery.pointShown && TrimBlanks(GetFieldText(dialog, IDC_POINT_BASE + 1)) != asked) {
+        SetFieldText(dialog, IDC_POINT_BASE + 1, asked);
+        EnableField(dialog, IDC_POINT_ACCEPT, false);
+    }
 }
 
 void PlotDoubleClicked(DialogHandle dialog, AppState& state, int px, int py) {

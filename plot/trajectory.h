@@ -17,7 +17,9 @@ struct PlotExtras {
 // height label, the trajectory, the reach dimension and the apex line with their labels, with
 // equal scales. False, with nothing drawn, when the case has no reach or height.
 bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution);
-// The same with the extras drawn first, behind the axes and the case, at the case's scale.
+// The same with the extras drawn first, behind the axes and the case. The window then holds the
+// steeper path as well as the case; the earlier paths keep its scale and may run out of it, and
+// the axes run on under and beside them.
 bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution, const PlotExtras& extras);
 
 // Marks a point with red dotted projections on both axes and its x and y labels, through a

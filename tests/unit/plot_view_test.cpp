@@ -3,6 +3,7 @@
 // the fake dialog, canvas, menu and clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -130,7 +131,7 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
         const double t = x / (20 * std::cos(theta));
         const TrajectoryPoint p = {x, 20 * std::sin(theta) * t - g * t * t / 2, 20 * std::sin(theta) - g * t,
                                    std::hypot(20 * std::cos(theta), 20 * std::sin(theta) - g * t), t};
-        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(p));
+        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(p, state_.motionCase.solution));
         EXPECT_EQ(LastEllipse().x + LastEllipse().right, 2 * Px(p.x) + 1) << "centred on the point";
         EXPECT_EQ(LastEllipse().y + LastEllipse().bottom, 2 * Py(p.y) + 1);
         EXPECT_EQ(LastEllipse().pen, CanvasPen::Marker);
@@ -150,25 +151,33 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
     EXPECT_EQ(Text(IDC_STATUS), "Lands 40.775 m away after 2.883 s; highest 10.194 m at 1.442 s");
 }
 
-TEST_F(PlotViewLogic, AClickAsksThePointPanelForThatX) {
-    Solve(ParamVo, "20", ParamAngle, "45");
-    double x = 0;
-    const int px = Px(12.3);
-    ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
-    PlotClicked(dialog_, state_, px, 50);
-    // The panel answers as for the x typed with two decimals.
-    const std::string typed = FormatPlain(x, 2);
-    double asked = 0;
-    ASSERT_TRUE(ParseReal(typed, asked));
-    TrajectoryPoint expected = {};
-    SolvePoint(state_.motionCase.solution, expected, 1, asked);
-    const double fields[] = {expected.x, expected.y, expected.vy, expected.speed, expected.t};
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), FormatFixed(fields[k - 1], 6, 2)) << k;
-    EXPECT_EQ(state_.pointInput, IDC_POINT_BASE + 1);
-    EXPECT_EQ(state_.pointQuery.solutionCount, 1);
-    EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
-    EXPECT_TRUE(Fake().messages.empty());
-    EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
+// A click asks the point panel for the x under the pointer, written with the digits the plot's
+// scale needs (two for a case of metres), which the field keeps: its mark stands in the clicked
+// column, the other fields answer with two decimals, and the panel's Accept is greyed.
+TEST_F(PlotViewLogic, AClickAsksThePointPanelForTheXUnderThePointer) {
+    for (const char* vo : {"20", "0.5", "0.001", "1e-12"}) {  // reaches of 40 m down to 1e-25 m
+        SCOPED_TRACE(vo);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, vo, ParamAngle, "45");
+        const int px = Px(0.37 * state_.motionCase.solution.values[ParamReach]);
+        double x = 0, asked = 0;
+        ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
+        Canvas().calls.clear();
+        PlotClicked(dialog_, state_, px, 50);
+        ASSERT_TRUE(ParseReal(Text(IDC_POINT_BASE + 1), asked)) << Text(IDC_POINT_BASE + 1);
+        EXPECT_NEAR(asked, x, 0.25 / state_.plotFrame.sx) << Text(IDC_POINT_BASE + 1);
+        if (vo[0] == '2') {
+            EXPECT_EQ(Text(IDC_POINT_BASE + 1), FormatFixed(x, 6, 2));
+        }
+        ASSERT_FALSE(CallsOf(CanvasOp::MoveTo).empty());
+        EXPECT_EQ(CallsOf(CanvasOp::MoveTo).end()[-2].x, px) << "the mark stands in the clicked column";
+        TrajectoryPoint expected = {};
+        SolvePoint(state_.motionCase.solution, expected, 1, asked);
+        EXPECT_EQ(Text(IDC_POINT_BASE + 5), FormatFixed(expected.t, 6, 2));
+        EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 // Without a case on screen with a horizontal extent the pointer does nothing: no marker, no
@@ -263,7 +272,7 @@ TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
         PlayTick(dialog_, state_);
         EXPECT_EQ(state_.view.ball.t, T) << "the last frame at the landing";
         EXPECT_EQ(LastEllipse().x + LastEllipse().right, 2 * Px(s.values[ParamReach]) + 1);
-        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(state_.view.ball) + c.scaleNote);
+        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(state_.view.ball, s) + c.scaleNote);
         const std::size_t before = Canvas().calls.size();
         Timer().now += kPlayRestSeconds + 1e-6;
         PlayTick(dialog_, state_);
@@ -376,6 +385,43 @@ TEST_F(PlotViewLogic, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
     EXPECT_EQ(lines[segments - 1].y, Py(0));
     Solve(ParamVo, "20", ParamAngle, "45");
     EXPECT_FALSE(state_.view.hasSteeper);
+}
+
+// The window holds the case and its steeper path whole, the reach label too; the axes run
+// 1.1 times their extent, and on under and beside an earlier path that goes farther or higher.
+TEST_F(PlotViewLogic, TheWindowFitsTheSteeperPathAndTheAxesRunUnderEveryPath) {
+    const struct {
+        const char *earlierVo, *earlierAngle;  // solved first, when given
+        int second;
+        const char *value, *y0;
+    } cases[] = {{nullptr, nullptr, ParamReach, "30", "0"}, {nullptr, nullptr, ParamReach, "30", "10"},
+                 {"30", "45", ParamAngle, "20", "0"},    {"25", "15", ParamAngle, "20", "0"},
+                 {"20", "80", ParamAngle, "20", "0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.earlierVo ? c.earlierVo : "-") << " then Vo 20, " << c.value);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        if (c.earlierVo) Solve(ParamVo, c.earlierVo, ParamAngle, c.earlierAngle);
+        Canvas().calls.clear();
+        Solve(ParamVo, "20", c.second, c.value, c.y0);
+        const Solution& fit = state_.view.hasSteeper ? state_.view.steeper : state_.motionCase.solution;
+        double xEnd = 1.1 * fit.values[ParamReach], yEnd = 1.1 * fit.values[ParamHeight];
+        for (int i = 0; i < state_.view.earlier.count; ++i) {
+            xEnd = std::max(xEnd, state_.view.earlier.paths[i].values[ParamReach]);
+            yEnd = std::max(yEnd, state_.view.earlier.paths[i].values[ParamHeight]);
+        }
+        std::vector<CanvasCall> axes;
+        for (const auto& line : CallsOf(CanvasOp::LineTo)) {
+            if (line.pen == CanvasPen::Black) axes.push_back(line);
+            if (line.pen != CanvasPen::SteeperPath) continue;
+            EXPECT_TRUE(line.x >= 0 && line.x <= 400 && line.y >= 0 && line.y <= 140) << line.x << ", " << line.y;
+        }
+        ASSERT_GE(axes.size(), 2u);
+        EXPECT_EQ(axes[0].x, Px(xEnd));
+        EXPECT_EQ(axes[1].y, Py(yEnd));
+        for (const auto& label : CallsOf(CanvasOp::Text)) EXPECT_LT(label.y + 12, 140) << label.text;
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 TEST_F(PlotViewLogic, TheMenuComesFromItsTableAndRunsTheChoice) {

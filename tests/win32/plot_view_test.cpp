@@ -3,8 +3,10 @@
 // what a hover move and a frame of the play cost.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -258,6 +260,73 @@ TEST_F(PlotMotionCost, ThePlayKeepsFiftyFramesASecond) {
     char status[256] = "";
     GetDlgItemTextA(dialog_, IDC_STATUS, status, sizeof status);
     EXPECT_STREQ(status, kCaseLine) << "the plot is left as it was";
+}
+
+// The status line under the plot holds two lines of its font: whatever the size of the case,
+// the case in words, the point under the pointer and the ball's point with the play's scale
+// all fit them, no word wider than the line, nothing hidden behind Exit.
+TEST_F(PlotMotionCost, TheStatusLineFitsItsTwoLines) {
+    // Vo and parameter `second` given: the other box is unticked first, as two at most are taken.
+    auto solve = [&](int second, const char* vo, const char* value) {
+        for (int p = 2; p <= 7; ++p)
+            if (p != second && IsDlgButtonChecked(dialog_, IDC_GIVEN_BASE + p) == BST_CHECKED)
+                SendDlgItemMessageA(dialog_, IDC_GIVEN_BASE + p, BM_CLICK, 0, 0);
+        if (IsDlgButtonChecked(dialog_, IDC_GIVEN_BASE + second) != BST_CHECKED)
+            SendDlgItemMessageA(dialog_, IDC_GIVEN_BASE + second, BM_CLICK, 0, 0);
+        SetDlgItemTextA(dialog_, IDC_VALUE_BASE + 1, vo);
+        SetDlgItemTextA(dialog_, IDC_VALUE_BASE + second, value);
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_ACCEPT, BN_CLICKED), 0);  // a play stops
+        Pump();
+    };
+    HWND status = GetDlgItem(dialog_, IDC_STATUS);
+    auto fits = [&](const char* what) {
+        char text[512] = "";
+        GetWindowTextA(status, text, sizeof text);
+        RECT client;
+        GetClientRect(status, &client);
+        HDC dc = GetDC(status);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(status, WM_GETFONT, 0, 0)));
+        const UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
+        RECT need = {0, 0, client.right, 0};
+        DrawTextA(dc, text, -1, &need, format);
+        // No figure offers the line a place to break inside it: narrower than itself, it still
+        // takes one line.
+        char copy[512];
+        lstrcpynA(copy, text, sizeof copy);
+        for (char* word = std::strtok(copy, " "); word; word = std::strtok(nullptr, " ")) {
+            if (!(std::isdigit(static_cast<unsigned char>(word[0])) || (word[0] == '-' && word[1]))) continue;
+            RECT alone = {0, 0, 1000, 0};
+            DrawTextA(dc, word, -1, &alone, format);
+            RECT narrower = {0, 0, alone.right - 1, 0};
+            DrawTextA(dc, word, -1, &narrower, format);
+            EXPECT_EQ(narrower.bottom, alone.bottom) << what << ": " << word << " could be broken";
+        }
+        SelectObject(dc, old);
+        ReleaseDC(status, dc);
+        std::printf("%s (%d of %ld pixels high): %s\n", what, int(need.bottom), client.bottom, text);
+        EXPECT_LE(need.bottom, client.bottom) << what << ": " << text;
+        EXPECT_LE(need.right, client.right) << what << ": " << text;
+        return std::string(text);
+    };
+    const struct {
+        int second;
+        const char *vo, *value;
+    } cases[] = {{5, "1e150", "1e299"}, {5, "3100", "979000"}, {2, "1e-19", "45"}, {2, "0.001", "45"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Vo " << c.vo << ", " << c.second << " " << c.value);
+        solve(c.second, c.vo, c.value);
+        ASSERT_TRUE(state_.view.caseDrawn);
+        EXPECT_EQ(fits("the case").find(" 0.000 "), std::string::npos);
+        MoveTo(0.45);
+        fits("a point");
+        // The ball at the landing, where its figures are longest, with the play's time scale.
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDM_PLAY, 0), 0);
+        const Solution& s = state_.motionCase.solution;
+        TrajectoryPoint landing = {};
+        SolvePoint(s, landing, 5, s.values[ParamTime]);
+        SetDlgItemTextA(dialog_, IDC_STATUS, PlayStatusText(landing, s, state_.view.timeline.scale).c_str());
+        fits("the ball");
+    }
 }
 
 // A move to a screen of another density (Windows sends WM_DPICHANGED): the picture drawn for
