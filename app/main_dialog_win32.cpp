@@ -213,7 +213,10 @@ int RunOvanta(HINSTANCE instance) {
     CreateCanvasPens();
     AppState state;
     state.languageIndex = 1;
+    // The start folder's full path: Tools.rel is read and saved there, and the current directory
+    // is brought back to it after every file dialog, wherever the user browsed.
     state.startDirectory = CurrentDirectory();
+    state.tools.folder = state.startDirectory;
     return static_cast<int>(
         DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&state)));
 }

@@ -66,5 +66,5 @@ void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     }
     const SaveOutcome outcome = SaveWholeFile(path, {bytes});
     if (outcome != SaveOutcome::Saved)
-        ShowMessage("Save plot picture", SaveFailureText(outcome, path), MessageIcon::Exclamation);
+        ShowFileMessage("Save plot picture", SaveFailureReason(outcome), path, MessageIcon::Exclamation);
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/wide_win32.h"
+
 namespace {
 
 HWND fallbackOwner;
@@ -23,8 +25,8 @@ UINT IconStyle(MessageIcon icon) {
     return 0;
 }
 
-int Box(std::string_view caption, std::string_view text, UINT style) {
-    return MessageBoxA(MessageOwner(), Short(text).c_str(), Short(caption).c_str(), style);
+int Box(std::string_view caption, const std::wstring& text, UINT style) {
+    return MessageBoxW(MessageOwner(), text.c_str(), WideOf1252(Short(caption)).c_str(), style);
 }
 
 }  // namespace
@@ -85,11 +87,15 @@ int FocusedField(DialogHandle dialog) {
 }
 
 void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
-    Box(caption, text, MB_OK | IconStyle(icon));
+    Box(caption, WideOf1252(Short(text)), MB_OK | IconStyle(icon));
+}
+
+void ShowFileMessage(std::string_view caption, std::string_view text, std::string_view path, MessageIcon icon) {
+    Box(caption, WideOf1252(Short(text)) + L"\r\n" + WideOf(path), MB_OK | IconStyle(icon));
 }
 
 Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon) {
-    return Box(caption, text, MB_YESNO | IconStyle(icon)) == IDYES ? Answer::Yes : Answer::No;
+    return Box(caption, WideOf1252(Short(text)), MB_YESNO | IconStyle(icon)) == IDYES ? Answer::Yes : Answer::No;
 }
 
 void EndDialogWith(DialogHandle dialog, int result) { EndDialog(WindowOf(dialog), result); }

@@ -32,7 +32,7 @@ void ReportFailure(ReportResult result, std::string_view path) {
             break;
         case ReportResult::Written: return;
     }
-    ShowMessage(kCaption, text + kLineEnd + std::string(path), MessageIcon::Exclamation);
+    ShowFileMessage(kCaption, text, path, MessageIcon::Exclamation);
 }
 
 }  // namespace

@@ -319,4 +319,42 @@ TEST_F(ResultsOut, AFileInUseIsRefusedAndKeepsItsBytes) {
     DeleteFileA(path.c_str());
 }
 
+// Names outside the code page are written under that very name: no look-alike (ł as l), no
+// '?' refused as a file in use.
+TEST_F(ResultsOut, NamesOutsideTheCodePageKeepEveryLetter) {
+    const std::string temp = TempPath("Ovanta names");
+    const std::wstring folder(temp.begin(), temp.end());
+    for (const std::wstring& name : FolderNamesW(folder)) DeleteFileW((folder + L"\\" + name).c_str());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    SolveWorkedExample();
+    const struct {
+        int command;
+        const wchar_t* name;
+    } rows[] = {
+        {IDM_EXPORT_TABLE, L"\x0142odz.csv"},  // Windows-1252 has only l for it
+        {IDM_SAVE_PICTURE, L"\x03C9.png"},     // and '?' for omega
+        {IDM_EXPORT_TABLE, L"\x03C9.csv"},
+    };
+    std::vector<std::wstring> written;
+    for (const auto& row : rows) {
+        const std::wstring path = folder + L"\\" + row.name;
+        HWND box = OpenSaveDialog(row.command);
+        ASSERT_NE(box, nullptr);
+        PressSaveAsW(box, path);
+        ASSERT_TRUE(WaitSaveDialogClosed(box));
+        EXPECT_TRUE(WaitFor([&] { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+        EXPECT_EQ(WaitMessageBox(dialog_, 300).window, nullptr);  // no refusal
+        written.push_back(row.name);
+        std::vector<std::wstring> names = FolderNamesW(folder);
+        std::sort(names.begin(), names.end());
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(names, written);
+    }
+    WIN32_FILE_ATTRIBUTE_DATA table = {};
+    ASSERT_TRUE(GetFileAttributesExW((folder + L"\\\x0142odz.csv").c_str(), GetFileExInfoStandard, &table));
+    EXPECT_EQ(table.nFileSizeLow, Golden("path_table_worked_example.csv").size());
+    for (const std::wstring& name : FolderNamesW(folder)) DeleteFileW((folder + L"\\" + name).c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 }  // namespace
