@@ -64,9 +64,11 @@ void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
 void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const GivenData& given, const Solution& solution) {
     PlotView& view = state.view;
     StopPlay(dialog, state);
-    view.hovering = false;  // the new drawing clears the area, marker and all
+    // The ring goes before anything is drawn: a case without movement draws nothing over it.
+    view.hovering = false;
     view.hoverColumn = -1;
-    ForgetOverlay(view.overlay);
+    HideOverlay(view.overlay, state.plotFrame);
+    view.marks = PointQuery{};  // the points marked belong to the case on screen
     // The case on screen joins the earlier paths, unless it is solved again unchanged.
     if (view.caseDrawn && !SamePath(CaseOf(state), solution)) KeepEarlierPath(view.earlier, CaseOf(state));
     Solution steeper = {};
@@ -134,19 +136,27 @@ void PlotMenu(DialogHandle dialog, AppState& state, int px, int py) {
     if (chosen) MainDialogCommand(dialog, static_cast<int>(chosen), ControlEvent::Command, state);
 }
 
-bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat) {
-    if (state.view.playing) {
-        if (key == PlotKey::Play && repeat) return true;  // F5 held from the start: keep playing
-        StopPlay(dialog, state);
-        if (key != PlotKey::Menu) return key == PlotKey::Escape || key == PlotKey::Play;
-    }
-    switch (key) {
-        case PlotKey::Play:
-            if (!repeat) StartPlay(dialog, state);
-            return true;
-        case PlotKey::Menu: PlotMenu(dialog, state, -1, -1); return true;
-        default: return false;
-    }
+bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat, int code) {
+    PlotView& view = state.view;
+    // Held down, a key the plot took repeats nothing: a held Esc that stopped the play must
+    // not go on to close the dialog, nor a held F5 start the play again. Its key-downs until
+    // its release are repeats, whether or not they say so (Wine's synthetic ones do not).
+    if (code == view.spentKey) return true;
+    view.spentKey = 0;
+    const bool wasPlaying = view.playing;
+    StopPlay(dialog, state);
+    // Marked spent before the menu opens: its release may come while the menu is open.
+    const bool taken = wasPlaying || key == PlotKey::Play || key == PlotKey::Menu;
+    if (taken) view.spentKey = code;
+    if (key == PlotKey::Play && !repeat && !wasPlaying) StartPlay(dialog, state);
+    if (key == PlotKey::Menu) PlotMenu(dialog, state, -1, -1);  // during the play too
+    return taken;
+}
+
+bool PlotKeyUp(AppState& state, int code) {
+    if (code == 0 || code != state.view.spentKey) return false;
+    state.view.spentKey = 0;
+    return true;
 }
 
 bool PlotStopByUser(DialogHandle dialog, AppState& state) {

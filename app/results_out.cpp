@@ -37,8 +37,10 @@ void Report(const Message& message) { ShowMessage(message.caption, message.text,
 
 void CopyCase(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
+    // The case as it was solved, with the point the plot marks: the picture beside it shows
+    // the same, whatever has been typed into the fields since.
     std::string text;
-    for (const std::string& line : CaseReportLines(dialog, state.pointQuery, state.pointInput)) text += line;
+    for (const std::string& line : ReportLines(state.solvedSheet)) text += line;
     CanvasPicture metafile = PlotPicture(state, CanvasSurfaceKind::Metafile, 1);
     CanvasPicture bitmap = PlotPicture(state, CanvasSurfaceKind::Bitmap, 1);
     const ClipboardResult result = CopyToClipboard(dialog, text, metafile, bitmap);

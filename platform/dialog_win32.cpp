@@ -7,6 +7,7 @@
 namespace {
 
 HWND fallbackOwner;
+HWND programSelection;  // see ProgramSelectedEdit
 
 std::string Short(std::string_view text) { return std::string(text.substr(0, kMaxShortText)); }
 
@@ -73,9 +74,17 @@ void FocusField(DialogHandle dialog, int id) {
     HWND control = GetDlgItem(WindowOf(dialog), id);
     if (!control) return;
     SetFocus(control);
+    programSelection = nullptr;
     // As when Tab reaches an edit: its whole text is selected, so what is typed replaces it.
-    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageA(control, EM_SETSEL, 0, -1);
+        programSelection = control;
+    }
 }
+
+HWND ProgramSelectedEdit() { return programSelection; }
+
+void ForgetProgramSelection() { programSelection = nullptr; }
 
 void LimitFieldText(DialogHandle dialog, int id, int characters) {
     SendDlgItemMessageA(WindowOf(dialog), id, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);

@@ -82,6 +82,17 @@ bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotE
     return true;
 }
 
+// A case without movement has no picture: the area is left empty rather than showing what
+// was drawn before it.
+void ClearArea(CanvasWindow window) {
+    int width = 0, height = 0;
+    if (!CanvasClientSize(window, width, height) || width <= 0 || height <= 0) return;
+    CanvasContext dc = CanvasBegin(window);
+    if (!dc) return;
+    CanvasClear(dc, width, height);
+    CanvasEnd(window, dc);
+}
+
 }  // namespace
 
 std::vector<double> TrajectoryTimes(double flightTime) {
@@ -119,18 +130,20 @@ void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame) {
     PlotText(frame, 0, static_cast<double>(1.2L * y), PointLabel(y));
 }
 
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query) {
-    RedrawPlot(frame, window, solution, query, PlotExtras{});
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query) {
+    return RedrawPlot(frame, window, solution, query, PlotExtras{});
 }
 
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
                 const PlotExtras& extras) {
     const bool drawn = solution && DrawCase(frame, window, *solution, extras);
-    if (query.solutionCount >= 1 && (drawn || ReopenPlotFrame(frame))) {
+    if (drawn && query.solutionCount >= 1) {
         MarkPoint(query.first, frame);
         if (query.solutionCount == 2) MarkPoint(query.second, frame);
     }
     ClosePlotFrame(frame);
+    if (solution && !drawn) ClearArea(window);
+    return drawn;
 }
 
 void DrawPathLine(const PlotFrame& frame, const Solution& path) {

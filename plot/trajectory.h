@@ -26,11 +26,12 @@ bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solut
 // frame that is set up (nothing is drawn while the frame has no open context).
 void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame);
 
-// Every paint: the case (`solution` is null while none is solved), then the first point of the
-// query and, for a height or speed, the second. The points are marked even when the case is
-// not drawn, through the frame of the last drawing.
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query);
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
+// Every drawing of the area, on screen or into a picture: the case (`solution` is null while
+// none is solved), then the first point of the query and, for a height or speed, the second.
+// True when the case was drawn; a case that cannot be drawn (no reach or height) leaves the
+// area cleared and unmarked, and with no case nothing is touched.
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query);
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
                 const PlotExtras& extras);
 
 // A solved path as the trajectory is drawn, in the current pen through the open frame: from its

@@ -53,6 +53,9 @@ protected:
         for (std::size_t i = first; i < Canvas().calls.size(); ++i) ops.push_back(Canvas().calls[i].op);
         return ops;
     }
+    // A key as the dialog passes it on: the plot's name for it and a code of the physical key.
+    static int CodeOf(PlotKey key) { return 1 + static_cast<int>(key); }
+    bool KeyDown(PlotKey key, bool repeat = false) { return PlotKeyDown(dialog_, state_, key, repeat, CodeOf(key)); }
     int Px(double x) const { return WorldToPixelX(state_.plotFrame, x); }
     int Py(double y) const { return WorldToPixelY(state_.plotFrame, y); }
     const CanvasCall& LastEllipse() {
@@ -180,6 +183,28 @@ TEST_F(PlotViewLogic, AClickAsksThePointPanelForTheXUnderThePointer) {
     }
 }
 
+// A solve takes the ring off the path before it draws: a case that draws nothing (a vertical
+// launch, no movement) must not leave it standing on the old path.
+TEST_F(PlotViewLogic, ASolveHidesTheRingEvenWhenItDrawsNothing) {
+    for (const char* angle : {"90", "-30", "60"}) {
+        SCOPED_TRACE(angle);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, "20", ParamAngle, "45");
+        PlotPointerMoved(dialog_, state_, Px(20), 30);
+        ASSERT_TRUE(state_.view.overlay.shown);
+        const std::size_t before = Canvas().calls.size();
+        Solve(ParamVo, "20", ParamAngle, angle);
+        const std::vector<CanvasOp> ops = OpsSince(before);
+        ASSERT_FALSE(ops.empty());
+        EXPECT_EQ(std::count(ops.begin(), ops.end(), CanvasOp::Restore), 1) << "its pixels put back";
+        EXPECT_EQ(std::count(ops.begin(), ops.end(), CanvasOp::Ellipse), 0);
+        EXPECT_FALSE(state_.view.overlay.shown);
+        EXPECT_FALSE(state_.view.hovering);
+        ClosePlotView(dialog_, state_);
+    }
+}
+
 // Without a case on screen with a horizontal extent the pointer does nothing: no marker, no
 // status change, no question; the menu greys Play.
 TEST_F(PlotViewLogic, HoverAndClickDoNothingWithoutASpan) {
@@ -205,7 +230,7 @@ TEST_F(PlotViewLogic, HoverAndClickDoNothingWithoutASpan) {
             PlotClicked(dialog_, state_, px, 70);
         }
         PlotDoubleClicked(dialog_, state_, 200, 70);
-        EXPECT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Play, false)) << "F5 is the plot's, but";
+        EXPECT_TRUE(KeyDown(PlotKey::Play)) << "F5 is the plot's, but";
         EXPECT_FALSE(state_.view.playing) << "nothing plays";
         EXPECT_TRUE(Canvas().calls.empty());
         EXPECT_EQ(Text(IDC_STATUS), status);
@@ -258,7 +283,7 @@ TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
         Solve(ParamVo, c.vo, ParamAngle, c.angle);
         const Solution& s = state_.motionCase.solution;
         const double T = s.values[ParamTime];
-        ASSERT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Play, false));  // F5
+        ASSERT_TRUE(KeyDown(PlotKey::Play));  // F5
         ASSERT_TRUE(Timer().ticking);
         EXPECT_GE(1000 / Timer().period, 50) << "frames a second";
         EXPECT_EQ(LastEllipse().pen, CanvasPen::BallEdge);
@@ -294,7 +319,7 @@ TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
     } cases[] = {
         {"Esc, which then does not close", PlotKey::Escape, false, false, true},
         {"F5 again", PlotKey::Play, false, false, true},
-        {"any other key, which still does its work", PlotKey::Other, false, false, false},
+        {"any other key, which then does nothing else", PlotKey::Other, false, false, true},
         {"a click on the area", PlotKey::Other, true, false, false},
         {"a new solve", PlotKey::Other, false, true, false},
     };
@@ -307,7 +332,7 @@ TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
         ASSERT_TRUE(state_.view.playing);
         if (c.click) PlotClicked(dialog_, state_, Px(10), 50);
         else if (c.solve) Solve(ParamVo, "25", ParamAngle, "45");
-        else EXPECT_EQ(PlotKeyDown(dialog_, state_, c.key, false), c.taken);
+        else EXPECT_EQ(KeyDown(c.key), c.taken);
         EXPECT_FALSE(state_.view.playing);
         EXPECT_FALSE(Timer().ticking);
         EXPECT_EQ(Text(IDC_POINT_BASE + 1), "") << "the click asked nothing";
@@ -315,7 +340,60 @@ TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
         ClosePlotView(dialog_, state_);
     }
     // Without a play, Esc is the dialog's: it closes it.
-    EXPECT_FALSE(PlotKeyDown(dialog_, state_, PlotKey::Escape, false));
+    EXPECT_FALSE(KeyDown(PlotKey::Escape));
+}
+
+// A key the plot takes (one that stops the play, F5, the menu key) is spent whole: while it is
+// held its repeats are the plot's and do nothing, and so is its release; the next press of it
+// is a key like any other.
+TEST_F(PlotViewLogic, AKeyThePlotTookIsSpentWhole) {
+    enum Step { Down, Repeat, Up };
+    const struct {
+        const char* label;
+        bool playing;  // the shot plays before the first step
+        PlotKey key;
+        std::vector<Step> steps;
+        std::vector<bool> taken;  // by step
+        bool playingAfter;
+        int menus;  // the plot's menus opened
+    } cases[] = {
+        {"Esc held during the play: the dialog stays", true, PlotKey::Escape, {Down, Repeat, Repeat, Up, Down},
+         {true, true, true, true, false}, false, 0},
+        {"repeats that do not say so, as Wine sends them", true, PlotKey::Escape, {Down, Down, Up, Down},
+         {true, true, true, false}, false, 0},
+        {"a letter held during the play: typed nowhere", true, PlotKey::Other, {Down, Repeat, Up, Down},
+         {true, true, true, false}, false, 0},
+        {"F5 held during the play: it stays stopped", true, PlotKey::Play, {Down, Repeat, Up},
+         {true, true, true}, false, 0},
+        {"F5 held from the start: it keeps playing", false, PlotKey::Play, {Down, Repeat, Repeat, Up},
+         {true, true, true, true}, true, 0},
+        {"the menu key held: one menu, and the release goes nowhere", false, PlotKey::Menu, {Down, Repeat, Up},
+         {true, true, true}, false, 1},
+        {"the menu key during the play: it stops and opens the menu", true, PlotKey::Menu, {Down, Repeat, Up},
+         {true, true, true}, false, 1},
+        {"Esc held with nothing playing: the dialog's", false, PlotKey::Escape, {Down, Repeat, Up},
+         {false, false, false}, false, 0},
+        {"a letter with nothing playing: the field's", false, PlotKey::Other, {Down, Repeat, Up},
+         {false, false, false}, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, "20", ParamAngle, "45");
+        if (c.playing) UserClicks(dialog_, IDM_PLAY);
+        ASSERT_EQ(state_.view.playing, c.playing);
+        const int menus = Menu().popups;
+        ASSERT_EQ(c.steps.size(), c.taken.size());
+        for (std::size_t i = 0; i < c.steps.size(); ++i) {
+            SCOPED_TRACE(i);
+            const bool taken = c.steps[i] == Up ? PlotKeyUp(state_, CodeOf(c.key)) : KeyDown(c.key, c.steps[i] == Repeat);
+            EXPECT_EQ(taken, c.taken[i]);
+        }
+        EXPECT_EQ(state_.view.playing, c.playingAfter);
+        EXPECT_EQ(Menu().popups - menus, c.menus);
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 // Each solve sends the case on screen to the earlier paths, four at most, the newest first; a
@@ -427,7 +505,7 @@ TEST_F(PlotViewLogic, TheWindowFitsTheSteeperPathAndTheAxesRunUnderEveryPath) {
 TEST_F(PlotViewLogic, TheMenuComesFromItsTableAndRunsTheChoice) {
     Solve(ParamVo, "20", ParamAngle, "45");
     Menu().popupChoice = IDM_PLAY;
-    EXPECT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Menu, false));  // Shift+F10 or the menu key
+    EXPECT_TRUE(KeyDown(PlotKey::Menu));  // Shift+F10 or the menu key
     EXPECT_EQ(Menu().popupTexts, (std::vector<std::string>{"&Play the shot\tF5", "&Clear earlier paths",
                                                           "C&opy case\tCtrl+C", "Save plot &picture..."}));
     EXPECT_EQ(Menu().popupEnabled, (std::vector<bool>{true, false, true, true}));

@@ -248,6 +248,23 @@ void PressKey(WORD key, bool shift) {
     if (shift) SendKey(VK_SHIFT, true);
 }
 
+void HoldKey(WORD key, DWORD repeatAfter) {
+    SendKey(key, false);
+    Sleep(repeatAfter);
+    SendKey(key, false);
+    Sleep(repeatAfter);
+    SendKey(key, true);
+}
+
+void KeyEvent(WORD key, bool up) { SendKey(key, up); }
+
+int VisibleMenus() {
+    int menus = 0;
+    for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr;)
+        menus += IsWindowVisible(menu) != 0;
+    return menus;
+}
+
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

@@ -81,6 +81,11 @@ void MovePointer(POINT screen);  // the pointer moves there
 void ClickAt(POINT screen, bool twice = false);  // the left button, once or double
 void RightClickAt(POINT screen);
 void PressKey(WORD key, bool shift = false);  // a key down and up, with Shift held if asked
+// A key held down: down, a repeat `repeatAfter` milliseconds later, then up.
+void HoldKey(WORD key, DWORD repeatAfter = 40);
+void KeyEvent(WORD key, bool up);  // one key-down (a repeat while held) or key-up
+// Popup menus on screen (of any program).
+int VisibleMenus();
 
 // The pixels of a window as it is on screen, top row first.
 struct Capture {
