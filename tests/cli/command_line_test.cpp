@@ -103,6 +103,11 @@ TEST(CommandLine, ShownValuesAndPointsWithTheDialogsDecimals) {
          seven + "point x 5.84 y 5.00 vy 10.09 v 17.38 t 0.41\npoint2 x 34.94 y 5.00 vy -10.09 v 17.38 t 2.47\n"},
         {"a given -0 is shown as 0", {"vo=20", "angle=-0"},
          "vo 20.000\nangle 0.000\nvx 20.000\nvy0 0.000\nreach 0.000\nheight 0.000\nt 0.000\n"},
+        // The solver's angle and Vy0 come out a rounding below zero here.
+        {"values that round to zero have no sign", {"vx=10", "reach=20", "--y0", "19.62"},
+         "vo 10.000\nangle 0.000\nvx 10.000\nvy0 0.000\nreach 20.000\nheight 19.620\nt 2.000\n"},
+        {"nor the point's", {"vo=20", "angle=45", "--point", "t=1.4416"},
+         seven + "point x 20.39 y 10.19 vy 0.00 v 14.14 t 1.44\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
