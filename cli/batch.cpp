@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 20;
 
-bool IsBlank(std::string_view cell) { return cell.find_first_not_of(' ') == std::string_view::npos; }
-
 int ColumnByName(std::string_view name) {
     const std::string trimmed = TrimBlanks(name);
     if (trimmed.size() == 2 && (trimmed[0] == 'y' || trimmed[0] == 'Y') && trimmed[1] == '0')
@@ -57,7 +55,7 @@ void AppendBatchRow(const CsvRecord& record, const BatchHeader& header, std::str
         for (int p = 1; p <= kParamCount; ++p) {
             if (header.column[p] < 0) continue;
             const std::string& cell = record.cells[static_cast<std::size_t>(header.column[p])];
-            text.given[p] = !IsBlank(cell);
+            text.given[p] = !IsEmptyValue(cell);
             text.value[p] = cell;
         }
         if (header.column[BatchHeader::kY0] >= 0)

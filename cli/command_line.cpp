@@ -35,8 +35,6 @@ CommandResult Answer(const std::string& out) { return {0, out, "", false, ""}; }
 CommandResult Refusal(const std::string& reason) { return {1, "", reason + "\n", false, ""}; }
 CommandResult UsageError(const std::string& what) { return {2, "", what + "\n" + kUsageLine, false, ""}; }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
-
 // Splits "NAME=VALUE"; false without an "=".
 bool SplitAssignment(std::string_view arg, std::string_view& name, std::string_view& value) {
     const std::size_t equals = arg.find('=');
@@ -56,7 +54,7 @@ CommandResult SolveAndShow(const CaseText& text, bool json, std::optional<std::s
             return UsageError("--point needs NAME=VALUE: " + std::string(*point));
         pointField = PointFieldByName(name);
         if (pointField == 0) return UsageError("unknown point name: " + std::string(name) + " (names: x y vy v t)");
-        if (IsBlank(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
+        if (IsEmptyValue(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
     }
 
     const CaseOutcome solved = SolveCaseText(text);
@@ -115,9 +113,10 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
                 *option = inlineValue;
             } else if (i + 1 < args.size()) {
                 *option = args[++i];
-            } else {
-                return UsageError(std::string(name) + " needs a value");
             }
+            // "--y0=" or an empty argument, as a script's unset variable gives: no value at all,
+            // not a launch height of 0.
+            if (!*option || IsEmptyValue(**option)) return UsageError(std::string(name) + " needs a value");
             continue;
         }
         std::string_view name, value;
@@ -129,7 +128,7 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
             return UsageError("unknown name: " + std::string(name) + " (names: vo angle vx vy0 reach height t)");
         }
         if (text.given[p]) return UsageError(std::string(name) + " is given twice");
-        if (IsBlank(value)) return UsageError(std::string(arg) + " has no value");
+        if (IsEmptyValue(value)) return UsageError(std::string(arg) + " has no value");
         text.given[p] = true;
         text.value[p] = value;
     }

@@ -37,6 +37,8 @@ TEST(Batch, EachRowItsValuesOrItsReason) {
         {"-0 written as 0", "20,-0,,0", "20,0,20,0,0,0,0,0,"},
         {"three given", "20,45,30,", ",,,,,,,,The number of data must be 2: 3 are given"},
         {"blank cells are empty", "20, ,  ,", ",,,,,,,,Insufficient data: 2 data are needed"},
+        {"so are cells of tabs", "20,45,\t,\t ",
+         "20,45,14.142135623730951,14.142135623730951,40.774719673802245,10.193679918450561,2.8832080782326095,0,"},
         {"too few cells", "20,45", ",,,,,,,,2 cells where the header has 4"},
         {"too many cells", "20,45,,,", ",,,,,,,,5 cells where the header has 4"},
         {"a decimal comma", "\"2,5\",45,,", ",,,,,,,,wrong value: to initial speed"},
