@@ -85,12 +85,18 @@ int RunBatch(CsvReader::Source read, const BatchSink& write, std::string& error)
     out.reserve(kFlushBytes + CsvReader::kMaxRecordBytes);
     out = kBatchOutputHeader;
     bool written = true;
+    // The output waits until a megabyte is made or the input has ended well: an input that
+    // cannot be read at all writes nothing, not even the header.
     while (written && reader.Next()) {
         AppendBatchRow(reader.Record(), header, out);
         if (out.size() >= kFlushBytes) {
             written = write(out);
             out.clear();
         }
+    }
+    if (reader.Failed()) {
+        error = "the input cannot be read";
+        return 2;
     }
     if (written && !out.empty()) written = write(out);
     if (!written) {

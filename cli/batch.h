@@ -34,6 +34,7 @@ using BatchSink = std::function<bool(std::string_view)>;
 
 // Reads the whole input and writes the output. Returns the exit status: 0 when the input was
 // read to its end (an empty input gives the output's header alone), 2 with the reason in
-// `error` when the header cannot be used or the output cannot be written; nothing is written
-// after a refused header.
+// `error` when the header cannot be used, the input cannot be read or the output cannot be
+// written. Nothing is written after a refused header, nor after a failed read (the pieces
+// written before it stay).
 int RunBatch(CsvReader::Source read, const BatchSink& write, std::string& error);

@@ -77,6 +77,29 @@ TEST(Batch, AHeaderThatCannotBeUsedStopsBeforeAnyOutput) {
     }
 }
 
+// An input that fails, at once (a folder) or after some rows, writes nothing more: no header
+// before the reason, no rows that look like the whole answer.
+TEST(Batch, AnInputThatCannotBeReadWritesNothingMore) {
+    for (const std::string before : {"", "vo,angle\n20,45\n10,30\n"}) {
+        SCOPED_TRACE(before.empty() ? "at once" : "after two rows");
+        BatchRun run;
+        run.status = RunBatch(
+            [before, done = false](char* buffer, std::size_t) mutable {
+                if (done || before.empty()) return CsvReader::kReadFailed;
+                done = true;
+                return before.copy(buffer, before.size());
+            },
+            [&run](std::string_view text) {
+                run.out += text;
+                return true;
+            },
+            run.error);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.error, "the input cannot be read");
+    }
+}
+
 // Rows are made as they are read and the output is only counted: neither is ever held whole.
 TEST(Batch, StreamsInBoundedPiecesAndStopsWhenTheOutputFails) {
     for (const bool writable : {true, false}) {

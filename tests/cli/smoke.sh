@@ -64,5 +64,10 @@ check "no such file" --batch missing.csv <<'END'
 exit 2
 cannot open missing.csv: No such file or directory
 END
+mkdir folder
+check "a folder" --batch folder <<'END'
+exit 2
+cannot read folder: it is a folder
+END
 
 [ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
