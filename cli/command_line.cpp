@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char kUsageLine[] =
     "usage: ovanta-solve [--y0 METRES] [--json] NAME=VALUE NAME=VALUE [--point NAME=VALUE]"
-    " | --batch FILE | --help | --version\n";
+    " | --batch FILE | --help | -h | --version\n";
 
 constexpr const char kHelp[] =
     "ovanta-solve completes a projectile's launch from two of its seven parameters, from any\n"
@@ -21,12 +21,21 @@ constexpr const char kHelp[] =
     "                      vy0 (m/s), reach (m), height (m), t (s), in any letter case\n"
     "  --y0 METRES         the launch height (0 when left out)\n"
     "  --point NAME=VALUE  the point of the path where one of x (m), y (m), vy (m/s), v (m/s)\n"
-    "                      or t (s) has this value; y and v give the second passage too\n"
+    "                      or t (s) has this value; y and v give the second passage too. The\n"
+    "                      path's equations go on past the flight, so a point may lie before\n"
+    "                      the launch (t below 0) or after the landing (y below 0)\n"
     "  --json              one JSON object, every value in full precision\n"
     "  --batch FILE        solve each row of a CSV file (- for standard input): a header\n"
     "                      naming columns among vo angle vx vy0 reach height t y0, and rows\n"
-    "                      with two values each\n"
-    "  --help, --version   this text; the program's version\n"
+    "                      with two values each. Each row is answered with its values, or\n"
+    "                      with the reason in the column error: the dialog's refusal, \"the\n"
+    "                      row is too long\" (beyond 64 KB), \"a quoted cell is not closed\",\n"
+    "                      a wrong number of cells, a value that is not a number\n"
+    "  -h, --help          this text\n"
+    "  --version           the program's version\n"
+    "\n"
+    "--y0, --point and --batch also take their value as --y0=METRES, --point=NAME=VALUE,\n"
+    "--batch=FILE; an empty value is a usage error.\n"
     "\n"
     "Exit status: 0 solved, 1 the case has no solution (the reason on standard error),\n"
     "2 a usage error or a batch file that cannot be read.\n";
