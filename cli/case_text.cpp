@@ -59,6 +59,8 @@ bool ReadNumber(std::string_view text, double& value) {
     return ParseReal(text, value);
 }
 
+bool IsEmptyValue(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
 const char* CliParamName(int paramId) {
     return paramId >= 1 && paramId <= kParamCount ? kParamNames[paramId] : "";
 }
@@ -90,7 +92,8 @@ CaseOutcome SolveCaseText(const CaseText& text) {
 
     for (int p : params)
         if (!ReadNumber(text.value[p], given.values[p])) return Unreadable(WrongValueMessage(ParamName(p)));
-    if (!ReadNumber(text.y0, given.y0)) return Unreadable(WrongValueMessage("launch height"));
+    if (!ReadNumber(IsEmptyValue(text.y0) ? std::string_view() : text.y0, given.y0))
+        return Unreadable(WrongValueMessage("launch height"));
 
     const std::vector<DataFaultAt> faults = CheckGivenData(given);
     if (!faults.empty()) {

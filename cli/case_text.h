@@ -22,6 +22,9 @@ int PointFieldByName(std::string_view name);
 // decimals such as "-12.5".
 bool ReadNumber(std::string_view text, double& value);
 
+// Nothing, or nothing but blanks and tabs: a value left out. A cell or an argument like this
+// gives no value (the dialog's reading takes blanks as 0 and refuses a tab).
+bool IsEmptyValue(std::string_view text);
 // A message on one line, "caption: text", in UTF-8.
 std::string MessageLine(const Message& message);
 
@@ -30,7 +33,7 @@ std::string MessageLine(const Message& message);
 struct CaseText {
     bool given[kParamCount + 1] = {};
     std::string_view value[kParamCount + 1];
-    std::string_view y0;  // the launch height; empty reads as 0
+    std::string_view y0;  // the launch height; an empty value (IsEmptyValue) reads as 0
 };
 
 enum class CaseStatus {

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char kUsageLine[] =
     "usage: ovanta-solve [--y0 METRES] [--json] NAME=VALUE NAME=VALUE [--point NAME=VALUE]"
-    " | --batch FILE | --help | --version\n";
+    " | --batch FILE | --help | -h | --version\n";
 
 constexpr const char kHelp[] =
     "ovanta-solve completes a projectile's launch from two of its seven parameters, from any\n"
@@ -21,12 +21,21 @@ constexpr const char kHelp[] =
     "                      vy0 (m/s), reach (m), height (m), t (s), in any letter case\n"
     "  --y0 METRES         the launch height (0 when left out)\n"
     "  --point NAME=VALUE  the point of the path where one of x (m), y (m), vy (m/s), v (m/s)\n"
-    "                      or t (s) has this value; y and v give the second passage too\n"
+    "                      or t (s) has this value; y and v give the second passage too. The\n"
+    "                      path's equations go on past the flight, so a point may lie before\n"
+    "                      the launch (t below 0) or after the landing (y below 0)\n"
     "  --json              one JSON object, every value in full precision\n"
     "  --batch FILE        solve each row of a CSV file (- for standard input): a header\n"
     "                      naming columns among vo angle vx vy0 reach height t y0, and rows\n"
-    "                      with two values each\n"
-    "  --help, --version   this text; the program's version\n"
+    "                      with two values each. Each row is answered with its values, or\n"
+    "                      with the reason in the column error: the dialog's refusal, \"the\n"
+    "                      row is too long\" (beyond 64 KB), \"a quoted cell is not closed\",\n"
+    "                      a wrong number of cells, a value that is not a number\n"
+    "  -h, --help          this text\n"
+    "  --version           the program's version\n"
+    "\n"
+    "--y0, --point and --batch also take their value as --y0=METRES, --point=NAME=VALUE,\n"
+    "--batch=FILE; an empty value is a usage error.\n"
     "\n"
     "Exit status: 0 solved, 1 the case has no solution (the reason on standard error),\n"
     "2 a usage error or a batch file that cannot be read.\n";
@@ -34,8 +43,6 @@ constexpr const char kHelp[] =
 CommandResult Answer(const std::string& out) { return {0, out, "", false, ""}; }
 CommandResult Refusal(const std::string& reason) { return {1, "", reason + "\n", false, ""}; }
 CommandResult UsageError(const std::string& what) { return {2, "", what + "\n" + kUsageLine, false, ""}; }
-
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 // Splits "NAME=VALUE"; false without an "=".
 bool SplitAssignment(std::string_view arg, std::string_view& name, std::string_view& value) {
@@ -56,7 +63,7 @@ CommandResult SolveAndShow(const CaseText& text, bool json, std::optional<std::s
             return UsageError("--point needs NAME=VALUE: " + std::string(*point));
         pointField = PointFieldByName(name);
         if (pointField == 0) return UsageError("unknown point name: " + std::string(name) + " (names: x y vy v t)");
-        if (IsBlank(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
+        if (IsEmptyValue(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
     }
 
     const CaseOutcome solved = SolveCaseText(text);
@@ -115,9 +122,10 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
                 *option = inlineValue;
             } else if (i + 1 < args.size()) {
                 *option = args[++i];
-            } else {
-                return UsageError(std::string(name) + " needs a value");
             }
+            // "--y0=" or an empty argument, as a script's unset variable gives: no value at all,
+            // not a launch height of 0.
+            if (!*option || IsEmptyValue(**option)) return UsageError(std::string(name) + " needs a value");
             continue;
         }
         std::string_view name, value;
@@ -129,7 +137,7 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
             return UsageError("unknown name: " + std::string(name) + " (names: vo angle vx vy0 reach height t)");
         }
         if (text.given[p]) return UsageError(std::string(name) + " is given twice");
-        if (IsBlank(value)) return UsageError(std::string(arg) + " has no value");
+        if (IsEmptyValue(value)) return UsageError(std::string(arg) + " has no value");
         text.given[p] = true;
         text.value[p] = value;
     }
