@@ -9,7 +9,7 @@
 #include "platform/safe_file.h"
 #include "platform/system.h"
 #include "report/report.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 
 namespace {
 
@@ -31,29 +31,29 @@ bool EndsWithEmf(const std::string& path) {
     return end == ".emf";
 }
 
-void Report(const Message& message) { ShowMessage(message.caption, message.text, MessageIcon::Exclamation); }
-
 }  // namespace
 
 void CopyCase(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
     std::string text;
-    for (const std::string& line : CaseReportLines(dialog, state.pointQuery, state.pointInput)) text += line;
+    const int language = state.languageIndex;
+    for (const std::string& line : CaseReportLines(dialog, state.pointQuery, state.pointInput, language)) text += line;
     CanvasPicture metafile = PlotPicture(state, CanvasSurfaceKind::Metafile, 1);
     CanvasPicture bitmap = PlotPicture(state, CanvasSurfaceKind::Bitmap, 1);
     const ClipboardResult result = CopyToClipboard(dialog, text, metafile, bitmap);
     CanvasFreePicture(metafile);
     CanvasFreePicture(bitmap);
-    if (result == ClipboardResult::InUse) Report(ClipboardInUseMessage());
-    if (result == ClipboardResult::Failed) Report(ClipboardFailedMessage());
+    if (result == ClipboardResult::InUse)
+        ShowMessage(MessageOf(Word::CopyCaseCaption, Word::ClipboardInUse, language), MessageIcon::Exclamation);
+    if (result == ClipboardResult::Failed)
+        ShowMessage(MessageOf(Word::CopyCaseCaption, Word::ClipboardFailed, language), MessageIcon::Exclamation);
 }
 
 void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
+    const int language = state.languageIndex;
     std::string path;
-    const bool chosen = ChooseNewFile(dialog, NewFileKind::PlotPicture, path);
-    if (!state.startDirectory.empty()) SetCurrentDirectoryTo(state.startDirectory);
-    if (!chosen) return;
+    if (!ChooseFileToSave(dialog, NewFileKind::PlotPicture, state.startDirectory, path)) return;
     const bool emf = EndsWithEmf(path);
     CanvasPicture picture = PlotPicture(state, emf ? CanvasSurfaceKind::Metafile : CanvasSurfaceKind::Bitmap,
                                         emf ? 1 : 2);
@@ -61,10 +61,11 @@ void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     const bool encoded = picture && PictureFileBytes(picture, bytes);
     CanvasFreePicture(picture);
     if (!encoded) {
-        Report(PictureFailedMessage());
+        ShowMessage(MessageOf(Word::SavePlotPictureCaption, Word::PictureFailed, language), MessageIcon::Exclamation);
         return;
     }
     const SaveOutcome outcome = SaveWholeFile(path, {bytes});
     if (outcome != SaveOutcome::Saved)
-        ShowMessage("Save plot picture", SaveFailureText(outcome, path), MessageIcon::Exclamation);
+        ShowMessage({Say(Word::SavePlotPictureCaption, language), SaveFailureText(outcome, path, language)},
+                    MessageIcon::Exclamation);
 }

@@ -11,15 +11,18 @@
 
 // Asks for the report file (a save dialog owned by `dialog`) and appends the case to it. A file
 // that cannot be opened or written is reported in a message box and left exactly as it was; the
-// current directory is `startDirectory` again when the command ends, however it ends.
+// current directory is `startDirectory` again when the command ends, however it ends. The
+// report's words and the messages are those of `language`.
 // `pointInput` is the edit id of the point field the last query read.
-void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory);
+void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
+              int language);
 
 // One case as the dialog shows it, one element per line, each ending in CR LF: the heading,
 // the seven parameters (given data marked "*"), the point section when a point is shown (its
 // input field, edit `pointInput`, marked "*"), the second solution when there are two, and
 // the legend.
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput);
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
+                                         int language);
 
 enum class ReportResult {
     Written,

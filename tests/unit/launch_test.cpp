@@ -10,6 +10,7 @@
 #include "tests/support/fake_modal_dialog.h"
 #include "tests/support/fake_system.h"
 #include "tools/launch.h"
+#include "text/words.h"
 #include "platform/system.h"
 #include "tools/tool_list.h"
 #include "tools/tools_menu.h"
@@ -99,8 +100,8 @@ protected:
 };
 
 TEST_F(Launching, ToolsStartInTheirWorkDirectories) {
-    LaunchTool(ToolAt(toolList, 1));
-    LaunchTool(ToolAt(toolList, 2));
+    LaunchTool(ToolAt(toolList, 1), kEnglish);
+    LaunchTool(ToolAt(toolList, 2), kEnglish);
     EXPECT_EQ(System().commands, (std::vector<std::string>{"one.exe", "two.txt"}));
     EXPECT_EQ(System().arguments, (std::vector<std::string>{"a", ""}));
     EXPECT_EQ(System().directoriesAtStart, (std::vector<std::string>{"C:\\Start", "C:\\Work dir"}));
@@ -130,14 +131,14 @@ TEST_F(Launching, RootsAreWorkDirectoriesWhateverTheirAttributes) {
         System().directoryAttributes = {{row.directory, row.attributes}};
         ToolEntry tool;
         SetToolFields(tool, "Root", "run.exe", row.directory, "");
-        LaunchTool(tool);
+        LaunchTool(tool, kEnglish);
         EXPECT_EQ(System().commands.size(), row.started ? 1u : 0u) << row.directory;
         EXPECT_EQ(Fake().messages.size(), row.started ? 0u : 1u) << row.directory;
     }
 }
 
 TEST_F(Launching, MissingWorkDirectoryIsReportedAndNothingStarts) {
-    LaunchTool(ToolAt(toolList, 3));
+    LaunchTool(ToolAt(toolList, 3), kEnglish);
     EXPECT_TRUE(System().commands.empty());
     EXPECT_TRUE(System().directoryChanges.empty());
     ASSERT_EQ(Fake().messages.size(), 1u);
