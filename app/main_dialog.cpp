@@ -10,7 +10,7 @@
 #include "report/report.h"
 #include "table/path_table.h"
 #include "resources/ids.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 #include "tools/launch.h"
 
@@ -19,12 +19,11 @@ namespace {
 void SolveSequence(DialogHandle dialog, AppState& state) {
     MotionCase& mc = state.motionCase;
     GivenData given;
-    if (!ReadGivenData(dialog, IDC_ACCEPT, mc) || !AcceptGivenData(mc, given)) return;
+    if (!AcceptGivenData(dialog, mc, given, state.languageIndex)) return;
     Solution solution;
     SolveResult result = SolveCase(given, solution);
     if (result != SolveResult::Solved) {
-        const Message message = SolveFailureMessage(result);
-        ShowMessage(message.caption, message.text);
+        ShowMessage(SolveFailureMessage(result, state.languageIndex));
         return;
     }
     PlotBeforeNewCase(dialog, state, given, solution);
@@ -41,7 +40,7 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
     if (state.view.caseDrawn)
         EnablePointPanel(dialog, true);
     else
-        ShowMessage("Nohing to do ", "There is not movement");
+        ShowMessage(MessageOf(Word::NothingToDoCaption, Word::NoMovement, state.languageIndex));
 }
 
 // The earlier paths go, and the plot is drawn without them.
@@ -59,9 +58,9 @@ void PointSequence(DialogHandle dialog, AppState& state) {
     state.pointInput = state.lastPointField;
     const int k = field - IDC_POINT_BASE;
     const PointError code = QueryPoint(dialog, k, state);
-    ReportPointError(code, k);
+    ReportPointError(code, k, state.languageIndex);
     ShowPoint(dialog, state.pointQuery.first, state);
-    ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery);
+    ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery, state.languageIndex);
     // The copy's point section: the answer the plot now marks, as the panel shows it.
     if (code == PointDone) {
         const ReportSheet panel = DialogReportSheet(dialog, state.pointQuery, state.pointInput);
@@ -84,7 +83,7 @@ void InitMainDialog(DialogHandle dialog, AppState& state) {
     SetFieldChecked(dialog, IDC_GIVEN_BASE + ParamAngle, true);
     for (int i = ParamVx; i <= kParamCount; ++i) EnableField(dialog, IDC_VALUE_BASE + i, false);
     EnablePointPanel(dialog, false);
-    ShowSecondSolution(dialog, false, state.pointQuery);
+    ShowSecondSolution(dialog, false, state.pointQuery, state.languageIndex);
     state.motionCase.solved = false;
     state.pointQuery.pointShown = false;
     UpdateCaseCommands(dialog, state);
@@ -104,7 +103,7 @@ void UpdateCaseCommands(DialogHandle dialog, AppState& state) {
 void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState& state) {
     if (HandleToolsCommand(dialog, static_cast<std::uint16_t>(id), state.tools, state.languageIndex)) return;
     if (id > IDC_GIVEN_BASE && id <= IDC_GIVEN_BASE + kParamCount) {
-        ReadGivenData(dialog, id, state.motionCase);
+        ReadGivenData(dialog, id, state.motionCase, state.languageIndex);
         return;
     }
     if (id > IDC_POINT_BASE && id <= IDC_POINT_BASE + 5) {
@@ -118,14 +117,17 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
         case IDC_EXIT: EndDialogWith(dialog, 0); break;
         case IDC_ACCEPT: SolveSequence(dialog, state); break;
         case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
-        case IDM_SAVE_CASE: SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory); break;
+        case IDM_SAVE_CASE:
+            SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory, state.languageIndex);
+            break;
         case IDM_COPY_CASE: CopyCase(dialog, state); break;
         case IDM_SAVE_PICTURE: SavePlotPicture(dialog, state); break;
         case IDM_EXPORT_TABLE:
-            if (state.motionCase.solved) ExportPathTable(dialog, state.motionCase.solution, state.startDirectory);
+            if (state.motionCase.solved)
+                ExportPathTable(dialog, state.motionCase.solution, state.startDirectory, state.languageIndex);
             break;
-        case IDM_INFO: RunCommand("Ovanta.pdf"); break;
-        case IDM_ABOUT: ShowAbout("Ovanta movement: calculations", state.languageIndex); break;
+        case IDM_INFO: RunCommand("Ovanta.pdf", state.languageIndex); break;
+        case IDM_ABOUT: ShowAbout(Say(Word::AboutTitle, state.languageIndex), state.languageIndex); break;
         case IDM_PLAY: StartPlay(dialog, state); break;
         case IDM_CLEAR_PATHS: ClearPathsCommand(state); break;
         default: break;

@@ -149,7 +149,7 @@ LRESULT CALLBACK FilterDialogMessages(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void InitDialog(HWND dialog, AppState& state) {
-    InstallToolsMenu(DialogOf(dialog), state.tools);
+    InstallToolsMenu(DialogOf(dialog), state.tools, state.languageIndex);
     const int dpi = WindowDpi(dialog);
     PlotUseDpi(state, dpi);
     UseArtForDpi(dialog, dpi, true);

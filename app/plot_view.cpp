@@ -130,7 +130,7 @@ void PlotMenu(DialogHandle dialog, AppState& state, int px, int py) {
         if (item.id == IDM_PLAY) enabled = PlotIsLive(state);
         if (item.id == IDM_CLEAR_PATHS) enabled = state.view.earlier.count > 0;
         if (item.id == IDM_COPY_CASE || item.id == IDM_SAVE_PICTURE) enabled = state.motionCase.solved;
-        items.push_back({static_cast<unsigned>(item.id), item.text, enabled});
+        items.push_back({static_cast<unsigned>(item.id), Say(item.text, state.languageIndex), enabled});
     }
     const unsigned chosen = ChoosePopupMenu(dialog, state.plotWindow, px, py, items);
     if (chosen) MainDialogCommand(dialog, static_cast<int>(chosen), ControlEvent::Command, state);

@@ -77,40 +77,33 @@ std::string MessageLine(const Message& message) {
 
 CaseOutcome SolveCaseText(const CaseText& text) {
     GivenData given;
-    int count = 0;
-    int params[2] = {};
-    for (int p = 1; p <= kParamCount; ++p) {
-        if (!text.given[p]) continue;
-        if (count < 2) params[count] = p;
-        ++count;
-    }
-    if (count < 2) return Unreadable(InsufficientDataMessage());
-    if (count > 2)
-        return Unreadable({TooManyDataMessage().caption, std::to_string(count) + " are given"});
-    given.pair = {params[0], params[1]};
-    if (IsIndeterminatePair(given.pair)) return Refused(IndeterminateMessage());
-
-    for (int p : params)
-        if (!ReadNumber(text.value[p], given.values[p])) return Unreadable(WrongValueMessage(ParamName(p)));
-    if (!ReadNumber(IsEmptyValue(text.y0) ? std::string_view() : text.y0, given.y0))
-        return Unreadable(WrongValueMessage("launch height"));
-
-    const std::vector<DataFaultAt> faults = CheckGivenData(given);
-    if (!faults.empty()) {
-        // The dialog stands the faults one per paragraph in its box; on one line they are
-        // separated by semicolons.
-        const bool ground = given.y0 == 0;
-        std::string line = std::string(DataFaultsMessage(faults, ground).caption) + ": ";
-        for (std::size_t i = 0; i < faults.size(); ++i) {
-            if (i > 0) line += "; ";
-            line += DataFaultLine(faults[i], ground);
+    // A launch height of blanks and tabs alone is left out, and reads as 0 like an empty one.
+    GivenTexts texts = text;
+    if (IsEmptyValue(texts.y0)) texts.y0 = {};
+    const GivenReading reading = ReadGivenTexts(texts, GivenStage::Whole, given, ReadNumber);
+    switch (reading.refusal) {
+        case GivenRefusal::None: break;
+        case GivenRefusal::TooMany:
+            return Unreadable({TooManyDataMessage(kEnglish).caption, std::to_string(reading.count) + " are given"});
+        case GivenRefusal::LaunchHeight:
+        case GivenRefusal::WrongValue:
+        case GivenRefusal::TooFew: return Unreadable(GivenRefusalMessage(reading, given, kEnglish));
+        case GivenRefusal::Indeterminate: return Refused(GivenRefusalMessage(reading, given, kEnglish));
+        case GivenRefusal::DataFaults: {
+            // The dialog stands the faults one per paragraph in its box; on one line they are
+            // separated by semicolons.
+            const bool ground = given.y0 == 0;
+            std::string line = std::string(Say(Word::DataErrorsCaption, kEnglish)) + ": ";
+            for (std::size_t i = 0; i < reading.faults.size(); ++i) {
+                if (i > 0) line += "; ";
+                line += DataFaultLine(reading.faults[i], ground, kEnglish);
+            }
+            return {CaseStatus::Refused, Cp1252ToUtf8(line), {}};
         }
-        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}};
     }
-
     CaseOutcome outcome;
     const SolveResult result = SolveCase(given, outcome.solution);
-    if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result));
+    if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result, kEnglish));
     outcome.status = CaseStatus::Solved;
     return outcome;
 }
@@ -119,13 +112,13 @@ PointOutcome AnswerPointText(const Solution& solution, int k, std::string_view t
     PointOutcome outcome;
     double value;
     if (!ParseReal(text, value)) {
-        outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k));
+        outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k, kEnglish));
         return outcome;
     }
     const PointError error = AnswerPoint(solution, k, value, outcome.first, outcome.second, outcome.count);
     if (error != PointDone) {
         outcome.status = CaseStatus::Refused;
-        outcome.reason = MessageLine(PointErrorMessage(error, k));
+        outcome.reason = MessageLine(PointErrorMessage(error, k, kEnglish));
         return outcome;
     }
     outcome.status = CaseStatus::Solved;

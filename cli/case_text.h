@@ -1,6 +1,6 @@
 // A case given as text, read and solved exactly as the dialog reads and solves its fields, with
 // every refusal as one line of UTF-8 text. Shared by the one-case form and the batch form of
-// ovanta-solve, so that both say what the dialog says.
+// ovanta-solve, so that both say what the dialog says. The command line speaks English only.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "physics/motion.h"
 #include "physics/point.h"
+#include "text/given_text.h"
 #include "text/messages.h"
 
 // Command-line names of the parameters by ParamId 1..7 ("vo" .. "t"), "" otherwise.
@@ -29,12 +30,9 @@ bool IsEmptyValue(std::string_view text);
 std::string MessageLine(const Message& message);
 
 // The given values as typed. A parameter is given when given[p] is set; its text is read with
-// the dialog's number reading. The views must outlive the call.
-struct CaseText {
-    bool given[kParamCount + 1] = {};
-    std::string_view value[kParamCount + 1];
-    std::string_view y0;  // the launch height; an empty value (IsEmptyValue) reads as 0
-};
+// the dialog's number reading. The launch height's empty text, or one of blanks and tabs alone
+// (IsEmptyValue), reads as 0. The views must outlive the call.
+using CaseText = GivenTexts;
 
 enum class CaseStatus {
     Solved,
@@ -48,8 +46,10 @@ struct CaseOutcome {
     Solution solution = {}; // complete when solved
 };
 
-// Reads and solves a case in the dialog's order: the number of given values, an indeterminate
-// pair, each value, the launch height, the checks of the given data, the solver.
+// Reads and solves a case on the dialog's road (ReadGivenTexts: the launch height, each given
+// value, an indeterminate pair, too few values, the checks of the given data), then the solver.
+// Too few or too many values, and a text that is not a number, are the input's fault
+// (Unreadable); the rest are refusals.
 CaseOutcome SolveCaseText(const CaseText& text);
 
 struct PointOutcome {

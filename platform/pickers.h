@@ -3,6 +3,7 @@
 // script.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/dialog.h"
@@ -28,3 +29,10 @@ enum class NewFileKind {
 // that does not exist. True when the user confirmed; `path` then holds the full path. The
 // dialog may leave the process's current directory wherever the user browsed.
 bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path);
+
+// The save dialog for a report (no kind: ChooseSaveFile) or for a new file of `kind`
+// (ChooseNewFile), after which the process's current directory is `startDirectory` again
+// (when it is not empty), wherever the user browsed: the program looks files up relative to
+// it. True when the user confirmed; `path` then holds the full path.
+bool ChooseFileToSave(DialogHandle owner, std::optional<NewFileKind> kind, const std::string& startDirectory,
+                      std::string& path);

@@ -11,9 +11,11 @@
 
 // Asks for the report file (a save dialog owned by `dialog`) and appends the case to it. A file
 // that cannot be opened or written is reported in a message box and left exactly as it was; the
-// current directory is `startDirectory` again when the command ends, however it ends.
+// current directory is `startDirectory` again when the command ends, however it ends. The
+// report's words and the messages are those of `language`.
 // `pointInput` is the edit id of the point field the last query read.
-void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory);
+void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
+              int language);
 
 // The texts of one case as the report writes them.
 struct ReportSheet {
@@ -32,10 +34,11 @@ ReportSheet DialogReportSheet(DialogHandle dialog, const PointQuery& query, int 
 
 // The lines of a case, each ending in CR LF: the heading, the seven parameters, the point
 // section and the second solution when the sheet has them, and the legend.
-std::vector<std::string> ReportLines(const ReportSheet& sheet);
+std::vector<std::string> ReportLines(const ReportSheet& sheet, int language);
 
 // ReportLines of the case as the dialog shows it.
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput);
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
+                                         int language);
 
 enum class ReportResult {
     Written,

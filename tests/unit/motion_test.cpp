@@ -309,7 +309,7 @@ TEST(SolveCase, CasesWithoutSolutionAreRefusedAndChangeNothing) {
         for (int p = 1; p <= 7; ++p) EXPECT_EQ(s.values[p], before.values[p]) << p;
         EXPECT_EQ(s.y0, before.y0);
         EXPECT_EQ(s.apexX, before.apexX);
-        EXPECT_NE(SolveFailureMessage(c.expected).text, "");
+        EXPECT_NE(SolveFailureMessage(c.expected, kEnglish).text, "");
     }
     // A horizontal throw from a height has a reach that fixes its speed.
     const Solution s = SolvedCase(2, 0, 5, 20, 4.905);
