@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/dialog_art_win32.h"
+#include "app/language.h"
 #include "app/main_dialog.h"
 #include "app/plot_view.h"
 #include "app/point_panel.h"
@@ -212,7 +213,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 int RunOvanta(HINSTANCE instance) {
     CreateCanvasPens();
     AppState state;
-    state.languageIndex = 1;
+    state.languageIndex = StartLanguage(RememberedLanguage(), UserDisplayLanguage());
     state.startDirectory = CurrentDirectory();
     return static_cast<int>(
         DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&state)));

@@ -2,24 +2,44 @@
 
 #include "text/number_text.h"
 
-std::string CaseStatusText(const Solution& solution, const Solution* steeper) {
-    const double* v = solution.values;
-    // A launch at or below the horizontal is highest where it starts.
-    const double apexTime = solution.apexTime > 0 ? solution.apexTime : 0;
-    std::string text = "Lands " + FormatPlain(v[ParamReach], 3) + " m away after " + FormatPlain(v[ParamTime], 3) +
-                       " s; highest " + FormatPlain(v[ParamHeight], 3) + " m at " + FormatPlain(apexTime, 3) + " s";
-    if (steeper) text += "; also lands there at " + FormatPlain(steeper->values[ParamAngle], 3) + "\xB0";
+namespace {
+
+// The words with %1, %2... replaced by the numbers, in the order the words put them.
+std::string Filled(const char* words, std::initializer_list<std::string> numbers) {
+    std::string text;
+    for (const char* at = words; *at; ++at) {
+        const bool mark = at[0] == '%' && at[1] >= '1' && at[1] <= '9';
+        const std::size_t n = mark ? static_cast<std::size_t>(at[1] - '1') : numbers.size();
+        if (n < numbers.size()) {
+            text += numbers.begin()[n];
+            ++at;
+        } else {
+            text += *at;
+        }
+    }
     return text;
 }
 
-std::string PointStatusText(const TrajectoryPoint& point) {
-    return "x " + FormatPlain(point.x, 2) + " m   y " + FormatPlain(point.y, 2) + " m   Vy " + FormatPlain(point.vy, 2) +
-           " m/s   |V| " + FormatPlain(point.speed, 2) + " m/s   t " + FormatPlain(point.t, 2) + " s";
+}  // namespace
+
+std::string CaseStatusText(const Solution& solution, const Solution* steeper, int language) {
+    const double* v = solution.values;
+    // A launch at or below the horizontal is highest where it starts.
+    const double apexTime = solution.apexTime > 0 ? solution.apexTime : 0;
+    std::string text = Filled(Say(Word::StatusCase, language), {FormatPlain(v[ParamReach], 3), FormatPlain(v[ParamTime], 3),
+                                                              FormatPlain(v[ParamHeight], 3), FormatPlain(apexTime, 3)});
+    if (steeper) text += Filled(Say(Word::StatusSteeper, language), {FormatPlain(steeper->values[ParamAngle], 3)});
+    return text;
 }
 
-std::string PlayStatusText(const TrajectoryPoint& point, double timeScale) {
-    std::string text = PointStatusText(point);
-    if (timeScale != 1) text += "  (\xD7" + TimeScaleText(timeScale) + ")";
+std::string PointStatusText(const TrajectoryPoint& point, int language) {
+    return Filled(Say(Word::StatusPoint, language), {FormatPlain(point.x, 2), FormatPlain(point.y, 2), FormatPlain(point.vy, 2),
+                                                     FormatPlain(point.speed, 2), FormatPlain(point.t, 2)});
+}
+
+std::string PlayStatusText(const TrajectoryPoint& point, double timeScale, int language) {
+    std::string text = PointStatusText(point, language);
+    if (timeScale != 1) text += Filled(Say(Word::StatusScale, language), {TimeScaleText(timeScale)});
     return text;
 }
 

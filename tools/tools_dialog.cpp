@@ -94,7 +94,8 @@ void Store(DialogHandle dialog, ToolsDialog& state) {
 
 void Browse(DialogHandle dialog, ToolsDialog& state) {
     std::string& browsePath = *state.browsePath;
-    if (!ChooseOpenFile(dialog, browsePath)) return;
+    const FileDialogWords words = {Say(Word::BrowseToolTitle, state.language), {Say(Word::AllFiles, state.language)}, {}};
+    if (!ChooseOpenFile(dialog, browsePath, words)) return;
     ToolEntry& editBuffer = state.editBuffer;
     ReadFields(dialog, state);  // the texts typed so far survive
     std::size_t slash = browsePath.find_last_of('\\');

@@ -36,7 +36,7 @@ TEST(StatusText, TheCaseInWords) {
         {"Vo with reach: the other angle", steep, &steeper,
          "Lands 20.000 m away after 1.034 s; highest 1.310 m at 0.517 s; also lands there at 75.313\xB0"},
     };
-    for (const auto& c : cases) EXPECT_EQ(CaseStatusText(c.solution, c.steeper), c.text) << c.label;
+    for (const auto& c : cases) EXPECT_EQ(CaseStatusText(c.solution, c.steeper, kEnglish), c.text) << c.label;
 }
 
 TEST(StatusText, ThePointAndThePlaysTimeScale) {
@@ -55,8 +55,8 @@ TEST(StatusText, ThePointAndThePlaysTimeScale) {
          "x 28.28 m   y 8.66 m   Vy -5.48 m/s   |V| 15.17 m/s   t 2.00 s  (\xD7" "0.25)"},
         {"a long flight sped up", late, 4, "x 28.28 m   y 8.66 m   Vy -5.48 m/s   |V| 15.17 m/s   t 2.00 s  (\xD7" "4)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(PlayStatusText(c.point, c.scale), c.text) << c.label;
-    EXPECT_EQ(PointStatusText(late), PlayStatusText(late, 1));
+    for (const auto& c : cases) EXPECT_EQ(PlayStatusText(c.point, c.scale, kEnglish), c.text) << c.label;
+    EXPECT_EQ(PointStatusText(late, kEnglish), PlayStatusText(late, 1, kEnglish));
 }
 
 TEST(StatusText, TimeScaleKeepsTwoSignificantDigits) {

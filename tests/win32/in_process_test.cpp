@@ -68,10 +68,11 @@ std::string MenuText(HMENU menu, UINT position) {
 TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     HMENU bar = GetMenu(dialog_);
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    ASSERT_EQ(GetMenuItemCount(bar), 4);
     EXPECT_EQ(MenuText(bar, 0), "&File");
     EXPECT_EQ(MenuText(bar, 1), "&Tools");
     EXPECT_EQ(MenuText(bar, 2), "&Info");
+    EXPECT_EQ(MenuText(bar, 3), "&Language");
     HMENU file = GetSubMenu(bar, 0), tools = GetSubMenu(bar, 1), info = GetSubMenu(bar, 2);
     // Save case first and Exit last, after a separator; the ways out of a case in between.
     const struct {
