@@ -16,7 +16,7 @@ set(OVANTA_README ${CMAKE_BINARY_DIR}/readme.txt)
 configure_file(docs/readme.txt ${OVANTA_README} @ONLY NEWLINE_STYLE CRLF)
 
 install(TARGETS Ovanta RUNTIME DESTINATION .)
-install(FILES ${OVANTA_GUIDE} ${OVANTA_README} DESTINATION .)
+install(FILES ${OVANTA_GUIDE} ${OVANTA_GUIDES} ${OVANTA_README} DESTINATION .)
 # The solver is looked for once every target is known, wherever it is defined.
 function(ovanta_install_solver)
   if(TARGET ovanta-solve)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Packs the files of FOLDER (Ovanta.exe, Ovanta.pdf, readme.txt, and ovanta-solve.exe when it is
-# there) into a per-user MSI package with wixl, from installer/ovanta.wxs. Fails when wixl warns,
+# Packs the files of FOLDER (Ovanta.exe, the guides Ovanta.pdf, Ovanta-ca.pdf and Ovanta-es.pdf,
+# readme.txt, and ovanta-solve.exe when it is there) into a per-user MSI package with wixl, from installer/ovanta.wxs. Fails when wixl warns,
 # or when the package does not hold exactly the files of FOLDER.
 # Usage: msi.sh FOLDER OUT.msi x64|x86 VERSION ICON.ico
 set -euo pipefail

@@ -25,20 +25,23 @@ unix_path() {
 
 rm -rf "$work"
 mkdir -p "$work/older"
-cp "$OVANTA_EXE" "$OVANTA_GUIDE" "$OVANTA_README" "$work/older/"
+guides=$(dirname "$OVANTA_GUIDE")
+cp "$OVANTA_EXE" "$OVANTA_GUIDE" "$guides/Ovanta-ca.pdf" "$guides/Ovanta-es.pdf" "$OVANTA_README" "$work/older/"
 cp "$OVANTA_PROBE" "$work/older/ovanta-solve.exe"
 "$(dirname "$0")/../msi.sh" "$work/older" "$work/Ovanta-0.0.1-x64.msi" x64 0.0.1 "$OVANTA_ICON"
 folder=$(unix_path LOCALAPPDATA 'Programs\Ovanta')
 shortcut=$(unix_path APPDATA 'Microsoft\Windows\Start Menu\Programs\Ovanta shot.lnk')
-listing() { (cd "$folder" && find . -mindepth 1 -printf '%P ' | tr ' ' '\n' | sort | xargs); }
+listing() { (cd "$folder" && find . -mindepth 1 -printf '%P ' | tr ' ' '\n' | LC_ALL=C sort | xargs); }
 
 msiexec i "$work/Ovanta-0.0.1-x64.msi"
 cmp "$OVANTA_PROBE" "$folder/ovanta-solve.exe"
 msiexec i "$msi"
-[ "$(listing)" = "Ovanta.exe Ovanta.pdf ovanta-solve.exe readme.txt" ] || fail "installed: $(listing)"
+[ "$(listing)" = "Ovanta-ca.pdf Ovanta-es.pdf Ovanta.exe Ovanta.pdf ovanta-solve.exe readme.txt" ] || fail "installed: $(listing)"
 cmp "$OVANTA_EXE" "$folder/Ovanta.exe"
 cmp "$OVANTA_SOLVE" "$folder/ovanta-solve.exe"
 cmp "$OVANTA_GUIDE" "$folder/Ovanta.pdf"
+cmp "$guides/Ovanta-ca.pdf" "$folder/Ovanta-ca.pdf"
+cmp "$guides/Ovanta-es.pdf" "$folder/Ovanta-es.pdf"
 cmp "$OVANTA_README" "$folder/readme.txt"
 [ "$("$WINE64" uninstaller --list | grep -c 'Ovanta shot')" = 1 ] || fail "not one entry in Apps & features"
 "$WINE64" "$tests" --gtest_filter='Installed.*'
