@@ -31,6 +31,18 @@ to_pdf() {
   tiff2pdf -z -o "$work/${1%.*}.pdf" "$work/${1%.*}.tif"
 }
 
+# The Tools edition dialog, the About window and a message box in the language of the menu
+# command $1, side by side, as windows.pdf.
+windows() {
+  "$WINE64" "$build/Ovanta.exe" &
+  "$WINE64" "$build/ovanta_drive.exe" "menu:$1" menu:501 "front:$(win "$work/tools.bmp")" \
+    menu:801 "front:$(win "$work/about.bmp")" only:1 press:3 "front:$(win "$work/box.bmp")" close
+  wait
+  "${CONVERT:-convert}" "$work/tools.bmp" "$work/about.bmp" "$work/box.bmp" -bordercolor white -border 8x0 \
+    -background white -gravity north +append "$work/windows.png"
+  to_pdf windows.png
+}
+
 if [ -n "$language" ]; then
   case $language in ca) command=330 ;; es) command=332 ;; *) echo "no guide in $language" >&2; exit 2 ;; esac
   "$WINE64" "$build/Ovanta.exe" &
@@ -38,6 +50,7 @@ if [ -n "$language" ]; then
     set:101=45 accept set:101=60 accept point:2=5 "shot:$(win "$work/main.bmp")" close
   wait
   to_pdf main.bmp
+  windows "$command"
   (cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" "help_$language.ms" >"$out.tmp")
   mv "$out.tmp" "$out"
   echo "User guide ($language): $out"
@@ -62,6 +75,8 @@ while IFS= read -r line; do
       ;;
   esac
 done <"$top/docs/examples.txt"
+
+windows 331
 
 # The ways out of the first example: the File menu open, and the plot picture and the path
 # table as the program writes them.
