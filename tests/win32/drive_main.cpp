@@ -21,6 +21,7 @@
 //                   PATH-emf.bmp
 //   fields:PATH     write the dialog's field texts, one "id<TAB>text" line each
 //   press:ID        press the button with that id, without waiting for anything
+//   print:ID        write the text of the control with that id on standard output, on a line
 //   front:PATH.bmp  save a picture of the program's other window that is open (the Tools edition
 //                   dialog, a message box, the About window), then close it
 //   close           end the program
@@ -205,6 +206,10 @@ bool Step(HWND dialog, const std::string& step) {
     if (verb == "press") {
         Click(dialog, std::stoi(rest));
         return true;
+    }
+    if (verb == "print") {
+        std::printf("%s\n", FieldText(dialog, std::stoi(rest)).c_str());
+        return std::fflush(stdout) == 0;
     }
     if (verb == "front") {
         HWND window = OtherWindow(dialog);
