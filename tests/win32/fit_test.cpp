@@ -9,6 +9,9 @@
 
 #include "app/app_state.h"
 #include "app/main_dialog_win32.h"
+#include "about/about.h"
+#include "about/about_window.h"
+#include "about/about_window_win32.h"
 #include "platform/dialog_win32.h"
 #include "resources/ids.h"
 #include "text/words.h"
@@ -120,6 +123,64 @@ TEST(Fit, ToolsEditionInEveryLanguage) {
                                   << Describe(cuts);
         DestroyWindow(dialog);
     }
+}
+
+// The About window draws its texts at fixed pixels in a window 312 pixels wide, in a font of
+// 16 by 6 pixels: each text of each language stays inside.
+TEST(Fit, AboutWindowInEveryLanguage) {
+    RECT frame = {0, 0, 312, 240};
+    AdjustWindowRect(&frame, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE);
+    const int clientWidth = 312 - ((frame.right - frame.left) - 312);
+    HDC dc = GetDC(nullptr);
+    HFONT font = CreateFontA(16, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "arial");
+    HGDIOBJ old = SelectObject(dc, font);
+    for (int language = 0; language < kLanguageCount; ++language) {
+        for (const AboutText& text : AboutTexts(Say(Word::AboutTitle, language), "2026", language, kMakerMail)) {
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, text.text.c_str(), static_cast<int>(text.text.size()), &size);
+            EXPECT_LE(text.x + size.cx, clientWidth) << language << " \"" << text.text << "\"";
+        }
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+}
+
+// The About window's button holds its word, whichever the language and the density.
+std::vector<std::string> aboutCuts;
+int aboutLanguage = 0;
+
+void CALLBACK CheckAboutButton(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND about = AboutWindow();
+    if (!about) return;
+    HWND button = GetDlgItem(about, 1);
+    char text[64] = "";
+    GetWindowTextA(button, text, sizeof text);
+    RECT client, extent = {0, 0, 0, 0};
+    GetClientRect(button, &client);
+    HDC dc = GetDC(button);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    if (extent.right > Room(button, client))
+        aboutCuts.push_back(std::to_string(aboutLanguage) + " \"" + text + "\" " + std::to_string(extent.right) + " in " +
+                            std::to_string(Room(button, client)));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+}
+
+TEST(Fit, AboutButtonInEveryLanguage) {
+    aboutCuts.clear();
+    // Each opening draws one of the seven words at random: enough openings see them all.
+    for (aboutLanguage = 0; aboutLanguage < kLanguageCount; ++aboutLanguage) {
+        for (int opening = 0; opening < 12; ++opening) {
+            SetTimer(nullptr, 0, 50, CheckAboutButton);
+            RunAbout("Ovanta", "", aboutLanguage);
+            Sleep(16);  // a new tick count, a new word
+        }
+    }
+    EXPECT_EQ(aboutCuts, std::vector<std::string>()) << SystemDpi() << " dpi";
 }
 
 }  // namespace
