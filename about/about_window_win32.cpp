@@ -85,6 +85,22 @@ void PaintAbout() {
     TextOutShort(ContextOf(dc), 60, 10, progName);
 }
 
+// The button is 70 pixels wide, enough for every word at 96 dots per inch; on a denser screen
+// its font grows and the window does not, so it widens about its middle to hold its word.
+void FitAboutButton(HWND window) {
+    HWND button = GetDlgItem(window, kButtonId);
+    char text[64] = "";
+    GetWindowTextA(button, text, sizeof text);
+    HDC dc = GetDC(button);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    const int width = size.cx + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
+    if (width > 70) SetWindowPos(button, nullptr, 157 - width / 2, 180, width, 24, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void InitAbout(HWND window) {
     progName = ProgramName(ProgramFilePath());
     yearText = ProgramFileYear();
@@ -93,6 +109,7 @@ void InitAbout(HWND window) {
     if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "Ic0")) DrawIcon(aboutFont.dc, 134, 80, icon);
     PaintAbout();
     SetFieldText(DialogOf(window), kButtonId, Interjection(aboutLanguage, InterjectionNumber(aboutSeed)));
+    FitAboutButton(window);
     initialised = true;
 }
 

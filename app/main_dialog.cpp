@@ -2,10 +2,12 @@
 
 #include "about/about_window.h"
 #include "app/given.h"
+#include "app/language.h"
 #include "app/plot_view.h"
 #include "app/point_panel.h"
 #include "app/results_out.h"
 #include "platform/menu.h"
+#include "platform/system.h"
 #include "plot/trajectory.h"
 #include "report/report.h"
 #include "table/path_table.h"
@@ -41,6 +43,12 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
         EnablePointPanel(dialog, true);
     else
         ShowMessage(MessageOf(Word::NothingToDoCaption, Word::NoMovement, state.languageIndex));
+}
+
+// The guide in the dialog's language, beside the program; the English one when that is missing.
+void OpenGuide(int language) {
+    const std::string guide = Say(Word::GuideFile, language);
+    RunCommand(FileExists(guide) ? guide : Say(Word::GuideFile, kEnglish), language);
 }
 
 // The earlier paths go, and the plot is drawn without them.
@@ -87,6 +95,7 @@ void InitMainDialog(DialogHandle dialog, AppState& state) {
     state.motionCase.solved = false;
     state.pointQuery.pointShown = false;
     UpdateCaseCommands(dialog, state);
+    ShowLanguage(dialog, state);
     // The disabled point field cannot take keys; the user starts by typing Vo.
     FocusField(dialog, IDC_VALUE_BASE + ParamVo);
 }
@@ -126,10 +135,13 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
             if (state.motionCase.solved)
                 ExportPathTable(dialog, state.motionCase.solution, state.startDirectory, state.languageIndex);
             break;
-        case IDM_INFO: RunCommand("Ovanta.pdf", state.languageIndex); break;
+        case IDM_INFO: OpenGuide(state.languageIndex); break;
         case IDM_ABOUT: ShowAbout(Say(Word::AboutTitle, state.languageIndex), state.languageIndex); break;
         case IDM_PLAY: StartPlay(dialog, state); break;
         case IDM_CLEAR_PATHS: ClearPathsCommand(state); break;
+        case IDM_LANGUAGE_CA:
+        case IDM_LANGUAGE_EN:
+        case IDM_LANGUAGE_ES: ChooseLanguage(dialog, state, id - IDM_LANGUAGE_BASE); break;
         default: break;
     }
 }

@@ -37,7 +37,7 @@ void ShowBall(DialogHandle dialog, AppState& state, double t) {
     PlotView& view = state.view;
     view.ball = PointAtTime(CaseOf(state), t);
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale));
+    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale, state.languageIndex));
     ++view.frames;
 }
 
@@ -57,8 +57,9 @@ PlotExtras PlotExtrasOf(const AppState& state) {
 
 void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
     const PlotView& view = state.view;
+    const Solution* steeper = view.hasSteeper ? &view.steeper : nullptr;
     SetFieldText(dialog, IDC_STATUS,
-                 state.motionCase.solved ? CaseStatusText(CaseOf(state), view.hasSteeper ? &view.steeper : nullptr) : "");
+                 state.motionCase.solved ? CaseStatusText(CaseOf(state), steeper, state.languageIndex) : "");
 }
 
 void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const GivenData& given, const Solution& solution) {
@@ -89,7 +90,7 @@ void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
     view.hovering = true;
     view.hoverColumn = px;
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state)));
+    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state), state.languageIndex));
 }
 
 void PlotPointerLeft(DialogHandle dialog, AppState& state) { HideMarker(dialog, state); }

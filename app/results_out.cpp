@@ -55,7 +55,10 @@ void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
     const int language = state.languageIndex;
     std::string path;
-    if (!ChooseFileToSave(dialog, NewFileKind::PlotPicture, state.startDirectory, path)) return;
+    const FileDialogWords words = {Say(Word::SavePlotPictureCaption, language),
+                                   {Say(Word::PngFiles, language), Say(Word::EmfFiles, language)},
+                                   Say(Word::PlotPictureName, language)};
+    if (!ChooseFileToSave(dialog, NewFileKind::PlotPicture, state.startDirectory, path, words)) return;
     const bool emf = EndsWithEmf(path);
     CanvasPicture picture = PlotPicture(state, emf ? CanvasSurfaceKind::Metafile : CanvasSurfaceKind::Bitmap,
                                         emf ? 1 : 2);

@@ -94,7 +94,8 @@ ReportResult AppendReport(std::string_view path, const std::vector<std::string>&
 void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
               int language) {
     std::string path;
-    if (!ChooseFileToSave(dialog, std::nullopt, startDirectory, path)) return;
+    const FileDialogWords words = {Say(Word::SaveCaseCaption, language), {Say(Word::AllFiles, language)}, {}};
+    if (!ChooseFileToSave(dialog, std::nullopt, startDirectory, path, words)) return;
     ReportResult result = AppendReport(path, CaseReportLines(dialog, query, pointInput, language));
     if (result != ReportResult::Written) {
         ReportFailure(result, path, language);

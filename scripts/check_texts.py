@@ -21,19 +21,19 @@ TABLES = re.compile(r"^text/words(_[a-z]+)?\.(cpp|h)$")
 FILES_ALLOWED = {
     "platform/deferred_dlls_win32.cpp": "DLL and function names",
     "text/number_text.cpp": "number formats (e, NAN, INF)",
-    "text/status_text.cpp": "the status line's words, English only so far",
-    "platform/pickers_win32.cpp": "the file dialogs' filters, English only so far",
 }
 
 # Literals that are not words for a user, wherever they stand.
 LITERALS_ALLOWED = {
     # Files and folders the program reads, writes or opens by name.
-    "Tools.rel", "Ovanta.pdf", "path.csv", "plot.png", ".exe", ".emf", "csv", "png",
+    "Tools.rel", ".exe", ".emf", "csv", "png", "*.*", "*.csv", "*.png", "*.emf",
     "Tools", "Ovanta",  # first letters of temporary files' names
     # Windows names: classes, resources, fonts, verbs, DLLs, environment.
     "DlgMain", "DlgTools", "FerSobre", "BUTTON", "Edit", "#32770", "Ic0", "IcY0",
     "Picture", "Picture120", "Picture144", "Picture168", "Picture192",
     "arial", "Comic sans ms", "Tahoma", "open", "PATH", "user32.dll", "GetDpiForWindow",
+    "advapi32.dll", "RegOpenKeyExA", "RegQueryValueExA", "RegCloseKey", "RegCreateKeyExA", "RegSetValueExA",
+    "Software\\\\Ovanta", "Language",  # the registry key and value of the remembered language
     "Ovanta shot\\0Plot\\0",  # a metafile's description, read by programs
     # The maker's name and addresses: names, the same in every language.
     "Ovanta Workshop", "www.ovanta.example.org", "ovanta@example.org",

@@ -69,7 +69,10 @@ std::vector<std::string> PathTableLines(const Solution& solution) {
 void ExportPathTable(DialogHandle dialog, const Solution& solution, const std::string& startDirectory,
                      int language) {
     std::string path;
-    if (!ChooseFileToSave(dialog, NewFileKind::PathTable, startDirectory, path)) return;
+    const FileDialogWords words = {Say(Word::ExportPathTableCaption, language),
+                                   {Say(Word::CsvFiles, language), Say(Word::AllFiles, language)},
+                                   Say(Word::PathTableName, language)};
+    if (!ChooseFileToSave(dialog, NewFileKind::PathTable, startDirectory, path, words)) return;
     const std::vector<std::string> lines = PathTableLines(solution);
     if (lines.empty()) {
         ShowMessage(MessageOf(Word::ExportPathTableCaption, Word::PathTableTooLarge, language),

@@ -11,6 +11,5 @@ const char* Say(Word id, int language) {
     const auto at = static_cast<std::size_t>(id);
     if (at >= kWordCount) return "";
     if (language < 0 || language >= kLanguageCount) language = kEnglish;
-    const char* text = (*kTables[language])[at];
-    return text ? text : kEnglishWords[at];
+    return (*kTables[language])[at];
 }

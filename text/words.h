@@ -76,6 +76,40 @@ enum class Word : unsigned short {
     PointNoHorizontalText,
     PointOutOfRangeCaption,
     PointOutOfRangeText,
+    // The main dialog.
+    ParametersFrame,
+    ParameterHeads,
+    LabelVo,
+    LabelAngle,
+    LabelVx,
+    LabelVy0,
+    LabelReach,
+    LabelHeight,
+    LabelTime,
+    AcceptButton,
+    PointFrame,
+    ExitButton,
+    // The main menu.
+    MenuFile,
+    MenuSaveCase,
+    MenuCopyCaseFile,
+    MenuExportTable,
+    MenuSavePictureFile,
+    MenuExit,
+    MenuTools,
+    MenuToolsEdition,
+    MenuInfo,
+    MenuGuide,
+    MenuAbout,
+    MenuLanguage,
+    LanguageCatalan,  // each language's name in its own words, the same in every table
+    LanguageEnglish,
+    LanguageSpanish,
+    // The status line under the plot; %1, %2... stand for the numbers.
+    StatusCase,
+    StatusSteeper,
+    StatusPoint,
+    StatusScale,
     // The point panel's second solution.
     SecondX,
     SecondVy,
@@ -100,6 +134,16 @@ enum class Word : unsigned short {
     ClipboardFailed,
     SavePlotPictureCaption,
     PictureFailed,
+    // The file dialogs: titles, file types and proposed names.
+    AllFiles,
+    CsvFiles,
+    PngFiles,
+    EmfFiles,
+    PathTableName,
+    PlotPictureName,
+    BrowseToolTitle,
+    // The user guide, a file beside the program.
+    GuideFile,
     // The plot's menu.
     MenuPlay,
     MenuClearPaths,
@@ -163,8 +207,7 @@ using WordTable = std::array<WordText, kWordCount>;
 using WordTexts = std::array<const char*, kWordCount>;
 
 // True when every entry stands at its own id's place. A table with a missing entry has a
-// default one at its end (id 0) and fails. The English table has a text for every word; in
-// another a null text is said in English.
+// default one at its end (id 0, no text) and fails; so does one without a text.
 constexpr bool IsCompleteTable(const WordTable& table) {
     for (std::size_t i = 0; i < kWordCount; ++i)
         if (table[i].id != static_cast<Word>(i)) return false;

@@ -4,6 +4,7 @@
 namespace {
 
 constexpr WordTable kTable = {{
+    // Parameter names in messages and in the report, by ParamId 1..7.
     {Word::ParamVo, "initial speed"},
     {Word::ParamAngle, "angle"},
     {Word::ParamVx, "Vx"},
@@ -11,12 +12,14 @@ constexpr WordTable kTable = {{
     {Word::ParamReach, "Reach"},
     {Word::ParamHeight, "Height"},
     {Word::ParamTime, "Time"},
+    // Point field names in messages, k = 1..5.
     {Word::PointX, "x"},
     {Word::PointY, "y"},
     {Word::PointVy, "Vy"},
     {Word::PointSpeed, "|V|"},
     {Word::PointT, "t"},
     {Word::LaunchHeight, "launch height"},
+    // Refusals of the given data.
     {Word::WrongValueCaption, "wrong value"},
     {Word::WrongValueText, "to "},
     {Word::TooManyDataCaption, "The number of data must be 2"},
@@ -37,6 +40,7 @@ constexpr WordTable kTable = {{
     {Word::TimeAboveGroundBound, "The time cannot overcome 2Vo/g"},
     {Word::TimeAboveBound, "The time cannot overcome (Vo+sqrt(Vo\xB2+2g\xB7Y0))/g"},
     {Word::TimeBelowBound, "The time cannot be under (sqrt(Vo\xB2+2g\xB7Y0)-Vo)/g"},
+    // Cases without a solution.
     {Word::NoSolutionCaption, "No solution"},
     {Word::NeverReachesGround, "The path never comes down to the ground (y = 0)"},
     {Word::VerticalLaunch, "A vertical launch has no horizontal speed and no reach"},
@@ -49,6 +53,7 @@ constexpr WordTable kTable = {{
     // "Nohing" is this program's own spelling of the caption, not a slip: do not mend it.
     {Word::NothingToDoCaption, "Nohing to do "},
     {Word::NoMovement, "There is not movement"},
+    // Refused point questions.
     {Word::PointAboveHeightCaption, "Wrong Y coordinate"},
     {Word::PointAboveHeightText, "Y must be <= maximum Height"},
     {Word::PointBelowVxCaption, "Too low speed"},
@@ -59,9 +64,45 @@ constexpr WordTable kTable = {{
     {Word::PointNoHorizontalText, "Without horizontal motion x does not give the point"},
     {Word::PointOutOfRangeCaption, "Too large value"},
     {Word::PointOutOfRangeText, "The point is too far from the launch to be computed"},
+    // The main dialog.
+    {Word::ParametersFrame, "Movement parameters"},
+    {Word::ParameterHeads, "Parameter       value            data?"},
+    {Word::LabelVo, "Vo (m/s)"},
+    {Word::LabelAngle, "angle (\xBA)"},
+    {Word::LabelVx, "Vx (m/s)"},
+    {Word::LabelVy0, "Vyo (m/s)"},
+    {Word::LabelReach, "Reach (m)"},
+    {Word::LabelHeight, "Height (m)"},
+    {Word::LabelTime, "T (s)"},
+    {Word::AcceptButton, "Accept"},
+    {Word::PointFrame, "Point of the trajectory"},
+    {Word::ExitButton, "Exit"},
+    // The main menu.
+    {Word::MenuFile, "&File"},
+    {Word::MenuSaveCase, "&Save case"},
+    {Word::MenuCopyCaseFile, "&Copy case\tCtrl+C"},
+    {Word::MenuExportTable, "&Export path table..."},
+    {Word::MenuSavePictureFile, "Save plot &picture..."},
+    {Word::MenuExit, "E&xit"},
+    {Word::MenuTools, "&Tools"},
+    {Word::MenuToolsEdition, "Tools &edition "},
+    {Word::MenuInfo, "&Info"},
+    {Word::MenuGuide, "&Info"},
+    {Word::MenuAbout, "&About..."},
+    {Word::MenuLanguage, "&Language"},
+    {Word::LanguageCatalan, "&Catal\xE0"},
+    {Word::LanguageEnglish, "&English"},
+    {Word::LanguageSpanish, "E&spa\xF1ol"},
+    // The status line under the plot; %1, %2... stand for the numbers.
+    {Word::StatusCase, "Lands %1 m away after %2 s; highest %3 m at %4 s"},
+    {Word::StatusSteeper, "; also lands there at %1\xB0"},
+    {Word::StatusPoint, "x %1 m   y %2 m   Vy %3 m/s   |V| %4 m/s   t %5 s"},
+    {Word::StatusScale, "  (\xD7%1)"},
+    // The point panel's second solution.
     {Word::SecondX, "x2: "},
     {Word::SecondVy, "Vy2: "},
     {Word::SecondT, "t2: "},
+    // Saving files.
     {Word::SaveNoTemporary, "The file cannot be written in its folder:"},
     {Word::SaveNotWritten, "The file could not be written; nothing was changed:"},
     {Word::SaveNotReplaced, "The file cannot be replaced (it is read-only or in use); it is as it was:"},
@@ -69,9 +110,11 @@ constexpr WordTable kTable = {{
     {Word::ReportNotOpened, "The file cannot be opened for writing:"},
     {Word::ReportNotWritten, "The case could not be written; the file has been left as it was:"},
     {Word::ReportLeftDamaged, "The case could not be written, and the file may now hold part of it:"},
+    // The report's own lines.
     {Word::ReportHeading, "Ovanta movement"},
     {Word::ReportPoint, "Point:"},
     {Word::ReportDataMark, "* : data"},
+    // The ways out.
     {Word::ExportPathTableCaption, "Export path table"},
     {Word::PathTableTooLarge, "The path of this case holds numbers too large to write; nothing was written."},
     {Word::CopyCaseCaption, "Copy case"},
@@ -79,10 +122,22 @@ constexpr WordTable kTable = {{
     {Word::ClipboardFailed, "The case could not be put on the clipboard."},
     {Word::SavePlotPictureCaption, "Save plot picture"},
     {Word::PictureFailed, "The picture could not be made; nothing was written."},
+    // The file dialogs: titles, file types and proposed names.
+    {Word::AllFiles, "All files (*.*)"},
+    {Word::CsvFiles, "CSV files (*.csv)"},
+    {Word::PngFiles, "PNG pictures (*.png)"},
+    {Word::EmfFiles, "Enhanced metafiles (*.emf)"},
+    {Word::PathTableName, "path.csv"},
+    {Word::PlotPictureName, "plot.png"},
+    {Word::BrowseToolTitle, "Choose the tool's file"},
+    // The user guide, a file beside the program.
+    {Word::GuideFile, "Ovanta.pdf"},
+    // The plot's menu.
     {Word::MenuPlay, "&Play the shot\tF5"},
     {Word::MenuClearPaths, "&Clear earlier paths"},
     {Word::MenuCopyCase, "C&opy case\tCtrl+C"},
     {Word::MenuSavePicture, "Save plot &picture..."},
+    // Starting tools and documents.
     {Word::CannotStartCaption, "Cannot start"},
     {Word::StartFileNotFound, "File not found."},
     {Word::StartPathNotFound, "Path not found."},
@@ -91,6 +146,7 @@ constexpr WordTable kTable = {{
     {Word::StartNoAssociation, "No program is associated with this kind of file."},
     {Word::StartErrorNumber, "Error "},
     {Word::NoDirectoryCaption, "No trobat directori..."},
+    // The tool list and the Tools edition dialog.
     {Word::ToolsListCaption, "Tools"},
     {Word::ToolsListTooLong, "Tools.rel holds more than 64 tools.\r\nOnly the first 64 are used."},
     {Word::ToolsEditionCaption, "Tools edition"},
@@ -104,6 +160,7 @@ constexpr WordTable kTable = {{
     {Word::ToolFileNameNotKept, "Tools.rel cannot keep the letters of this file's name:"},
     {Word::DeleteToolCaption, "Confirmar eliminar"},
     {Word::DeleteToolQuestion, "Eliminar "},
+    // The About window.
     {Word::AboutTitle, "Ovanta movement: calculations"},
     {Word::AboutPrefix, "About "},
     {Word::Interjection1, "Ok"},

@@ -97,7 +97,8 @@ void Store(DialogHandle dialog, ToolsDialog& state) {
 
 void Browse(DialogHandle dialog, ToolsDialog& state) {
     std::string& browsePath = *state.browsePath;
-    const bool chosen = ChooseOpenFile(dialog, browsePath);
+    const FileDialogWords words = {Say(Word::BrowseToolTitle, state.language), {Say(Word::AllFiles, state.language)}, {}};
+    const bool chosen = ChooseOpenFile(dialog, browsePath, words);
     // The open dialog may leave the current directory wherever the user browsed: the tools
     // without a work directory start in the program's folder, as before.
     if (!state.folder.empty()) SetCurrentDirectoryTo(state.folder);

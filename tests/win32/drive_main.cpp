@@ -20,6 +20,10 @@
 //                   metafile into PATH.emf and that metafile played at the bitmap's size into
 //                   PATH-emf.bmp
 //   fields:PATH     write the dialog's field texts, one "id<TAB>text" line each
+//   press:ID        press the button with that id, without waiting for anything
+//   print:ID        write the text of the control with that id on standard output, on a line
+//   front:PATH.bmp  save a picture of the program's other window that is open (the Tools edition
+//                   dialog, a message box, the About window), then close it
 //   close           end the program
 #include <cstdio>
 #include <cstring>
@@ -78,6 +82,31 @@ bool SaveClipboard(const std::string& path) {
     }
     CloseClipboard();
     return ok;
+}
+
+// A visible top-level window of the program other than its main dialog, once one is open.
+HWND OtherWindow(HWND dialog) {
+    struct Search {
+        HWND dialog;
+        DWORD process;
+        HWND found;
+    } search = {dialog, 0, nullptr};
+    GetWindowThreadProcessId(dialog, &search.process);
+    WaitFor([&] {
+        search.found = nullptr;
+        EnumWindows(
+            [](HWND window, LPARAM data) {
+                auto* s = reinterpret_cast<Search*>(data);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                if (window == s->dialog || process != s->process || !IsWindowVisible(window)) return TRUE;
+                s->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, 5000);
+    return search.found;
 }
 
 bool Step(HWND dialog, const std::string& step) {
@@ -173,6 +202,25 @@ bool Step(HWND dialog, const std::string& step) {
         const int ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 110, 111, 112, 113, 114, 160, 161, 162, 170};
         for (int id : ids) std::fprintf(out, "%d\t%s\n", id, FieldText(dialog, id).c_str());
         return std::fclose(out) == 0;
+    }
+    if (verb == "press") {
+        Click(dialog, std::stoi(rest));
+        return true;
+    }
+    if (verb == "print") {
+        std::printf("%s\n", FieldText(dialog, std::stoi(rest)).c_str());
+        return std::fflush(stdout) == 0;
+    }
+    if (verb == "front") {
+        HWND window = OtherWindow(dialog);
+        if (!window) return false;
+        Sleep(500);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(300);
+        const bool saved = SaveWindowBitmap(window, rest);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 3000);
+        return saved;
     }
     if (verb == "close") {
         PostMessageA(dialog, WM_CLOSE, 0, 0);
