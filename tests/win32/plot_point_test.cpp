@@ -254,14 +254,6 @@ TEST_F(PlotPaint, AThousandRepaintsLeakNoGdiObjects) {
     EXPECT_LT(callsPerRepaint, 100u);  // a few dozen calls, no more
 }
 
-TEST_F(PlotPaint, TheProbeSeesALeak) {
-    const unsigned before = LiveGdiObjects();
-    HRGN region = CreateRectRgn(0, 0, 5, 5);
-    EXPECT_EQ(LiveGdiObjects(), before + 1);
-    DeleteObject(region);
-    EXPECT_EQ(LiveGdiObjects(), before);
-}
-
 TEST_F(PlotPaint, PaintValidatesAndThePlotStaysOnTop) {
     Repaint();
     MSG msg;
