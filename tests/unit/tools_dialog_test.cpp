@@ -57,14 +57,10 @@ protected:
         state.language = language;
         state.folder = kStart;
         FakeDialog& d = FakeOf(kDialog);
-        d.caption = "Tools edition";
+        // The caption and the labels start empty: their words must come from the dialog itself.
+        d.caption.clear();
         auto add = [&d](int id, const char* text, bool isEdit = false) { d.controls[id] = {text, false, true, isEdit}; };
-        add(30, "Tools");
-        add(31, "Title");
-        add(32, "File");
-        add(33, "Work directory");
-        add(34, "parameters");
-        add(150, "Tool");
+        for (int id : {30, 31, 32, 33, 34, 150}) add(id, "");
         add(40, "");
         for (int id = 100; id <= 103; ++id) add(id, "", true);
         add(2, "esc");
