@@ -73,7 +73,8 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
       COMMAND ${CMAKE_COMMAND} -E env ${OVANTA_TOOLS_ENV}
               ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf
               ${PROJECT_VERSION} ${language}
-      DEPENDS Ovanta ovanta_drive ${CMAKE_SOURCE_DIR}/docs/help_${language}.ms ${CMAKE_SOURCE_DIR}/scripts/docs.sh
+      DEPENDS Ovanta ovanta_drive ${OVANTA_DOC_SOURCES} ${CMAKE_SOURCE_DIR}/scripts/docs.sh
+              ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
       COMMENT "Typesetting the user guide ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf" VERBATIM)
   endforeach()
   add_custom_target(user_guide DEPENDS ${OVANTA_GUIDE} ${OVANTA_GUIDES})

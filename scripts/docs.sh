@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the user guide Ovanta.pdf from docs/: plays the worked examples of docs/examples.txt
-# in the real Ovanta.exe under Wine, takes their pictures and values, and typesets with groff.
+# Builds a user guide from docs/: plays the worked examples of docs/examples.txt in the real
+# Ovanta.exe under Wine, takes its pictures and values, and typesets with groff.
 # Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION [ca|es]   (CONVERT names ImageMagick's convert
-# if need be). With a language, the guide of that language (docs/help_LANGUAGE.ms), its picture
-# taken from a run of the program in that language.
+# if need be). Without a language, the English guide docs/help.ms; with one, the guide of that
+# language, docs/help_LANGUAGE.ms. Every run is made with the program switched to the guide's
+# language, so that each guide shows the windows, menus and messages of its own language.
 # The runs' pictures and values are kept in work/ beside OUT.pdf, their Wine set-up in wine/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,14 @@ folder=$(cd "$(dirname "$2")" && pwd)
 out=$folder/$(basename "$2")
 version=$3
 language=${4:-}
+# The Language menu's command of each language (330 + the program's language index), and the
+# underlined letter of its File menu.
+case $language in
+  '') command=331 file=f guide=help.ms ;;
+  ca) command=330 file=f guide=help_ca.ms ;;
+  es) command=332 file=a guide=help_es.ms ;;
+  *) echo "no guide in $language" >&2; exit 2 ;;
+esac
 work=$folder/work${language:+-$language}
 rm -rf "$work"
 mkdir -p "$work"
@@ -25,38 +34,20 @@ trap '"$top/scripts/wine/teardown.sh" "$dir"' EXIT
 # shellcheck disable=SC1091
 . "$dir/env"
 
+# Starts the program, switches it to the guide's language and plays the given steps on it.
+play() {
+  "$WINE64" "$build/Ovanta.exe" &
+  "$WINE64" "$build/ovanta_drive.exe" "menu:$command" "$@"
+  wait
+}
+
 # A BMP or PNG as a picture groff can embed (through TIFF: ImageMagick writes no PDF here).
 to_pdf() {
   "${CONVERT:-convert}" "$work/$1" -background white -alpha remove "$work/${1%.*}.tif"
   tiff2pdf -z -o "$work/${1%.*}.pdf" "$work/${1%.*}.tif"
 }
 
-# The Tools edition dialog, the About window and a message box in the language of the menu
-# command $1, side by side, as windows.pdf.
-windows() {
-  "$WINE64" "$build/Ovanta.exe" &
-  "$WINE64" "$build/ovanta_drive.exe" "menu:$1" menu:501 "front:$(win "$work/tools.bmp")" \
-    menu:801 "front:$(win "$work/about.bmp")" only:1 press:3 "front:$(win "$work/box.bmp")" close
-  wait
-  "${CONVERT:-convert}" "$work/tools.bmp" "$work/about.bmp" "$work/box.bmp" -bordercolor white -border 8x0 \
-    -background white -gravity north +append "$work/windows.png"
-  to_pdf windows.png
-}
-
-if [ -n "$language" ]; then
-  case $language in ca) command=330 ;; es) command=332 ;; *) echo "no guide in $language" >&2; exit 2 ;; esac
-  "$WINE64" "$build/Ovanta.exe" &
-  "$WINE64" "$build/ovanta_drive.exe" "menu:$command" only:12 set:107=0 set:100=20 set:101=30 accept \
-    set:101=45 accept set:101=60 accept point:2=5 "shot:$(win "$work/main.bmp")" close
-  wait
-  to_pdf main.bmp
-  windows "$command"
-  (cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" "help_$language.ms" >"$out.tmp")
-  mv "$out.tmp" "$out"
-  echo "User guide ($language): $out"
-  exit 0
-fi
-
+# The worked examples and the pictures of docs/examples.txt.
 n=0
 picture=
 while IFS= read -r line; do
@@ -66,26 +57,38 @@ while IFS= read -r line; do
       if [ -n "$picture" ]; then name=$picture; else n=$((n + 1)); name=example$n; fi
       picture=
       read -r -a steps <<<"${line#steps: }"
-      "$WINE64" "$build/Ovanta.exe" &
-      "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/$name.txt")" \
-        "shot:$(win "$work/$name.bmp")" close
-      wait
+      play "${steps[@]}" "fields:$(win "$work/$name.txt")" "shot:$(win "$work/$name.bmp")" close
       to_pdf "$name.bmp"
       if [ "$name" = example1 ]; then first=("${steps[@]}"); fi
       ;;
   esac
 done <"$top/docs/examples.txt"
 
-windows 331
+# The Tools edition dialog, the About window and a message box (a value that is no number: a
+# box whose text is wider than its caption, which Wine does not widen the box for), side by
+# side, as windows.pdf.
+play menu:501 "front:$(win "$work/tools.bmp")" menu:801 "front:$(win "$work/about.bmp")" only:12 set:100=x press:3 \
+  "front:$(win "$work/box.bmp")" close
+"${CONVERT:-convert}" "$work/tools.bmp" "$work/about.bmp" "$work/box.bmp" -bordercolor white -border 8x0 \
+  -background white -gravity north +append "$work/windows.png"
+to_pdf windows.png
 
-# The ways out of the first example: the File menu open, and the plot picture and the path
-# table as the program writes them.
-"$WINE64" "$build/Ovanta.exe" &
-"$WINE64" "$build/ovanta_drive.exe" "${first[@]}" menubar:f "shot:$(win "$work/menu-shot.bmp")" escape \
-  menu:304 "saveas:$(win "$work/plot.png")" menu:303 "saveas:$(win "$work/path.csv")" close
-wait
-"${CONVERT:-convert}" "$work/menu-shot.bmp" -crop 300x150+0+0 +repage "$work/file-menu.png"
+# The ways out of the first example: the case as Copy case gives it (the lines Save case adds
+# to a report), the File menu open, and the plot picture and the path table as the program
+# writes them.
+play "${first[@]}" copy "clipboard:$(win "$work/case")" "shot:$(win "$work/menu-closed.bmp")" "menubar:$file" \
+  "shot:$(win "$work/menu-shot.bmp")" escape menu:304 "saveas:$(win "$work/plot.png")" \
+  menu:303 "saveas:$(win "$work/path.csv")" close
+# The menu is what changed between the two shots, in their top 150 rows (below them the caret
+# of the point panel may blink): the picture runs from the dialog's corner past the menu's right
+# edge, whatever the length of its commands in this language.
+right=$("${CONVERT:-convert}" "$work/menu-closed.bmp" "$work/menu-shot.bmp" -crop 600x150+0+0 +repage \
+  -compose difference -composite -fuzz 10% -trim -format '%[fx:page.x+w]' info:)
+width=$((right + 16 > 300 ? right + 16 : 300))
+"${CONVERT:-convert}" "$work/menu-shot.bmp" -crop "${width}x150+0+0" +repage "$work/file-menu.png"
 to_pdf file-menu.png
+# Printed at 125 pixels an inch, as the English one has always been (300 pixels, 2.4 inches).
+printf '.ds file-menu-width %s.%02di\n' $((width / 125)) $((width % 125 * 100 / 125)) >"$work/file-menu.ms"
 to_pdf plot.png
 # The heads and the first rows as a table (tbl reads the commas), small enough for the page.
 {
@@ -96,7 +99,7 @@ to_pdf plot.png
   printf '\\&...,,,,,\n.TE\n.ps\n.vs\n'
 } >"$work/path-table.ms"
 
-python3 "$top/scripts/docs_examples.py" "$top/docs/examples.txt" "$work" >"$work/examples.ms"
-(cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" help.ms >"$out.tmp")
+python3 "$top/scripts/docs_examples.py" "$top/docs/examples.txt" "$work" "${language:-en}" >"$work/examples.ms"
+(cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" "$guide" >"$out.tmp")
 mv "$out.tmp" "$out"
-echo "User guide: $out"
+echo "User guide${language:+ ($language)}: $out"

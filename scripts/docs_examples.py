@@ -1,14 +1,46 @@
 #!/usr/bin/env python3
-"""Writes the worked examples of the user guide (groff ms) from docs/examples.txt and the field
-texts that ovanta_drive read from the real dialog (example1.txt, ...), and pictures.ms in
-WORK_DIR: for each picture block the string status-NAME with what the status line under the
-plot said (NAME.txt).
-Usage: docs_examples.py EXAMPLES.txt WORK_DIR > examples.ms"""
+"""Writes the worked examples of a user guide (groff ms) from docs/examples.txt and the field
+texts that ovanta_drive read from the real dialog (example1.txt, ...), and in WORK_DIR:
+pictures.ms, with for each picture block the string status-NAME of what the status line under
+the plot said (NAME.txt); example-report.ms, the case of the first example as Copy case put it
+on the clipboard (case.txt), which is what Save case adds to a report.
+A block's title, question and given data are in English; "title.ca:" and so on give them in
+another language.
+Usage: docs_examples.py EXAMPLES.txt WORK_DIR [en|ca|es] > examples.ms"""
 import sys
 
-ROWS = [(100, "Vo (m/s)"), (101, "angle (degrees)"), (102, "Vx (m/s)"), (103, "Vyo (m/s)"),
-        (104, "Reach (m)"), (105, "Height (m)"), (106, "T (s)")]
-POINT = [(110, "x (m)"), (111, "y (m)"), (112, "Vy (m/s)"), (113, "|V | (m/s)"), (114, "t (s)")]
+# The guide's own words around the program's values, in each language.
+WORDS = {
+    "en": {
+        "rows": ["Vo (m/s)", "angle (degrees)", "Vx (m/s)", "Vyo (m/s)", "Reach (m)", "Height (m)",
+                 "T (s)"],
+        "point": ["x (m)", "y (m)", "Vy (m/s)", "|V | (m/s)", "t (s)"],
+        "heads": "Parameter\tValue\tPoint\tValue",
+        "given": "Given: {}. The program answers:",
+        "second": "The second passage: {}.",
+        "status": "Under the plot: {}.",
+    },
+    "ca": {
+        "rows": ["Vo (m/s)", "angle (graus)", "Vx (m/s)", "Vyo (m/s)", "Abast (m)", "Altura (m)",
+                 "T (s)"],
+        "point": ["x (m)", "y (m)", "Vy (m/s)", "|V | (m/s)", "t (s)"],
+        "heads": "Par\u00e0metre\tValor\tPunt\tValor",
+        "given": "Dades: {}. El programa respon:",
+        "second": "El segon pas: {}.",
+        "status": "Sota el gr\u00e0fic: {}.",
+    },
+    "es": {
+        "rows": ["Vo (m/s)", "\u00e1ngulo (grados)", "Vx (m/s)", "Vyo (m/s)", "Alcance (m)",
+                 "Altura (m)", "T (s)"],
+        "point": ["x (m)", "y (m)", "Vy (m/s)", "|V | (m/s)", "t (s)"],
+        "heads": "Par\u00e1metro\tValor\tPunto\tValor",
+        "given": "Datos: {}. El programa responde:",
+        "second": "El segundo paso: {}.",
+        "status": "Bajo el gr\u00e1fico: {}.",
+    },
+}
+PARAMETER_IDS = range(100, 107)
+POINT_IDS = range(110, 115)
 
 
 def blocks(path):
@@ -39,29 +71,30 @@ def fields(path):
 
 
 def groff_text(text):
-    """A text of the dialog (Windows-1252) as groff input: its two signs as groff's characters."""
+    """A text of the dialog as groff input: its two signs as groff's characters."""
     text = text.replace("\\", "\\[rs]").replace("\u00b0", "\\[de]").replace("\u00d7", "\\[mu]")
     return "\\&" + text
 
 
-NAMES = ["initial speed", "angle", "Vx", "Voy", "Reach", "Height", "Time"]
-LABELS = ["x ", "y", "Vy", "|V |", "t"]
-
-
-def report(f, given, point_input):
-    """The block that Save case writes for this dialog (tabs kept: the guide sets tab stops)."""
-    lines = [".ta 1.3i 2.3i", ".nf", "", "Ovanta movement", ""]
-    for k, name in enumerate(NAMES):
-        lines.append(f"{name}\t{f['raw'][100 + k]}\t{'*' if k + 1 in given else ''}")
-    lines += ["", "Point:"]
-    for k, label in enumerate(LABELS):
-        lines.append(f"{label}\t{f['raw'][110 + k]}\t{'*' if 110 + k == point_input else ''}")
-    lines += [f['raw'][160], f['raw'][161], f['raw'][162], "", "* : data", ".fi"]
-    return "\n".join(lines) + "\n"
+def report(path):
+    """The lines of a case as the program wrote them (tabs kept: the guide sets tab stops, the
+    first one past the longest name, at least 1.3 inches in)."""
+    lines = open(path, encoding="cp1252", newline="").read().split("\r\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    longest = max((line.split("\t")[0] for line in lines if "\t" in line), key=len)
+    stops = f".ta (\\w'{groff_text(longest)}000'u>?1.3i) +1i"
+    return "\n".join([stops, ".nf"] + [groff_text(line) for line in lines] + [".fi"]) + "\n"
 
 
 def main():
     examples, work = sys.argv[1], sys.argv[2]
+    language = sys.argv[3] if len(sys.argv) > 3 else "en"
+    words = WORDS[language]
+
+    def say(block, key):
+        return block.get(f"{key}.{language}", block[key])
+
     out = []
     examples_only = []
     with open(f"{work}/pictures.ms", "w", encoding="latin-1") as pictures:
@@ -73,24 +106,21 @@ def main():
                 examples_only.append(block)
     for n, block in enumerate(examples_only, 1):
         f = fields(f"{work}/example{n}.txt")
-        out += [".NH 2", block["title"], ".LP", block["question"], ".br",
-                "Given: " + block["given"] + ". The program answers:", ".TS", "center box;",
-                "l r | l r.", "Parameter\tValue\tPoint\tValue", "_"]
-        for (pid, pname), (qid, qname) in zip(ROWS, POINT + [(None, "")] * 2):
+        out += [".NH 2", say(block, "title"), ".LP", say(block, "question"), ".br",
+                words["given"].format(say(block, "given")), ".TS", "center box;",
+                "l r | l r.", words["heads"], "_"]
+        point = list(zip(POINT_IDS, words["point"])) + [(None, "")] * 2
+        for (pid, pname), (qid, qname) in zip(zip(PARAMETER_IDS, words["rows"]), point):
             out.append(f"{pname}\t{f[pid]}\t{qname}\t{f.get(qid, '') if qid else ''}")
         second = ", ".join(f[i] for i in (160, 161, 162) if f[i] not in ("x2:", "Vy2:", "t2:"))
         out.append(".TE")
         if second:
-            out += [".LP", "The second passage: " + second + "."]
-        out += [".LP", "Under the plot: " + groff_text(f["raw"][170]) + "."]
+            out += [".LP", words["second"].format(second)]
+        out += [".LP", words["status"].format(groff_text(f["raw"][170]))]
         out += [f".PDFPIC -C example{n}.pdf 4.8i", ""]
-        if n == 1:
-            steps = block["steps"].split()
-            given = [int(c) for c in steps[0].split(":")[1]]
-            point = [s for s in steps if s.startswith("point:")][0]
-            with open(f"{work}/example-report.ms", "w", encoding="cp1252") as r:
-                r.write(report(f, given, 109 + int(point[6])))
-    print("\n".join(out))
+    with open(f"{work}/example-report.ms", "w", encoding="cp1252") as r:
+        r.write(report(f"{work}/case.txt"))
+    sys.stdout.buffer.write("\n".join(out).encode("latin-1") + b"\n")
 
 
 if __name__ == "__main__":
