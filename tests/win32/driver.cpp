@@ -169,9 +169,16 @@ std::wstring WideTextOf(HWND window) {
     return buffer;
 }
 
+std::wstring WideOfAnsi(const std::string& ansi) {
+    std::wstring wide(ansi.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    return wide;
+}
+
 HWND StartOvantaIn(PROCESS_INFORMATION& process, const std::wstring& directory) {
-    const std::string program = ProgramPath("OVANTA_EXE");
-    const std::wstring path(program.begin(), program.end());  // the build's path is ASCII
+    const std::wstring path = WideOfAnsi(ProgramPath("OVANTA_EXE"));
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

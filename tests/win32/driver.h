@@ -14,8 +14,12 @@ struct MessageBoxSeen {
     std::string text;
 };
 
-// Unix path of the program under test from the environment variable `name`, as a Windows path.
+// Unix path of the program under test from the environment variable `name`, as a Windows path
+// in the ANSI code page (the build's folder may hold letters such as "é").
 std::string ProgramPath(const char* name);
+
+// A path in the ANSI code page, as the ...A functions take it, in wide characters.
+std::wstring WideOfAnsi(const std::string& ansi);
 
 // Starts a program; returns false if it could not be started.
 bool StartProgram(const std::string& path, PROCESS_INFORMATION& process,

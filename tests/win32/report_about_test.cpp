@@ -12,6 +12,7 @@
 #include "about/about.h"
 #include "about/about_window.h"
 #include "about/about_window_win32.h"
+#include "platform/wide_win32.h"
 #include "platform/files.h"
 #include "resources/ids.h"
 #include "tests/win32/driver.h"
@@ -247,9 +248,9 @@ TEST(ReportAboutInProcess, AboutWindowLeavesNoFontBehind) {
 
 // The year belongs to the program file itself, wherever the program was started from.
 TEST(ReportAboutInProcess, YearComesFromTheProgramFileInAnyDirectory) {
-    std::string program = ProgramFilePath();
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(program.c_str(), &found);
+    std::string program = ProgramFilePath();  // UTF-8
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideOf(program).c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE) << program;
     FindClose(search);
     FILETIME local;

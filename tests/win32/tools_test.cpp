@@ -73,7 +73,6 @@ std::string FreshFolder(const std::string& name) {
     return folder;
 }
 
-std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 std::string ReadBytesW(const std::wstring& path) {
     std::string bytes;
@@ -565,11 +564,11 @@ TEST_F(ToolsProgram, MissingHelpDocumentIsReported) {
 // dialogs, whose folders were elsewhere; a browsed name that Tools.rel cannot keep is refused.
 TEST_F(ToolsProgram, StartFolderNamedInCyrillicKeepsItsToolList) {
     const std::string elsewhere = FreshFolder("elsewhere");
-    const std::wstring start = Widen(FreshFolder("start")) + L" \x041F\x0430\x043F\x043A\x0430";
+    const std::wstring start = WideOfAnsi(FreshFolder("start")) + L" \x041F\x0430\x043F\x043A\x0430";
     RemoveFolderW(start);
     ASSERT_TRUE(CreateDirectoryW(start.c_str(), nullptr));
     ASSERT_TRUE(WriteBytesW(start + L"\\Tools.rel", "One\r\none.exe\r\n\r\n\r\n"));
-    const std::wstring omega = Widen(elsewhere) + L"\\\x03C9.txt";
+    const std::wstring omega = WideOfAnsi(elsewhere) + L"\\\x03C9.txt";
     ASSERT_TRUE(WriteBytesW(omega, "x"));
     dialog_ = StartOvantaIn(process_, start);
     ASSERT_NE(dialog_, nullptr);
