@@ -1,0 +1,470 @@
+#include "physics/air_solve.h"
+
+#include <boost/math/tools/minima.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+#include <cmath>
+
+namespace {
+
+namespace bm = boost::math;
+// Brackets are always checked before a solve: nothing is raised, and no message is formatted.
+using Quiet = bm::policies::policy<bm::policies::domain_error<bm::policies::ignore_error>,
+                                   bm::policies::evaluation_error<bm::policies::ignore_error>>;
+
+constexpr double kDegree = 3.141592653589793 / 180;
+// A launch that does not land stands below every value it could be asked for.
+constexpr double kNoLanding = -1e300;
+constexpr int kSamples = 16;
+
+enum class Measure { Reach, Height, Time };
+
+double Measured(const FlightEvents& e, Measure m, double y0) {
+    if (e.end != FlightEnd::Landed) return kNoLanding;
+    switch (m) {
+        case Measure::Reach: return e.landing.x;
+        case Measure::Height: return e.rises ? e.apex.y : y0;
+        case Measure::Time: return e.landing.t;
+    }
+    return kNoLanding;
+}
+
+// A one-parameter family of launches: the given value fixes one thing, the parameter the rest.
+enum class Family {
+    AngleAtSpeed,  // parameter: the angle, degrees; fixed: Vo
+    SpeedAtAngle,  // parameter: log of Vo; fixed: the angle, degrees
+    AngleAtVx,     // parameter: the angle; fixed: Vx
+    AngleAtVy,     // parameter: the angle; fixed: Vy0
+};
+
+void LaunchOf(Family family, double fixed, double p, double& vx, double& vy) {
+    switch (family) {
+        case Family::AngleAtSpeed:
+            vx = fixed * static_cast<double>(DegCos(p));
+            vy = fixed * static_cast<double>(DegSin(p));
+            return;
+        case Family::SpeedAtAngle: {
+            const double vo = std::exp(p);
+            vx = vo * static_cast<double>(DegCos(fixed));
+            vy = vo * static_cast<double>(DegSin(fixed));
+            return;
+        }
+        case Family::AngleAtVx:
+            vx = fixed;
+            vy = fixed * std::tan(p * kDegree);
+            return;
+        case Family::AngleAtVy:
+            vy = fixed;
+            vx = p >= 90 ? 0 : fixed / std::tan(p * kDegree);
+            return;
+    }
+}
+
+struct Problem {
+    const Conditions& conditions;
+    double y0;
+    Family family;
+    double fixed;
+    Measure measure;
+
+    double operator()(double p) const {
+        double vx, vy;
+        LaunchOf(family, fixed, p, vx, vy);
+        if (!std::isfinite(vx) || !std::isfinite(vy)) return kNoLanding;
+        FlightEvents e;
+        Fly(conditions, y0, vx, vy, e);
+        return Measured(e, measure, y0);
+    }
+};
+
+struct Tolerance {
+    bool operator()(double a, double b) const {
+        return std::fabs(a - b) <= 4e-16 * std::fmax(std::fabs(a), std::fabs(b)) + 1e-300;
+    }
+};
+
+// The parameter in [lo, hi] at which f equals target, f(lo) - target and f(hi) - target being of
+// opposite signs (or zero). False when the root found does not give the target: a jump at the
+// edge of the launches that land.
+template <class F>
+bool Bracketed(const F& f, double target, double lo, double hi, double& root) {
+    auto g = [&](double p) { return f(p) - target; };
+    const double glo = g(lo), ghi = g(hi);
+    if (glo == 0) return root = lo, true;
+    if (ghi == 0) return root = hi, true;
+    if ((glo < 0) == (ghi < 0)) return false;
+    boost::uintmax_t iterations = 200;
+    const auto r = bm::tools::toms748_solve(g, lo, hi, glo, ghi, Tolerance(), iterations, Quiet());
+    const double a = g(r.first), b = g(r.second);
+    root = std::fabs(a) <= std::fabs(b) ? r.first : r.second;
+    const double miss = std::fmin(std::fabs(a), std::fabs(b));
+    return miss <= 1e-9 * std::fmax(std::fabs(target), 1.0);
+}
+
+// What a scan of a family found: the largest value and where, and the roots, lower first.
+struct Scan {
+    double peak = kNoLanding;
+    double peakAt = 0;
+    int count = 0;
+    double roots[2] = {};
+};
+
+// Solves f(p) = target over [lo, hi] for a quantity that rises to one peak and falls after it
+// (either side may be missing): samples, refines the peak, and takes one root on each side
+// where the values there fall short of the target. Two roots are two launches.
+template <class F>
+Scan ScanFamily(const F& f, double target, double lo, double hi) {
+    Scan scan;
+    double at[kSamples + 1], value[kSamples + 1];
+    int top = 0;
+    for (int i = 0; i <= kSamples; ++i) {
+        at[i] = lo + (hi - lo) * i / kSamples;
+        value[i] = f(at[i]);
+        if (value[i] > value[top]) top = i;
+    }
+    scan.peak = value[top];
+    scan.peakAt = at[top];
+    if (top > 0 && top < kSamples) {
+        auto below = [&](double p) { return -f(p); };
+        boost::uintmax_t iterations = 100;
+        const auto best = bm::tools::brent_find_minima(below, at[top - 1], at[top + 1], 60, iterations);
+        if (-best.second > scan.peak) {
+            scan.peak = -best.second;
+            scan.peakAt = best.first;
+        }
+    }
+    if (scan.peak == kNoLanding || target > scan.peak) return scan;
+    if (target == scan.peak) {
+        scan.roots[scan.count++] = scan.peakAt;
+        return scan;
+    }
+    double root;
+    for (int j = top - 1; j >= 0; --j) {
+        if (value[j] < target) {
+            const double upper = j + 1 == top ? scan.peakAt : at[j + 1];
+            if (Bracketed(f, target, at[j], upper, root)) scan.roots[scan.count++] = root;
+            break;
+        }
+    }
+    for (int j = top + 1; j <= kSamples; ++j) {
+        if (value[j] < target) {
+            const double lower = j - 1 == top ? scan.peakAt : at[j - 1];
+            if (Bracketed(f, target, lower, at[j], root)) scan.roots[scan.count++] = root;
+            break;
+        }
+    }
+    return scan;
+}
+
+// The largest angle of a family that stays below vertical: the tangent of 90 - 1e-7 degrees.
+constexpr double kSteepest = 90 - 1e-7;
+
+// The speed that most of the family's values depend on, for the log grid of the speeds.
+double SpeedScale(const Conditions& c, Measure m, double target, double y0) {
+    switch (m) {
+        case Measure::Reach: return std::sqrt(c.g * target);
+        case Measure::Height: return std::sqrt(2 * c.g * std::fmax(target - y0, target));
+        case Measure::Time: return c.g * target;
+    }
+    return 1;
+}
+
+struct FamilySolve {
+    Scan scan;
+    Family family;
+    double fixed;
+};
+
+FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family family, double fixed,
+                        Measure measure, double target) {
+    const Problem problem{c, given.y0, family, fixed, measure};
+    double lo, hi;
+    switch (family) {
+        case Family::AngleAtSpeed:
+            lo = measure == Measure::Height ? 0 : -90;
+            hi = 90;
+            break;
+        case Family::SpeedAtAngle: {
+            const double scale = std::log(SpeedScale(c, measure, target, given.y0));
+            lo = scale - std::log(1e3);
+            hi = scale + std::log(1e9);
+            break;
+        }
+        case Family::AngleAtVx:
+            lo = measure == Measure::Height ? 0 : -kSteepest;
+            hi = kSteepest;
+            break;
+        default:
+            lo = 1e-7;
+            hi = 90;
+            break;
+    }
+    return {ScanFamily(problem, target, lo, hi), family, fixed};
+}
+
+double Component(double vo, double v) { return std::sqrt(std::fmax((vo - v) * (vo + v), 0.0)); }
+
+// The vertical speed that reaches height h (above y0) at horizontal speed vx.
+bool VyForHeight(const Conditions& c, double y0, double vx, double h, double& vy) {
+    if (h == y0) return vy = 0, true;
+    auto height = [&](double v) {
+        FlightEvents e;
+        Fly(c, y0, vx, v, e);
+        return e.rises ? e.apex.y : y0;
+    };
+    double hi = 2 * std::sqrt(2 * c.g * (h - y0));
+    for (int i = 0; i < 60 && height(hi) < h; ++i) hi *= 4;
+    return Bracketed(height, h, 0.0, hi, vy);
+}
+
+// The vertical speed that lands at time t at horizontal speed vx.
+bool VyForTime(const Conditions& c, double y0, double vx, double t, double& vy) {
+    auto time = [&](double v) {
+        FlightEvents e;
+        Fly(c, y0, vx, v, e);
+        return Measured(e, Measure::Time, y0);
+    };
+    const double guess = c.g * t / 2 - y0 / t;
+    double d = std::fmax(std::fabs(guess), c.g * t) + 1;
+    double lo = guess - d, hi = guess + d;
+    for (int i = 0; i < 60 && time(hi) < t; ++i) hi += (d *= 4);
+    d = hi - guess;
+    for (int i = 0; i < 60 && time(lo) > t; ++i) lo -= (d *= 4);
+    return Bracketed(time, t, lo, hi, vy);
+}
+
+// Reach with height or with time: the horizontal speed whose launch, its vertical speed fixed by
+// the other value, lands at the reach.
+SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& vx, double& vy) {
+    const double r = given.values[ParamReach], y0 = given.y0;
+    const bool height = given.pair.second == ParamHeight;
+    const double other = given.values[given.pair.second];
+    if (height && other < y0) return SolveResult::HeightBelowLaunch;
+    auto vyOf = [&](double x, double& v) {
+        return height ? VyForHeight(c, y0, x, other, v) : VyForTime(c, y0, x, other, v);
+    };
+    auto reach = [&](double x) {
+        double v;
+        if (!vyOf(x, v)) return kNoLanding;
+        FlightEvents e;
+        Fly(c, y0, x, v, e);
+        return Measured(e, Measure::Reach, y0);
+    };
+    double lo = height ? r * c.g / (2 * std::sqrt(2 * c.g * other)) : r / other;
+    double hi = lo;
+    for (int i = 0; i < 40 && reach(hi) < r; ++i) hi *= 4;
+    for (int i = 0; i < 40 && reach(lo) > r; ++i) lo /= 4;
+    if (!Bracketed(reach, r, lo, hi, vx) || !vyOf(vx, vy)) return SolveResult::NoLanding;
+    return SolveResult::Solved;
+}
+
+}  // namespace
+
+double VerticalRiseHeight(double g, double k, double vo) { return std::log1p(k * vo * vo / g) / (2 * k); }
+
+double VerticalRiseTime(double g, double k, double vo) {
+    return std::atan(vo * std::sqrt(k / g)) / std::sqrt(g * k);
+}
+
+double FallTimeFromRest(double g, double k, double h) {
+    // acosh(e^{kh}) written as log1p(e^{kh} - 1 + sqrt((e^{kh} - 1)(e^{kh} + 1))), exact for a small kh.
+    const double m = std::expm1(k * h);
+    return std::log1p(m + std::sqrt(m * (m + 2))) / std::sqrt(g * k);
+}
+
+double FallTimeDownward(double g, double k, double vo, double h) {
+    // With r = vo / vt and tau = sqrt(gk) T, a fall of h gives cosh(tau) + r sinh(tau) = e^{kh},
+    // below the terminal speed (tanh) as above it (coth); its root e^tau - 1, written without
+    // cancellation for a small kh and for any r, is (m + m (m + 2) / (sqrt(m (m + 2) + r^2) + r))
+    // / (1 + r) with m = e^{kh} - 1.
+    const double r = vo * std::sqrt(k / g), m = std::expm1(k * h);
+    const double q = m * (m + 2);
+    return std::log1p((m + q / (std::sqrt(q + r * r) + r)) / (1 + r)) / std::sqrt(g * k);
+}
+
+std::vector<AirDataFault> CheckGivenDataAir(const Conditions& c, const GivenData& given) {
+    std::vector<AirDataFault> faults;
+    const int first = given.pair.first, second = given.pair.second;
+    if ((first == ParamAngle || second == ParamAngle) && std::fabs(given.values[ParamAngle]) > 90)
+        faults.push_back({DataFault::AngleOutOfRange, ParamAngle, 0});
+    for (int p : {first, second})
+        if (p != ParamAngle && given.values[p] <= 0) faults.push_back({DataFault::NotPositive, p, 0});
+    if (first != ParamVo || !faults.empty()) return faults;
+    const double vo = given.values[ParamVo], v = given.values[second], y0 = given.y0;
+    const double g = c.g, k = DragConstant(c);
+    switch (second) {
+        case ParamVx:
+        case ParamVy0:
+            if (v > vo) faults.push_back({DataFault::ComponentAboveSpeed, second, vo});
+            break;
+        case ParamReach: {
+            const FamilySolve s = SolveFamily(c, given, Family::AngleAtSpeed, vo, Measure::Reach, v);
+            if (v > s.scan.peak) faults.push_back({DataFault::ReachAboveBound, second, std::fmax(s.scan.peak, 0.0)});
+            break;
+        }
+        case ParamHeight: {
+            const double top = y0 + VerticalRiseHeight(g, k, vo);
+            if (v < y0) faults.push_back({DataFault::HeightBelowLaunch, second, y0});
+            else if (v > top) faults.push_back({DataFault::HeightAboveBound, second, top});
+            break;
+        }
+        case ParamTime: {
+            const double top = y0 + VerticalRiseHeight(g, k, vo);
+            const double longest = top > 0 ? VerticalRiseTime(g, k, vo) + FallTimeFromRest(g, k, top) : 0;
+            if (v > longest) {
+                faults.push_back({DataFault::TimeAboveBound, second, longest});
+            } else if (y0 > 0) {
+                const double shortest = FallTimeDownward(g, k, vo, y0);
+                if (v < shortest) faults.push_back({DataFault::TimeBelowBound, second, shortest});
+            }
+            break;
+        }
+        default: break;
+    }
+    return faults;
+}
+
+bool CompleteAir(const GivenData& given, double vx, double vy, const FlightPath& path, Solution& solution) {
+    const FlightEvents& e = path.events;
+    if (e.end != FlightEnd::Landed) return false;
+    Solution s = {};
+    const double vo = std::hypot(vx, vy);
+    s.y0 = given.y0;
+    s.values[ParamVo] = vo;
+    s.values[ParamAngle] = std::atan2(vy, vx) / kDegree;
+    s.values[ParamVx] = vx;
+    s.values[ParamVy0] = vy == 0 ? 0.0 : vy;
+    s.values[ParamReach] = e.landing.x;
+    s.values[ParamHeight] = e.rises ? e.apex.y : given.y0;
+    s.values[ParamTime] = e.landing.t;
+    s.values[given.pair.first] = given.values[given.pair.first];
+    s.values[given.pair.second] = given.values[given.pair.second];
+    s.cosAngle = vo > 0 ? vx / vo : 1;
+    s.sinAngle = vo > 0 ? vy / vo : 0;
+    s.apexX = e.rises ? e.apex.x : 0;
+    s.apexTime = e.rises ? e.apex.t : 0;
+    for (int i = 1; i <= kParamCount; ++i)
+        if (!std::isfinite(s.values[i])) return false;
+    solution = s;
+    return true;
+}
+
+namespace {
+
+// The pairs that fix the launch without a search, with the vacuum's refusals.
+SolveResult DirectLaunch(const GivenData& given, double& vx, double& vy) {
+    const double* v = given.values;
+    switch (PairMask(given.pair.first, given.pair.second)) {
+        case PairMask(ParamVo, ParamAngle):
+            vx = v[ParamVo] * static_cast<double>(DegCos(v[ParamAngle]));
+            vy = v[ParamVo] * static_cast<double>(DegSin(v[ParamAngle]));
+            break;
+        case PairMask(ParamVo, ParamVx):
+            vx = v[ParamVx];
+            vy = Component(v[ParamVo], vx);
+            break;
+        case PairMask(ParamVo, ParamVy0):
+            vy = v[ParamVy0];
+            vx = Component(v[ParamVo], vy);
+            break;
+        case PairMask(ParamAngle, ParamVx): {
+            const double c = static_cast<double>(DegCos(v[ParamAngle]));
+            if (c == 0) return SolveResult::VerticalLaunch;
+            vx = v[ParamVx];
+            vy = vx / c * static_cast<double>(DegSin(v[ParamAngle]));
+            break;
+        }
+        case PairMask(ParamAngle, ParamVy0): {
+            const double s = static_cast<double>(DegSin(v[ParamAngle]));
+            if (s == 0) return SolveResult::SpeedNotDetermined;
+            if (s < 0) return SolveResult::DirectionsDisagree;
+            vy = v[ParamVy0];
+            vx = vy / s * static_cast<double>(DegCos(v[ParamAngle]));
+            if (std::fabs(vx) < 1e-300) vx = 0;
+            break;
+        }
+        case PairMask(ParamVx, ParamVy0):
+            vx = v[ParamVx];
+            vy = v[ParamVy0];
+            break;
+        default: return SolveResult::NoLanding;
+    }
+    return SolveResult::Solved;
+}
+
+// The family of launches and the measure of a pair with one unknown; the vacuum's refusals of
+// the angle come first.
+SolveResult FamilyOf(const GivenData& given, Family& family, double& fixed, Measure& measure) {
+    const int first = given.pair.first, second = given.pair.second;
+    const double a = given.values[first], b = given.values[second];
+    measure = second == ParamReach ? Measure::Reach : second == ParamHeight ? Measure::Height : Measure::Time;
+    if (measure == Measure::Height && b < given.y0) return SolveResult::HeightBelowLaunch;
+    fixed = a;
+    switch (first) {
+        case ParamVo: family = Family::AngleAtSpeed; break;
+        case ParamAngle: {
+            family = Family::SpeedAtAngle;
+            const double s = static_cast<double>(DegSin(a));
+            if (measure == Measure::Reach && DegCos(a) == 0) return SolveResult::VerticalLaunch;
+            if (measure == Measure::Height && s <= 0)
+                return b > given.y0 ? SolveResult::NeverRises : SolveResult::SpeedNotDetermined;
+            break;
+        }
+        case ParamVx: family = Family::AngleAtVx; break;
+        default: family = Family::AngleAtVy; break;
+    }
+    return SolveResult::Solved;
+}
+
+bool Fill(const Conditions& c, const GivenData& given, double vx, double vy, Solution& s, FlightPath& path) {
+    return FlyPath(c, given.y0, vx, vy, path) && CompleteAir(given, vx, vy, path, s);
+}
+
+}  // namespace
+
+SolveResult SolveCaseAir(const Conditions& c, const GivenData& given, AirCase& air, AirLimit& limit, double& bound) {
+    limit = AirLimit::None;
+    bound = 0;
+    const KnownPair pair = given.pair;
+    if (pair.first < 1 || pair.second <= pair.first || pair.second > kParamCount) return SolveResult::NoLanding;
+    AirCase result;
+    double vx = 0, vy = 0;
+    SolveResult r = DirectLaunch(given, vx, vy);
+    const bool direct = r == SolveResult::Solved ||
+                        (pair.second != ParamReach && pair.second != ParamHeight && pair.second != ParamTime);
+    if (direct) {
+        if (r != SolveResult::Solved) return r;
+    } else if (pair.first == ParamReach) {
+        if ((r = SolveReachPair(c, given, vx, vy)) != SolveResult::Solved) return r;
+    } else {
+        Family family;
+        double fixed;
+        Measure measure;
+        if ((r = FamilyOf(given, family, fixed, measure)) != SolveResult::Solved) return r;
+        const double target = given.values[pair.second];
+        const FamilySolve s = SolveFamily(c, given, family, fixed, measure, target);
+        if (s.scan.count == 0) {
+            if (s.scan.peak > kNoLanding && target > s.scan.peak && measure == Measure::Reach &&
+                (family == Family::AngleAtVx || family == Family::AngleAtVy)) {
+                limit = family == Family::AngleAtVx ? AirLimit::ReachWithVx : AirLimit::ReachWithVy0;
+                bound = s.scan.peak;
+            }
+            return SolveResult::NoLanding;
+        }
+        LaunchOf(family, fixed, s.scan.roots[0], vx, vy);
+        if (s.scan.count == 2) {
+            double ox, oy;
+            LaunchOf(family, fixed, s.scan.roots[1], ox, oy);
+            result.twoLaunches = Fill(c, given, ox, oy, result.other, result.otherPath);
+        }
+    }
+    if (!std::isfinite(vx) || !std::isfinite(vy)) return SolveResult::TooLarge;
+    FlightEvents e;
+    const FlightEnd end = Fly(c, given.y0, vx, vy, e);
+    if (end == FlightEnd::NeverLands) return SolveResult::NeverReachesGround;
+    if (end == FlightEnd::TooLong || !Fill(c, given, vx, vy, result.solution, result.path)) {
+        limit = AirLimit::NotSettled;
+        return SolveResult::NoLanding;
+    }
+    air = std::move(result);
+    return SolveResult::Solved;
+}

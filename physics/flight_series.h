@@ -1,0 +1,221 @@
+// The integrator of a launch with quadratic drag: a Taylor series method of fixed high order.
+// Each step computes the series of x, y, Vx and Vy about the step's start by the recurrences
+// of the equations of motion
+//     x' = Vx,  y' = Vy,  Vx' = -k |V| Vx,  Vy' = -g - k |V| Vy,
+// takes the step that the last two terms allow at the tolerance, and keeps the series, which is
+// the path's dense output: a point anywhere in the step is the polynomial's value there, and
+// the apex (Vy = 0) and the landing (y = 0 going down) are roots of its polynomials, where the
+// steps are cut. A template on the number type, so that a reference in a wider type runs the
+// very same steps at a tighter tolerance. Pure maths: no state, no text.
+#pragma once
+
+#include <cmath>
+#include <vector>
+
+constexpr int kSeriesOrder = 20;
+
+enum class FlightEnd {
+    Landed,      // the path comes down to y = 0
+    NeverLands,  // it stays below the ground line (launched from below it)
+    TooLong,     // more steps than a path of this program can take: not settled
+};
+
+template <class Real>
+struct FlightPoint {
+    Real t, x, y, vx, vy;
+};
+
+// One step: the series of x, y, Vx, Vy (in that order) in powers of (t - t0), for t in [t0, t0 + h].
+template <class Real>
+struct FlightPieceT {
+    Real t0, h;
+    Real c[4][kSeriesOrder + 1];
+};
+
+template <class Real>
+struct FlightEventsT {
+    FlightEnd end;
+    bool rises;               // launched upward: the apex is a point of the flight
+    FlightPoint<Real> apex;   // the highest point (the launch point when it does not rise)
+    FlightPoint<Real> landing;
+    int steps;
+};
+
+namespace flight_detail {
+
+using std::fabs;
+using std::sqrt;
+
+// Value and derivative of the polynomial c[0..n] at tau.
+template <class Real>
+void Horner(const Real* c, Real tau, Real& value, Real& slope) {
+    value = c[kSeriesOrder];
+    slope = 0;
+    for (int i = kSeriesOrder - 1; i >= 0; --i) {
+        slope = slope * tau + value;
+        value = value * tau + c[i];
+    }
+}
+
+template <class Real>
+Real Value(const Real* c, Real tau) {
+    Real v = c[kSeriesOrder];
+    for (int i = kSeriesOrder - 1; i >= 0; --i) v = v * tau + c[i];
+    return v;
+}
+
+// The root of polynomial c minus target in [lo, hi], where its values have opposite signs (or
+// one is zero): Newton's steps kept inside a shrinking bracket, bisection where they leave it.
+template <class Real>
+Real Root(const Real* c, Real target, Real lo, Real hi) {
+    Real flo = Value(c, lo) - target;
+    if (flo == 0) return lo;
+    Real t = (lo + hi) / 2;
+    for (int i = 0; i < 200; ++i) {
+        Real f, df;
+        Horner(c, t, f, df);
+        f -= target;
+        if (f == 0) return t;
+        if ((f < 0) == (flo < 0)) {
+            lo = t;
+            flo = f;
+        } else {
+            hi = t;
+        }
+        Real next = t - f / df;
+        if (!(next > lo && next < hi)) next = (lo + hi) / 2;
+        if (next == t || hi - lo <= 0) return t;
+        if (fabs(next - t) <= fabs(t) * std::numeric_limits<Real>::epsilon()) return next;
+        t = next;
+    }
+    return t;
+}
+
+// The series of the four quantities about the point p. A launch without horizontal speed has
+// |V| = +-Vy exactly: `sign` says which, so that the series never divides by a zero speed.
+template <class Real>
+void Series(Real g, Real k, const FlightPoint<Real>& p, bool vertical, FlightPieceT<Real>& piece) {
+    constexpr int n = kSeriesOrder;
+    Real(&x)[n + 1] = piece.c[0];
+    Real(&y)[n + 1] = piece.c[1];
+    Real(&u)[n + 1] = piece.c[2];
+    Real(&w)[n + 1] = piece.c[3];
+    Real v[n + 1];
+    x[0] = p.x;
+    y[0] = p.y;
+    u[0] = p.vx;
+    w[0] = p.vy;
+    const Real sign = p.vy > 0 ? 1 : -1;
+    v[0] = vertical ? fabs(p.vy) : sqrt(p.vx * p.vx + p.vy * p.vy);
+    for (int m = 0; m < n; ++m) {
+        if (m > 0) {
+            if (vertical) {
+                v[m] = sign * w[m];
+            } else {
+                // v^2 = u^2 + w^2, term m.
+                Real s = 0;
+                for (int j = 0; j <= m; ++j) s += u[j] * u[m - j] + w[j] * w[m - j];
+                for (int j = 1; j < m; ++j) s -= v[j] * v[m - j];
+                v[m] = s / (2 * v[0]);
+            }
+        }
+        Real pu = 0, pw = 0;
+        for (int j = 0; j <= m; ++j) {
+            pu += v[j] * u[m - j];
+            pw += v[j] * w[m - j];
+        }
+        u[m + 1] = -k * pu / (m + 1);
+        w[m + 1] = (-k * pw - (m == 0 ? g : 0)) / (m + 1);
+        x[m + 1] = u[m] / (m + 1);
+        y[m + 1] = w[m] / (m + 1);
+    }
+}
+
+// The step the last two terms of the velocities' series allow at relative tolerance tol: Vx
+// relative to itself (every term of its series is a multiple of its value, and a nearly
+// vertical launch keeps its small reach exact only so), Vy relative to `scale`.
+template <class Real>
+Real StepSize(const FlightPieceT<Real>& piece, Real tol, Real scale, Real cap) {
+    Real h = cap;
+    const Real scales[2] = {fabs(piece.c[2][0]), scale};
+    for (int i = 0; i < 2; ++i) {
+        if (scales[i] == 0) continue;
+        for (int m : {kSeriesOrder - 1, kSeriesOrder}) {
+            const Real term = fabs(piece.c[2 + i][m]);
+            if (term > 0) h = std::fmin(h, std::pow(tol * scales[i] / term, Real(1) / m));
+        }
+    }
+    return h;
+}
+
+template <class Real>
+FlightPoint<Real> At(const FlightPieceT<Real>& piece, Real tau) {
+    return {piece.t0 + tau, Value(piece.c[0], tau), Value(piece.c[1], tau), Value(piece.c[2], tau),
+            Value(piece.c[3], tau)};
+}
+
+}  // namespace flight_detail
+
+// Flies the launch (Vx, Vy) from height y0 under gravity g with drag constant k >= 0 at
+// relative tolerance tol (per step), to the landing. Fills `events`; when `pieces` is not null,
+// appends the path's steps to it, the last one ending at the landing (or at the apex for a
+// path that never lands).
+template <class Real>
+FlightEnd FlyT(Real g, Real k, Real y0, Real vx, Real vy, Real tol, FlightEventsT<Real>& events,
+               std::vector<FlightPieceT<Real>>* pieces) {
+    using namespace flight_detail;
+    constexpr int kMaxSteps = 20000;
+    FlightPoint<Real> p = {0, 0, y0, vx, vy};
+    const bool vertical = vx == 0;
+    events = {};
+    events.rises = vy > 0;
+    events.apex = p;
+    events.landing = p;
+    if (!events.rises && y0 <= 0) {
+        events.end = y0 == 0 ? FlightEnd::Landed : FlightEnd::NeverLands;
+        if (pieces) {
+            FlightPieceT<Real> piece = {};
+            Series(g, k, p, vertical, piece);
+            piece.h = 0;
+            pieces->push_back(piece);
+        }
+        return events.end;
+    }
+    bool descending = !events.rises;
+    const Real launchSpeed = sqrt(vx * vx + vy * vy);
+    for (int step = 0; step < kMaxSteps; ++step) {
+        events.steps = step + 1;
+        FlightPieceT<Real> piece;
+        piece.t0 = p.t;
+        Series(g, k, p, vertical, piece);
+        const Real speed = fabs(p.vx) + fabs(p.vy);
+        const Real scale = std::fmax(speed, launchSpeed / 100);
+        // Without drag the series ends at its second term: the cap is a step past any landing.
+        const Real cap = 2 * (fabs(p.vy) + sqrt(p.vy * p.vy + 2 * g * fabs(p.y))) / g + 1;
+        Real h = StepSize(piece, tol, scale, cap);
+        bool apexHere = false, landsHere = false;
+        if (!descending && Value(piece.c[3], h) <= 0) {
+            h = Root(piece.c[3], Real(0), Real(0), h);
+            apexHere = true;
+        }
+        if (descending && Value(piece.c[1], h) <= 0) {
+            h = Root(piece.c[1], Real(0), Real(0), h);
+            landsHere = true;
+        }
+        piece.h = h;
+        if (pieces) pieces->push_back(piece);
+        p = At(piece, h);
+        if (apexHere) {
+            p.vy = 0;
+            events.apex = p;
+            descending = true;
+            if (p.y < 0) return events.end = FlightEnd::NeverLands;
+        }
+        if (landsHere) {
+            p.y = 0;
+            events.landing = p;
+            return events.end = FlightEnd::Landed;
+        }
+    }
+    return events.end = FlightEnd::TooLong;
+}
