@@ -51,7 +51,7 @@ package: build guide
 	  build/win64/Ovanta-$(VERSION)-x64.msi build/win32/Ovanta-$(VERSION)-x86.msi
 
 bench: build
-	cmake --build --preset native --target bench_accuracy bench_speed ovanta-solve
+	cmake --build --preset native --target bench_accuracy bench_speed bench_air ovanta-solve
 	@scripts/bench.sh
 
 fuzz: build

@@ -139,19 +139,48 @@ Scan ScanFamily(const F& f, double target, double lo, double hi) {
     }
     double root;
     for (int j = top - 1; j >= 0; --j) {
-        if (value[j] < target) {
+        if (value[j] <= target) {
             const double upper = j + 1 == top ? scan.peakAt : at[j + 1];
             if (Bracketed(f, target, at[j], upper, root)) scan.roots[scan.count++] = root;
             break;
         }
     }
     for (int j = top + 1; j <= kSamples; ++j) {
-        if (value[j] < target) {
+        if (value[j] <= target) {
             const double lower = j - 1 == top ? scan.peakAt : at[j - 1];
             if (Bracketed(f, target, lower, at[j], root)) scan.roots[scan.count++] = root;
             break;
         }
     }
+    return scan;
+}
+
+// Solves f(p) = target for a quantity that only rises or only falls with p (the reach, height
+// and time of a launch at a fixed angle, against the log of its speed): a bracket grown from
+// `center` until it holds the target, then a root.
+template <class F>
+Scan Monotone(const F& f, double target, double center) {
+    Scan scan;
+    double a = center - 0.5, b = center + 0.5, fa = f(a), fb = f(b);
+    const bool rising = fb >= fa;
+    double step = 1;
+    for (int i = 0; i < 40; ++i, step *= 2) {
+        const bool belowB = rising ? fb < target : fb > target;
+        const bool aboveA = rising ? fa > target : fa < target;
+        if (!belowB && !aboveA) break;
+        if (belowB) {
+            a = b, fa = fb;
+            b += step;
+            fb = f(b);
+        } else {
+            b = a, fb = fa;
+            a -= step;
+            fa = f(a);
+        }
+    }
+    scan.peak = std::fmax(fa, fb);
+    double root;
+    if (Bracketed(f, target, a, b, root)) scan.roots[scan.count++] = root;
     return scan;
 }
 
@@ -183,12 +212,8 @@ FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family fami
             lo = measure == Measure::Height ? 0 : -90;
             hi = 90;
             break;
-        case Family::SpeedAtAngle: {
-            const double scale = std::log(SpeedScale(c, measure, target, given.y0));
-            lo = scale - std::log(1e3);
-            hi = scale + std::log(1e9);
-            break;
-        }
+        case Family::SpeedAtAngle:
+            return {Monotone(problem, target, std::log(SpeedScale(c, measure, target, given.y0))), family, fixed};
         case Family::AngleAtVx:
             lo = measure == Measure::Height ? 0 : -kSteepest;
             hi = kSteepest;
@@ -203,33 +228,40 @@ FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family fami
 
 double Component(double vo, double v) { return std::sqrt(std::fmax((vo - v) * (vo + v), 0.0)); }
 
-// The vertical speed that reaches height h (above y0) at horizontal speed vx.
-bool VyForHeight(const Conditions& c, double y0, double vx, double h, double& vy) {
+// The root of a rising f at `target`, from a bracket grown about `guess` by `spread` (doubled
+// each time); below `floor` no launch is tried.
+template <class F>
+bool RisingRoot(const F& f, double target, double guess, double spread, double floor, double& root) {
+    double lo = std::fmax(guess - spread, floor), hi = guess + spread;
+    for (int i = 0; i < 60 && f(hi) < target; ++i, spread *= 2) hi += spread;
+    for (int i = 0; i < 60 && lo > floor && f(lo) > target; ++i, spread *= 2) lo = std::fmax(lo - spread, floor);
+    return Bracketed(f, target, lo, hi, root);
+}
+
+// The vertical speed that reaches height h (above y0) at horizontal speed vx; `hint` is the
+// answer for a nearby vx, or NaN.
+bool VyForHeight(const Conditions& c, double y0, double vx, double h, double hint, double& vy) {
     if (h == y0) return vy = 0, true;
     auto height = [&](double v) {
         FlightEvents e;
         Fly(c, y0, vx, v, e);
         return e.rises ? e.apex.y : y0;
     };
-    double hi = 2 * std::sqrt(2 * c.g * (h - y0));
-    for (int i = 0; i < 60 && height(hi) < h; ++i) hi *= 4;
-    return Bracketed(height, h, 0.0, hi, vy);
+    const double vacuum = std::sqrt(2 * c.g * (h - y0));
+    if (std::isnan(hint)) return RisingRoot(height, h, vacuum, vacuum, 0.0, vy);
+    return RisingRoot(height, h, hint, 1e-4 * hint, 0.0, vy);
 }
 
-// The vertical speed that lands at time t at horizontal speed vx.
-bool VyForTime(const Conditions& c, double y0, double vx, double t, double& vy) {
+// The vertical speed that lands at time t at horizontal speed vx; `hint` as above.
+bool VyForTime(const Conditions& c, double y0, double vx, double t, double hint, double& vy) {
     auto time = [&](double v) {
         FlightEvents e;
         Fly(c, y0, vx, v, e);
         return Measured(e, Measure::Time, y0);
     };
-    const double guess = c.g * t / 2 - y0 / t;
-    double d = std::fmax(std::fabs(guess), c.g * t) + 1;
-    double lo = guess - d, hi = guess + d;
-    for (int i = 0; i < 60 && time(hi) < t; ++i) hi += (d *= 4);
-    d = hi - guess;
-    for (int i = 0; i < 60 && time(lo) > t; ++i) lo -= (d *= 4);
-    return Bracketed(time, t, lo, hi, vy);
+    const double vacuum = c.g * t / 2 - y0 / t;
+    if (std::isnan(hint)) return RisingRoot(time, t, vacuum, std::fabs(vacuum) + c.g * t, -INFINITY, vy);
+    return RisingRoot(time, t, hint, 1e-4 * (std::fabs(hint) + 1), -INFINITY, vy);
 }
 
 // Reach with height or with time: the horizontal speed whose launch, its vertical speed fixed by
@@ -239,8 +271,12 @@ SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& 
     const bool height = given.pair.second == ParamHeight;
     const double other = given.values[given.pair.second];
     if (height && other < y0) return SolveResult::HeightBelowLaunch;
+    // Each solve of the vertical speed starts from the last one: the outer search moves little.
+    double hint = NAN;
     auto vyOf = [&](double x, double& v) {
-        return height ? VyForHeight(c, y0, x, other, v) : VyForTime(c, y0, x, other, v);
+        const bool ok = height ? VyForHeight(c, y0, x, other, hint, v) : VyForTime(c, y0, x, other, hint, v);
+        if (ok) hint = v;
+        return ok;
     };
     auto reach = [&](double x) {
         double v;

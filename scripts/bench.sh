@@ -121,3 +121,7 @@ rm -f "$work/rows.csv" "$work/out.csv"
 echo
 echo "== Accuracy"
 "$native/bench_accuracy" "$cases"
+
+echo
+echo "== With air: accuracy, time of a solve and a point question, the integrator against Boost.Odeint's"
+"$native/bench_air" "$((cases / 300 > 50 ? cases / 300 : 50))"
