@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "physics/given_checks.h"
+#include "text/conditions_text.h"
 #include "text/number_text.h"
 
 namespace {
 
 constexpr const char* kParamNames[] = {"", "vo", "angle", "vx", "vy0", "reach", "height", "t"};
 constexpr const char* kPointNames[] = {"", "x", "y", "vy", "v", "t"};
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -55,10 +58,91 @@ bool IsPlainDecimal(std::string_view text) {
     return i == text.size() && i > fracStart;
 }
 
-CaseOutcome Unreadable(const Message& message) { return {CaseStatus::Unreadable, MessageLine(message), {}}; }
-CaseOutcome Refused(const Message& message) { return {CaseStatus::Refused, MessageLine(message), {}}; }
+CaseOutcome Unreadable(const Message& message) { return {CaseStatus::Unreadable, MessageLine(message), {}, {}}; }
+CaseOutcome Refused(const Message& message) { return {CaseStatus::Refused, MessageLine(message), {}, {}}; }
+
+// A case under conditions other than Earth without air: the checks and the solver of the
+// conditions, with the refusals in their own terms.
+CaseOutcome SolveUnderConditions(const Conditions& conditions, const GivenData& given) {
+    const std::vector<CaseFault> faults = CheckCase(conditions, given);
+    if (!faults.empty()) {
+        const bool ground = given.y0 == 0;
+        const double vo = given.values[ParamVo];
+        std::string line = "* Errors in the data *: ";
+        for (std::size_t i = 0; i < faults.size(); ++i) {
+            if (i > 0) line += "; ";
+            line += conditions.air ? AirDataFaultLine(faults[i], vo, ground, 1)
+                                   : DataFaultLine({faults[i].fault, faults[i].param}, ground);
+        }
+        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}, {}};
+    }
+    CaseOutcome outcome;
+    AirLimit limit;
+    double bound;
+    const SolveResult result = SolveCaseUnder(conditions, given, outcome.full, limit, bound);
+    if (result != SolveResult::Solved)
+        return Refused(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, 1) : SolveFailureMessage(result));
+    outcome.status = CaseStatus::Solved;
+    outcome.solution = outcome.full.solution;
+    return outcome;
+}
+
+bool ReadOptional(std::string_view text, double& value) { return IsBlank(text) || ReadNumber(TrimBlanks(text), value); }
 
 }  // namespace
+
+bool NamesConditions(const CaseText& t) {
+    for (std::string_view v : {t.g, t.object, t.cd, t.diameter, t.mass, t.rho})
+        if (!IsBlank(v)) return true;
+    return false;
+}
+
+CaseStatus ReadConditions(const CaseText& t, Conditions& c, std::string& reason) {
+    c = Conditions();
+    const struct {
+        std::string_view text;
+        double* value;
+        const char* name;
+    } numbers[] = {{t.g, &c.g, "g"}, {t.rho, &c.rho, "rho"}};
+    for (const auto& n : numbers)
+        if (!ReadOptional(n.text, *n.value)) return reason = "wrong value: " + std::string(n.name), CaseStatus::Unreadable;
+    c.world = kWorldOther;
+    for (int w = 0; w < kWorldCount; ++w)
+        if (kWorlds[w].g == c.g) c.world = w;
+    if (!IsBlank(t.object)) {
+        const std::string key = TrimBlanks(t.object);
+        const int ball = FindBall(key.c_str());
+        if (ball < 0) return reason = "unknown object: " + key + " (objects: " + BallList() + ")", CaseStatus::Unreadable;
+        PutBall(c, ball);
+    }
+    const bool anyBallValue = !IsBlank(t.cd) || !IsBlank(t.diameter) || !IsBlank(t.mass);
+    if (!c.air && anyBallValue && (IsBlank(t.cd) || IsBlank(t.diameter) || IsBlank(t.mass)))
+        return reason = "cd, diameter and mass go together (or name an object)", CaseStatus::Unreadable;
+    const double ballMass = c.mass, ballDiameter = c.diameter, ballCd = c.cd;
+    const struct {
+        std::string_view text;
+        double* value;
+        const char* name;
+    } ball[] = {{t.cd, &c.cd, "cd"}, {t.diameter, &c.diameter, "diameter"}, {t.mass, &c.mass, "mass"}};
+    for (const auto& n : ball)
+        if (!ReadOptional(n.text, *n.value)) return reason = "wrong value: " + std::string(n.name), CaseStatus::Unreadable;
+    if (anyBallValue) c.air = true;
+    if (c.mass != ballMass || c.diameter != ballDiameter || c.cd != ballCd) c.ball = kBallOther;
+    if (!c.air && !IsBlank(t.rho))
+        return reason = "rho needs air: name an object or give cd, diameter and mass", CaseStatus::Unreadable;
+    const ConditionsFault fault = CheckConditions(c);
+    if (fault != ConditionsFault::None) return reason = MessageLine(ConditionsFaultMessage(fault, 1)), CaseStatus::Refused;
+    return CaseStatus::Solved;
+}
+
+std::string BallList() {
+    std::string list;
+    for (int i = 0; i < kBallCount; ++i) {
+        if (i > 0) list += ", ";
+        list += kBalls[i].key;
+    }
+    return list;
+}
 
 // ParseReal converts exactly, to the nearest double, and so does std::from_chars: for a plain
 // decimal both give the same double, and from_chars is many times faster, which a batch of a
@@ -120,6 +204,12 @@ CaseOutcome SolveCaseText(const CaseText& text) {
         if (!ReadNumber(text.value[p], given.values[p])) return Unreadable(WrongValueMessage(ParamName(p)));
     if (!ReadNumber(text.y0, given.y0)) return Unreadable(WrongValueMessage("launch height"));
 
+    Conditions conditions;
+    std::string why;
+    if (const CaseStatus status = ReadConditions(text, conditions, why); status != CaseStatus::Solved)
+        return {status, why, {}, {}};
+    if (!IsEarthVacuum(conditions)) return SolveUnderConditions(conditions, given);
+
     const std::vector<DataFaultAt> faults = CheckGivenData(given);
     if (!faults.empty()) {
         // The dialog stands the faults one per paragraph in its box; on one line they are
@@ -130,27 +220,39 @@ CaseOutcome SolveCaseText(const CaseText& text) {
             if (i > 0) line += "; ";
             line += DataFaultLine(faults[i], ground);
         }
-        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}};
+        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}, {}};
     }
 
     CaseOutcome outcome;
     const SolveResult result = SolveCase(given, outcome.solution);
     if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result));
     outcome.status = CaseStatus::Solved;
+    outcome.full.solution = outcome.solution;
+    Solution steeper;
+    if (SolveSteeperCase(given, steeper) == SolveResult::Solved) {
+        outcome.full.twoLaunches = true;
+        outcome.full.other = steeper;
+    }
     return outcome;
 }
 
-PointOutcome AnswerPointText(const Solution& solution, int k, std::string_view text) {
+PointOutcome AnswerPointText(const ConditionsCase& solved, int k, std::string_view text) {
     PointOutcome outcome;
     double value;
     if (!ParseReal(text, value)) {
         outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k));
         return outcome;
     }
-    const PointError error = AnswerPoint(solution, k, value, outcome.first, outcome.second, outcome.count);
+    PointRange range;
+    const PointError error = AnswerPointUnder(solved, k, value, outcome.first, outcome.second, outcome.count, range);
     if (error != PointDone) {
         outcome.status = CaseStatus::Refused;
-        outcome.reason = MessageLine(PointErrorMessage(error, k));
+        if (solved.conditions.air && error == PointOutOfRange)
+            outcome.reason = MessageLine(PointRangeMessage(k, range, 1));
+        else if (solved.conditions.air && error == PointBelowVx)
+            outcome.reason = MessageLine(LeastSpeedMessage(range.low, 1));
+        else
+            outcome.reason = MessageLine(PointErrorMessage(error, k));
         return outcome;
     }
     outcome.status = CaseStatus::Solved;

@@ -76,6 +76,19 @@ struct Problem {
     }
 };
 
+// A function of one parameter passed by reference: every search below is compiled once, not
+// once per caller (the program's size counts).
+class Fn {
+public:
+    template <class F>
+    Fn(const F& f) : self_(&f), call_([](const void* self, double p) { return (*static_cast<const F*>(self))(p); }) {}
+    double operator()(double p) const { return call_(self_, p); }
+
+private:
+    const void* self_;
+    double (*call_)(const void*, double);
+};
+
 struct Tolerance {
     bool operator()(double a, double b) const {
         return std::fabs(a - b) <= 4e-16 * std::fmax(std::fabs(a), std::fabs(b)) + 1e-300;
@@ -85,8 +98,7 @@ struct Tolerance {
 // The parameter in [lo, hi] at which f equals target, f(lo) - target and f(hi) - target being of
 // opposite signs (or zero). False when the root found does not give the target: a jump at the
 // edge of the launches that land.
-template <class F>
-bool Bracketed(const F& f, double target, double lo, double hi, double& root) {
+bool Bracketed(Fn f, double target, double lo, double hi, double& root) {
     auto g = [&](double p) { return f(p) - target; };
     const double glo = g(lo), ghi = g(hi);
     if (glo == 0) return root = lo, true;
@@ -111,8 +123,7 @@ struct Scan {
 // Solves f(p) = target over [lo, hi] for a quantity that rises to one peak and falls after it
 // (either side may be missing): samples, refines the peak, and takes one root on each side
 // where the values there fall short of the target. Two roots are two launches.
-template <class F>
-Scan ScanFamily(const F& f, double target, double lo, double hi) {
+Scan ScanFamily(Fn f, double target, double lo, double hi) {
     Scan scan;
     double at[kSamples + 1], value[kSamples + 1];
     int top = 0;
@@ -158,8 +169,7 @@ Scan ScanFamily(const F& f, double target, double lo, double hi) {
 // Solves f(p) = target for a quantity that only rises or only falls with p (the reach, height
 // and time of a launch at a fixed angle, against the log of its speed): a bracket grown from
 // `center` until it holds the target, then a root.
-template <class F>
-Scan Monotone(const F& f, double target, double center) {
+Scan Monotone(Fn f, double target, double center) {
     Scan scan;
     double a = center - 0.5, b = center + 0.5, fa = f(a), fb = f(b);
     const bool rising = fb >= fa;
@@ -230,8 +240,7 @@ double Component(double vo, double v) { return std::sqrt(std::fmax((vo - v) * (v
 
 // The root of a rising f at `target`, from a bracket grown about `guess` by `spread` (doubled
 // each time); below `floor` no launch is tried.
-template <class F>
-bool RisingRoot(const F& f, double target, double guess, double spread, double floor, double& root) {
+bool RisingRoot(Fn f, double target, double guess, double spread, double floor, double& root) {
     double lo = std::fmax(guess - spread, floor), hi = guess + spread;
     for (int i = 0; i < 60 && f(hi) < target; ++i, spread *= 2) hi += spread;
     for (int i = 0; i < 60 && lo > floor && f(lo) > target; ++i, spread *= 2) lo = std::fmax(lo - spread, floor);

@@ -1,0 +1,165 @@
+#include "text/conditions_text.h"
+
+#include <cmath>
+
+#include "text/number_text.h"
+
+namespace {
+
+constexpr const char* kWorldNames[] = {"Earth", "Moon", "Mars", "Jupiter"};
+constexpr const char* kBallNames[] = {"Baseball",          "Golf ball",  "Football", "Tennis ball",
+                                      "Table-tennis ball", "Basketball", "Shot put"};
+static_assert(sizeof kWorldNames / sizeof *kWorldNames == kWorldCount);
+static_assert(sizeof kBallNames / sizeof *kBallNames == kBallCount);
+
+constexpr const char* kAirCause = "With this air resistance, ";
+
+std::string Lower(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+// A bound in three decimals, rounded toward the side the given value must stay on, so that the
+// number quoted is itself allowed.
+std::string Bound(double value, bool atMost) {
+    const double scaled = value * 1000;
+    double kept = atMost ? std::floor(scaled) : std::ceil(scaled);
+    if (std::fabs(scaled - std::nearbyint(scaled)) < 1e-6 * std::fmax(1.0, std::fabs(scaled))) kept = std::nearbyint(scaled);
+    return FormatPlain(kept / 1000, 3);
+}
+
+// Five significant digits of a positive value below 1e5, as far as 16 decimals reach.
+std::string Significant(double value) {
+    const int decimals = 4 - static_cast<int>(std::floor(std::log10(value)));
+    return FormatPlain(value, static_cast<unsigned>(decimals < 0 ? 0 : decimals > 16 ? 16 : decimals));
+}
+
+std::string Speed(double vo) { return FormatShortest(vo) + " m/s"; }
+
+}  // namespace
+
+std::string WorldName(int world, int) {
+    return world >= 0 && world < kWorldCount ? kWorldNames[world] : "Other";
+}
+
+std::string BallName(int ball, int) { return ball >= 0 && ball < kBallCount ? kBallNames[ball] : "Other"; }
+
+std::string ConditionsPhrase(const Conditions& c, int languageIndex) {
+    const std::string g = "g " + FormatShortest(c.g) + " m/s\xB2";
+    std::string text = c.world >= 0 && c.world < kWorldCount && kWorlds[c.world].g == c.g
+                           ? WorldName(c.world, languageIndex) + " (" + g + ")"
+                           : g;
+    if (!c.air) return text + ", no air";
+    if (c.ball >= 0 && c.ball < kBallCount && kBalls[c.ball].mass == c.mass && kBalls[c.ball].diameter == c.diameter &&
+        kBalls[c.ball].cd == c.cd)
+        return text + ", " + Lower(BallName(c.ball, languageIndex)) + " in air";
+    return text + ", a ball of " + FormatShortest(c.mass) + " kg, " + FormatShortest(c.diameter) + " m, Cd " +
+           FormatShortest(c.cd) + " in air";
+}
+
+std::string StatusUnderConditions(const Conditions& c, const std::string& caseText, int languageIndex) {
+    if (IsEarthVacuum(c)) return caseText;
+    return ConditionsPhrase(c, languageIndex) + ": " + Lower(caseText);
+}
+
+std::vector<std::string> ConditionsReportLines(const Conditions& c, int languageIndex) {
+    std::vector<std::string> lines;
+    if (IsEarthVacuum(c)) return lines;
+    lines.push_back("g\t" + FormatShortest(c.g) + "\t");
+    if (!c.air) return lines;
+    lines.push_back("object\t" + BallName(c.ball, languageIndex) + "\t");
+    lines.push_back("mass\t" + FormatShortest(c.mass) + "\t");
+    lines.push_back("diameter\t" + FormatShortest(c.diameter) + "\t");
+    lines.push_back("Cd\t" + FormatShortest(c.cd) + "\t");
+    lines.push_back("air density\t" + FormatShortest(c.rho) + "\t");
+    lines.push_back("k\t" + FormatShortest(DragConstant(c)) + "\t");
+    lines.push_back("terminal speed\t" + FormatFixed(TerminalSpeed(c), 0, 3) + "\t");
+    return lines;
+}
+
+std::string DragSummary(const Conditions& c, int) {
+    if (!c.air) return "No air";
+    if (CheckConditions(c) != ConditionsFault::None) return "k and the terminal speed need every value above 0";
+    return "k " + Significant(DragConstant(c)) + " 1/m   terminal speed " + FormatPlain(TerminalSpeed(c), 3) + " m/s";
+}
+
+std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int) {
+    switch (fault.fault) {
+        case DataFault::ReachAboveBound:
+            return kAirCause + Speed(vo) + " carries at most " + Bound(fault.bound, true) + " m";
+        case DataFault::HeightAboveBound:
+            return kAirCause + Speed(vo) + " rises at most to " + Bound(fault.bound, true) + " m";
+        case DataFault::TimeAboveBound:
+            return kAirCause + Speed(vo) + " stays up at most " + Bound(fault.bound, true) + " s";
+        case DataFault::TimeBelowBound:
+            return kAirCause + Speed(vo) + " comes down in no less than " + Bound(fault.bound, false) + " s";
+        default: return DataFaultLine({fault.fault, fault.param}, ground);
+    }
+}
+
+Message AirDataFaultsMessage(const std::vector<CaseFault>& faults, double vo, bool ground, int languageIndex) {
+    std::string text;
+    for (const CaseFault& f : faults) text += AirDataFaultLine(f, vo, ground, languageIndex) + "\r\n\r\n";
+    return {"* Errors in the data *", text.substr(0, 255)};
+}
+
+Message AirLimitMessage(AirLimit limit, const GivenData& given, double bound, int) {
+    switch (limit) {
+        case AirLimit::ReachWithVx:
+            return {"No solution", std::string(kAirCause) + "Vx " + Speed(given.values[ParamVx]) + " carries at most " +
+                                       Bound(bound, true) + " m"};
+        case AirLimit::ReachWithVy0:
+            return {"No solution", std::string(kAirCause) + "Voy " + Speed(given.values[ParamVy0]) +
+                                       " carries at most " + Bound(bound, true) + " m"};
+        case AirLimit::NotSettled:
+            return {"No solution", "With air, this case could not be solved to the digits shown; nothing is shown"};
+        case AirLimit::None: break;
+    }
+    return {"", ""};
+}
+
+Message PointRangeMessage(int k, const PointRange& range, int) {
+    static const char* const units[] = {"", " m", " m", " m/s", " m/s", " s"};
+    const int unit = k >= 1 && k <= 5 ? k : 1;
+    return {"Outside the path", std::string("With air the path is known from the launch to the landing: ") +
+                                    PointFieldName(unit) + " must be between " + FormatPlain(range.low, 2) + " and " +
+                                    FormatPlain(range.high, 2) + units[unit]};
+}
+
+Message LeastSpeedMessage(double leastSpeed, int) {
+    return {"Too low speed", "|V| must be >= the least speed of the flight, " + FormatPlain(leastSpeed, 2) + " m/s"};
+}
+
+Message ConditionsFaultMessage(ConditionsFault fault, int) {
+    const char* text = "";
+    switch (fault) {
+        case ConditionsFault::None: return {"", ""};
+        case ConditionsFault::Gravity: text = "g must be a number above 0 (m/s\xB2)"; break;
+        case ConditionsFault::Mass: text = "The mass must be a number above 0 (kg)"; break;
+        case ConditionsFault::Diameter: text = "The diameter must be a number above 0 (m)"; break;
+        case ConditionsFault::Cd: text = "The drag coefficient Cd must be a number above 0"; break;
+        case ConditionsFault::Density: text = "The air density must be a number above 0 (kg/m\xB3)"; break;
+        case ConditionsFault::DragTooLarge:
+            text = "These values give a drag constant k out of 1e-12 to 1e6 1/m, which cannot be computed";
+            break;
+    }
+    return {"Gravity and air", text};
+}
+
+std::string ConditionsLabelText(ConditionsLabel label, int) {
+    switch (label) {
+        case ConditionsLabel::Title: return "Gravity and air";
+        case ConditionsLabel::MenuCommand: return "&Gravity and air...";
+        case ConditionsLabel::World: return "&World:";
+        case ConditionsLabel::Gravity: return "&g (m/s\xB2):";
+        case ConditionsLabel::Air: return "&Air resistance";
+        case ConditionsLabel::Ball: return "&Object:";
+        case ConditionsLabel::Mass: return "&Mass (kg):";
+        case ConditionsLabel::Diameter: return "&Diameter (m):";
+        case ConditionsLabel::Cd: return "Drag &coefficient Cd:";
+        case ConditionsLabel::Density: return "Air d&ensity (kg/m\xB3):";
+        case ConditionsLabel::Ok: return "OK";
+        case ConditionsLabel::Cancel: return "Cancel";
+    }
+    return "";
+}
