@@ -233,7 +233,14 @@ FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family fami
             hi = 90;
             break;
     }
-    return {ScanFamily(problem, target, lo, hi), family, fixed};
+    if (measure == Measure::Reach) return {ScanFamily(problem, target, lo, hi), family, fixed};
+    // The height and the time only grow as the launch steepens at a given speed or Vx: one
+    // launch, bracketed by the family's ends.
+    Scan scan;
+    scan.peak = std::fmax(problem(lo), problem(hi));
+    double root;
+    if (Bracketed(problem, target, lo, hi, root)) scan.roots[scan.count++] = root;
+    return {scan, family, fixed};
 }
 
 double Component(double vo, double v) { return std::sqrt(std::fmax((vo - v) * (vo + v), 0.0)); }
@@ -273,6 +280,55 @@ bool VyForTime(const Conditions& c, double y0, double vx, double t, double hint,
     return RisingRoot(time, t, hint, 1e-4 * (std::fabs(hint) + 1), -INFINITY, vy);
 }
 
+// Reach with height or with time by Newton's method on both launch components at once, from
+// the vacuum's launch, the Jacobian by differences, each step halved until the residual falls:
+// a few flights where the nested search below takes dozens. False when it does not settle.
+bool NewtonReachPair(const Conditions& c, double y0, bool height, double r, double other, double& vx, double& vy) {
+    const Measure m = height ? Measure::Height : Measure::Time;
+    auto residual = [&](double x, double y, double& fr, double& fo) {
+        FlightEvents e;
+        if (Fly(c, y0, x, y, e) != FlightEnd::Landed || (height && !e.rises)) return false;
+        fr = (e.landing.x - r) / r;
+        fo = (Measured(e, m, y0) - other) / other;
+        return true;
+    };
+    if (height) {
+        vy = std::sqrt(2 * c.g * (other - y0));
+        vx = r * c.g / (vy + std::sqrt(2 * c.g * other));
+    } else {
+        vx = r / other;
+        vy = c.g * other / 2 - y0 / other;
+    }
+    double fr, fo;
+    if (!residual(vx, vy, fr, fo)) return false;
+    for (int i = 0; i < 40; ++i) {
+        const double norm = std::fabs(fr) + std::fabs(fo);
+        if (norm <= 4e-16) return true;
+        const double dx = 1e-7 * vx, dy = 1e-7 * std::fmax(std::fabs(vy), vx);
+        double rx, ox, ry, oy;
+        if (!residual(vx + dx, vy, rx, ox) || !residual(vx, vy + dy, ry, oy)) return false;
+        const double a = (rx - fr) / dx, b = (ry - fr) / dy, cc = (ox - fo) / dx, d = (oy - fo) / dy;
+        const double det = a * d - b * cc;
+        if (!(std::fabs(det) > 0)) return false;
+        double sx = -(d * fr - b * fo) / det, sy = -(a * fo - cc * fr) / det;
+        if (std::fabs(sx) / vx + std::fabs(sy) / std::fmax(std::fabs(vy), vx) < 1e-16) return true;
+        bool better = false;
+        for (int halving = 0; halving < 8 && !better; ++halving, sx /= 2, sy /= 2) {
+            double nr, no;
+            if (vx + sx > 0 && residual(vx + sx, vy + sy, nr, no) && std::fabs(nr) + std::fabs(no) < norm) {
+                vx += sx;
+                vy += sy;
+                fr = nr;
+                fo = no;
+                better = true;
+            }
+        }
+        // No step lowers the residual: it is as small as the flights' own rounding lets it be.
+        if (!better) return norm <= 1e-12;
+    }
+    return false;
+}
+
 // Reach with height or with time: the horizontal speed whose launch, its vertical speed fixed by
 // the other value, lands at the reach.
 SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& vx, double& vy) {
@@ -280,6 +336,7 @@ SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& 
     const bool height = given.pair.second == ParamHeight;
     const double other = given.values[given.pair.second];
     if (height && other < y0) return SolveResult::HeightBelowLaunch;
+    if ((!height || other > y0) && NewtonReachPair(c, y0, height, r, other, vx, vy)) return SolveResult::Solved;
     // Each solve of the vertical speed starts from the last one: the outer search moves little.
     double hint = NAN;
     auto vyOf = [&](double x, double& v) {

@@ -68,12 +68,12 @@ std::vector<std::string> ConditionsReportLines(const Conditions& c, int language
     lines.push_back("g\t" + FormatShortest(c.g) + "\t");
     if (!c.air) return lines;
     lines.push_back("object\t" + BallName(c.ball, languageIndex) + "\t");
-    lines.push_back("mass\t" + FormatShortest(c.mass) + "\t");
-    lines.push_back("diameter\t" + FormatShortest(c.diameter) + "\t");
-    lines.push_back("Cd\t" + FormatShortest(c.cd) + "\t");
-    lines.push_back("air density\t" + FormatShortest(c.rho) + "\t");
-    lines.push_back("k\t" + FormatShortest(DragConstant(c)) + "\t");
-    lines.push_back("terminal speed\t" + FormatFixed(TerminalSpeed(c), 0, 3) + "\t");
+    const struct {
+        const char* name;
+        double value;
+    } rows[] = {{"mass", c.mass}, {"diameter", c.diameter}, {"Cd", c.cd}, {"air density", c.rho}, {"k", DragConstant(c)}};
+    for (const auto& row : rows) lines.push_back(row.name + ("\t" + FormatShortest(row.value)) + "\t");
+    lines.push_back("terminal speed\t" + FormatPlain(TerminalSpeed(c), 3) + "\t");
     return lines;
 }
 
