@@ -5,6 +5,9 @@
 # make package - the zips build/win64/Ovanta-<version>-win64.zip, build/win32/...-win32.zip and
 #                the MSI packages build/win64/Ovanta-<version>-x64.msi, build/win32/...-x86.msi
 # make bench - print the figures: start-up, size, cost, the command line's batch and accuracy
+#              (kept in build/bench.txt)
+# scripts/figures.py writes the package sizes, exe sizes and start-up times of the last runs
+# into README.md
 # make fuzz  - run each libFuzzer program for FUZZ_SECONDS and merge what it found into the corpus
 .PHONY: all deps build guide run test package fuzz bench clean
 
@@ -35,7 +38,8 @@ run: guide
 
 test: build guide
 	cmake --build --preset win64 --target package
-	@scripts/check_exe.sh build/win64/Ovanta.exe build/win32/Ovanta.exe
+	@scripts/check_exe.sh build/win64/Ovanta.exe build/win64/ovanta-solve.exe \
+	  build/win32/Ovanta.exe build/win32/ovanta-solve.exe
 	@scripts/check_msi.sh $(VERSION) build/win64/Ovanta-$(VERSION)-x64.msi
 	@scripts/fuzz.sh 15 $(FUZZ_TARGETS)
 	ctest --preset native
@@ -47,8 +51,9 @@ package: build guide
 	cmake --build --preset win64 --target package
 	cmake --build --preset win32 --target package
 	@scripts/check_msi.sh $(VERSION) build/win64/Ovanta-$(VERSION)-x64.msi build/win32/Ovanta-$(VERSION)-x86.msi
-	@ls -l build/win64/Ovanta-$(VERSION)-win64.zip build/win32/Ovanta-$(VERSION)-win32.zip \
-	  build/win64/Ovanta-$(VERSION)-x64.msi build/win32/Ovanta-$(VERSION)-x86.msi
+	@scripts/check_exe.sh build/win64/Ovanta.exe build/win64/ovanta-solve.exe \
+	  build/win32/Ovanta.exe build/win32/ovanta-solve.exe
+	@cat build/win64/package-sizes.txt build/win32/package-sizes.txt
 
 bench: build
 	cmake --build --preset native --target bench_accuracy bench_speed bench_air ovanta-solve

@@ -11,8 +11,13 @@ add_executable(ovanta-solve cli/main.cpp $<TARGET_OBJECTS:ovanta_cli> $<TARGET_O
 target_include_directories(ovanta-solve PRIVATE ${CMAKE_SOURCE_DIR})
 
 if(WIN32)
-  # A console program that needs only Windows' own DLLs, like Ovanta.exe.
-  target_link_options(ovanta-solve PRIVATE ${OVANTA_STATIC_RUNTIME} $<$<CONFIG:Release>:-s>)
+  # A console program that needs only Windows' own DLLs, like Ovanta.exe, stripped like it, with
+  # a version resource of its own.
+  target_sources(ovanta-solve PRIVATE resources/ovanta-solve.rc)
+  set_source_files_properties(resources/ovanta-solve.rc PROPERTIES
+    INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/resources;${CMAKE_BINARY_DIR}/generated"
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/version_info.rc")
+  target_link_options(ovanta-solve PRIVATE ${OVANTA_STATIC_RUNTIME} ${OVANTA_STRIP})
   install(TARGETS ovanta-solve RUNTIME DESTINATION . COMPONENT cli)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_test(NAME wine.cli COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/smoke.sh $<TARGET_FILE:ovanta-solve>

@@ -20,7 +20,7 @@ target_include_directories(ovanta_resources PRIVATE
   ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/generated ${OVANTA_ART_DIR})
 add_dependencies(ovanta_resources ovanta_art)
 set_source_files_properties(resources/ovanta.rc PROPERTIES
-  OBJECT_DEPENDS "${OVANTA_ART};${CMAKE_SOURCE_DIR}/resources/ovanta.manifest;${CMAKE_SOURCE_DIR}/resources/ids.h")
+  OBJECT_DEPENDS "${OVANTA_ART};${CMAKE_SOURCE_DIR}/resources/ovanta.manifest;${CMAKE_SOURCE_DIR}/resources/ids.h;${CMAKE_SOURCE_DIR}/resources/version_info.rc")
 
 add_library(ovanta_win OBJECT ${OVANTA_WIN_SOURCES})
 target_include_directories(ovanta_win PUBLIC ${CMAKE_SOURCE_DIR})

@@ -3,9 +3,11 @@
 # built the same way, exe sizes, the GDI calls of a repaint and of a hover move, the frames and
 # the CPU of the play, native cost of a solve and a point query, the time and memory of
 # ovanta-solve on a batch of a million rows, and accuracy against 113-bit precision.
+# Everything it prints is kept in build/bench.txt too, which scripts/figures.py reads.
 # Usage: bench.sh [RUNS] [CASES_PER_PAIR]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+exec > >(tee "$top/build/bench.txt")
 runs=${1:-21}
 cases=${2:-100000}
 w64=$top/build/win64

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Checks that each MSI package carries the project's version and the upgrade code that every
 # release keeps (under another code, a new package would install beside the old one instead of
-# replacing it), and prints them with the package's size.
+# replacing it), that it removes installed packages up to its own version included (a rebuild,
+# the other architecture), and that its programs carry their file versions; prints the version
+# and upgrade code with the package's size. Packages given together (x64 and x86) must not call
+# files that differ by one component GUID: Windows Installer counts a component as one thing.
 # Usage: check_msi.sh VERSION PACKAGE.msi...
 set -euo pipefail
 version=$1
@@ -15,5 +18,28 @@ for msi in "$@"; do
   echo "$msi: $(stat -c %s "$msi") bytes, ProductVersion $product_version, UpgradeCode $code"
   if [ "$product_version" != "$version" ]; then echo "  not the project's version $version" >&2; status=1; fi
   if [ "$code" != "$upgrade_code" ]; then echo "  not the upgrade code $upgrade_code" >&2; status=1; fi
+  if ! msiinfo export "$msi" Upgrade | tr -d '\r' | awk -F '\t' -v v="$version" \
+      '$7 == "WIX_UPGRADE_DETECTED" && $3 == v && int($5 / 512) % 2 == 1 { found = 1 } END { exit !found }'; then
+    echo "  does not replace an installed package of its own version" >&2; status=1
+  fi
+  unversioned=$(msiinfo export "$msi" File | tail -n +4 | tr -d '\r' | awk -F '\t' '$3 ~ /\.exe$/ && $5 == "" {print $3}')
+  if [ -n "$unversioned" ]; then echo "  programs without a file version:" $unversioned >&2; status=1; fi
+done
+# Each component GUID with its files' names, sizes and versions.
+components() {
+  join -t $'\t' <(msiinfo export "$1" Component | tail -n +4 | tr -d '\r' | cut -f1,2 | sort) \
+    <(msiinfo export "$1" File | tail -n +4 | tr -d '\r' | awk -F '\t' -v OFS='\t' '{print $2, $3 " " $4 " " $5}' | sort) |
+    cut -f2,3 | sort
+}
+for msi in "$@"; do
+  for other in "$@"; do
+    [ "$msi" \< "$other" ] || continue
+    shared=$(join -t $'\t' <(components "$msi" | cut -f1 | sort -u) <(components "$other" | cut -f1 | sort -u))
+    for guid in $shared; do
+      if [ "$(components "$msi" | grep -F "$guid")" != "$(components "$other" | grep -F "$guid")" ]; then
+        echo "$msi and $other: component $guid holds different files" >&2; status=1
+      fi
+    done
+  done
 done
 exit $status

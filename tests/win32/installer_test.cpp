@@ -1,8 +1,10 @@
 // The MSI package after a silent install (scripts/wine/test_msi.sh installs it first): the Start
-// menu shortcut names the program folder as its start folder, and the program starts from there.
+// menu shortcut names the program folder as its start folder, and the program starts from there;
+// the installed programs carry the version and maker that Apps & features shows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <msi.h>
 #include <shlobj.h>
 
 #include <string>
@@ -47,6 +49,42 @@ TEST(Installed, ShortcutStartsTheProgramInItsFolder) {
     ASSERT_NE(dialog, nullptr);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitExit(process), 0);
+}
+
+// A value of a program's version resource (its only language block); empty when it has none.
+std::string VersionValue(const std::string& program, const std::string& name) {
+    std::string block(GetFileVersionInfoSizeA(program.c_str(), nullptr), '\0');
+    char* value = nullptr;
+    UINT size = 0;
+    if (block.empty() || !GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) ||
+        !VerQueryValueA(block.data(), ("\\StringFileInfo\\040904E4\\" + name).c_str(),
+                        reinterpret_cast<void**>(&value), &size) || size == 0)
+        return "";
+    return value;
+}
+
+// What Apps & features shows of the one installed product of the package's upgrade code.
+std::string ProductInfo(const char* property) {
+    char product[39] = "";
+    if (MsiEnumRelatedProductsA("{4471EA78-2967-44BD-BBB3-E382A5B88914}", 0, 0, product) != ERROR_SUCCESS)
+        return "";
+    char value[256] = "";
+    DWORD size = sizeof value;
+    return MsiGetProductInfoA(product, property, value, &size) == ERROR_SUCCESS ? value : "";
+}
+
+TEST(Installed, ProgramsCarryThePackagesVersionAndMaker) {
+    const std::string folder = Folder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Ovanta\\";
+    const std::string maker = ProductInfo(INSTALLPROPERTY_PUBLISHER);
+    const std::string version = ProductInfo(INSTALLPROPERTY_VERSIONSTRING);
+    ASSERT_FALSE(maker.empty());
+    ASSERT_FALSE(version.empty());
+    for (const char* program : {"Ovanta.exe", "ovanta-solve.exe"}) {
+        SCOPED_TRACE(program);
+        EXPECT_EQ(VersionValue(folder + program, "CompanyName"), maker);
+        EXPECT_EQ(VersionValue(folder + program, "FileVersion"), version);
+        EXPECT_EQ(VersionValue(folder + program, "OriginalFilename"), program);
+    }
 }
 
 }  // namespace
