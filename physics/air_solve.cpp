@@ -65,13 +65,14 @@ struct Problem {
     Family family;
     double fixed;
     Measure measure;
+    double tolerance = kFlightTolerance;
 
     double operator()(double p) const {
         double vx, vy;
         LaunchOf(family, fixed, p, vx, vy);
         if (!std::isfinite(vx) || !std::isfinite(vy)) return kNoLanding;
         FlightEvents e;
-        Fly(conditions, y0, vx, vy, e);
+        Fly(conditions, y0, vx, vy, e, nullptr, tolerance);
         return Measured(e, measure, y0);
     }
 };
@@ -120,46 +121,55 @@ struct Scan {
     double roots[2] = {};
 };
 
+// The root of `fine` near `guess`, a root of a looser version of it, within [lo, hi].
+bool Refined(Fn fine, double target, double guess, double lo, double hi, double& root) {
+    const double d = 1e-7 * (hi - lo);
+    if (Bracketed(fine, target, std::fmax(lo, guess - d), std::fmin(hi, guess + d), root)) return true;
+    return Bracketed(fine, target, lo, hi, root);
+}
+
 // Solves f(p) = target over [lo, hi] for a quantity that rises to one peak and falls after it
-// (either side may be missing): samples, refines the peak, and takes one root on each side
-// where the values there fall short of the target. Two roots are two launches.
-Scan ScanFamily(Fn f, double target, double lo, double hi) {
+// (either side may be missing): samples and refines the peak with the looser flights of
+// `coarse`, takes one root on each side where the values there fall short of the target, and
+// settles each with the flights of `fine`. Two roots are two launches.
+Scan ScanFamily(Fn coarse, Fn fine, double target, double lo, double hi) {
     Scan scan;
     double at[kSamples + 1], value[kSamples + 1];
     int top = 0;
     for (int i = 0; i <= kSamples; ++i) {
         at[i] = lo + (hi - lo) * i / kSamples;
-        value[i] = f(at[i]);
+        value[i] = coarse(at[i]);
         if (value[i] > value[top]) top = i;
     }
-    scan.peak = value[top];
     scan.peakAt = at[top];
     if (top > 0 && top < kSamples) {
-        auto below = [&](double p) { return -f(p); };
+        auto below = [&](double p) { return -coarse(p); };
         boost::uintmax_t iterations = 100;
         const auto best = bm::tools::brent_find_minima(below, at[top - 1], at[top + 1], 60, iterations);
-        if (-best.second > scan.peak) {
-            scan.peak = -best.second;
-            scan.peakAt = best.first;
-        }
+        if (-best.second > value[top]) scan.peakAt = best.first;
     }
+    // The peak as the exact flights give it there: within the search's reach of the true one,
+    // and below it, so that a value just past the peak is never taken for one below it.
+    scan.peak = fine(scan.peakAt);
     if (scan.peak == kNoLanding || target > scan.peak) return scan;
     if (target == scan.peak) {
         scan.roots[scan.count++] = scan.peakAt;
         return scan;
     }
-    double root;
+    double guess, root;
     for (int j = top - 1; j >= 0; --j) {
         if (value[j] <= target) {
             const double upper = j + 1 == top ? scan.peakAt : at[j + 1];
-            if (Bracketed(f, target, at[j], upper, root)) scan.roots[scan.count++] = root;
+            if (Bracketed(coarse, target, at[j], upper, guess) && Refined(fine, target, guess, at[j], upper, root))
+                scan.roots[scan.count++] = root;
             break;
         }
     }
     for (int j = top + 1; j <= kSamples; ++j) {
         if (value[j] <= target) {
             const double lower = j - 1 == top ? scan.peakAt : at[j - 1];
-            if (Bracketed(f, target, lower, at[j], root)) scan.roots[scan.count++] = root;
+            if (Bracketed(coarse, target, lower, at[j], guess) && Refined(fine, target, guess, lower, at[j], root))
+                scan.roots[scan.count++] = root;
             break;
         }
     }
@@ -233,7 +243,11 @@ FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family fami
             hi = 90;
             break;
     }
-    if (measure == Measure::Reach) return {ScanFamily(problem, target, lo, hi), family, fixed};
+    if (measure == Measure::Reach) {
+        Problem coarse = problem;
+        coarse.tolerance = kSearchTolerance;
+        return {ScanFamily(coarse, problem, target, lo, hi), family, fixed};
+    }
     // The height and the time only grow as the launch steepens at a given speed or Vx: one
     // launch, bracketed by the family's ends.
     Scan scan;

@@ -92,8 +92,8 @@ bool MonotoneTime(const FlightPath& path, PathQuantity q, double value, double t
 }  // namespace
 
 FlightEnd Fly(const Conditions& conditions, double y0, double vx, double vy, FlightEvents& events,
-              std::vector<FlightPiece>* pieces) {
-    return FlyT<double>(conditions.g, DragConstant(conditions), y0, vx, vy, kFlightTolerance, events, pieces);
+              std::vector<FlightPiece>* pieces, double tolerance) {
+    return FlyT<double>(conditions.g, DragConstant(conditions), y0, vx, vy, tolerance, events, pieces);
 }
 
 bool FlyPath(const Conditions& conditions, double y0, double vx, double vy, FlightPath& path) {

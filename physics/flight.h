@@ -14,10 +14,13 @@ using FlightState = FlightPoint<double>;
 // The relative tolerance of one step, in units of the largest speed of the step.
 constexpr double kFlightTolerance = 1e-16;
 
+// A looser tolerance for the searches that only need to find where to look.
+constexpr double kSearchTolerance = 1e-10;
+
 // Flies a launch of components (vx, vy) from height y0 under the conditions (with or without
 // air). Fills `events`; keeps the steps in `pieces` when it is not null.
 FlightEnd Fly(const Conditions& conditions, double y0, double vx, double vy, FlightEvents& events,
-              std::vector<FlightPiece>* pieces = nullptr);
+              std::vector<FlightPiece>* pieces = nullptr, double tolerance = kFlightTolerance);
 
 // A flown path: its steps and events, from t = 0 to the landing.
 struct FlightPath {
