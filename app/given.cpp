@@ -4,6 +4,7 @@
 
 #include "physics/given_checks.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/messages.h"
 #include "text/number_text.h"
 
@@ -56,6 +57,27 @@ bool ReadGivenData(DialogHandle dialog, int commandId, MotionCase& mc) {
     for (int i = 1; i <= kParamCount; ++i)
         EnableField(dialog, IDC_VALUE_BASE + i, IsFieldChecked(dialog, IDC_GIVEN_BASE + i));
     return true;
+}
+
+bool AcceptGivenDataUnder(const MotionCase& mc, const Conditions& conditions, int languageIndex, GivenData& given) {
+    if (mc.givenCount < 2) {
+        Show(InsufficientDataMessage());
+        return false;
+    }
+    given.pair = mc.given;
+    for (int i = 1; i <= kParamCount; ++i) given.values[i] = mc.values[i];
+    given.y0 = mc.y0;
+    const std::vector<CaseFault> faults = CheckCase(conditions, given);
+    if (faults.empty()) return true;
+    const bool ground = given.y0 == 0;
+    if (conditions.air) {
+        Show(AirDataFaultsMessage(faults, given.values[ParamVo], ground, languageIndex));
+    } else {
+        std::vector<DataFaultAt> vacuum;
+        for (const CaseFault& f : faults) vacuum.push_back({f.fault, f.param});
+        Show(DataFaultsMessage(vacuum, ground));
+    }
+    return false;
 }
 
 bool AcceptGivenData(const MotionCase& mc, GivenData& given) {

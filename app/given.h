@@ -17,3 +17,5 @@ bool ReadGivenData(DialogHandle dialog, int commandId, MotionCase& mc);
 // height, all reported in one message box. True, with `given` filled, when the case may be
 // solved.
 bool AcceptGivenData(const MotionCase& mc, GivenData& given);
+// The same under other conditions than the Earth's without air: their checks and messages.
+bool AcceptGivenDataUnder(const MotionCase& mc, const Conditions& conditions, int languageIndex, GivenData& given);

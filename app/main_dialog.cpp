@@ -1,6 +1,7 @@
 #include "app/main_dialog.h"
 
 #include "about/about_window.h"
+#include "app/conditions_dialog.h"
 #include "app/given.h"
 #include "app/plot_view.h"
 #include "app/point_panel.h"
@@ -10,25 +11,42 @@
 #include "report/report.h"
 #include "table/path_table.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/messages.h"
 #include "text/number_text.h"
 #include "tools/launch.h"
 
 namespace {
 
-void SolveSequence(DialogHandle dialog, AppState& state) {
+// Reads, checks and solves the case under the chosen conditions; false, with the message shown,
+// when it is refused.
+bool SolveOnScreen(DialogHandle dialog, AppState& state, ConditionsCase& solved) {
     MotionCase& mc = state.motionCase;
     GivenData given;
-    if (!ReadGivenData(dialog, IDC_ACCEPT, mc) || !AcceptGivenData(mc, given)) return;
-    Solution solution;
-    SolveResult result = SolveCase(given, solution);
-    if (result != SolveResult::Solved) {
-        const Message message = SolveFailureMessage(result);
-        ShowMessage(message.caption, message.text);
-        return;
-    }
-    PlotBeforeNewCase(dialog, state, given, solution);
+    const Conditions& conditions = state.conditions;
+    if (!ReadGivenData(dialog, IDC_ACCEPT, mc)) return false;
+    if (IsEarthVacuum(conditions) ? !AcceptGivenData(mc, given)
+                                  : !AcceptGivenDataUnder(mc, conditions, state.languageIndex, given))
+        return false;
+    AirLimit limit;
+    double bound;
+    const SolveResult result = SolveCaseUnder(conditions, given, solved, limit, bound);
+    if (result == SolveResult::Solved) return true;
+    const Message message = limit != AirLimit::None ? AirLimitMessage(limit, given, bound, state.languageIndex)
+                                                    : SolveFailureMessage(result);
+    ShowMessage(message.caption, message.text);
+    return false;
+}
+
+void SolveSequence(DialogHandle dialog, AppState& state) {
+    MotionCase& mc = state.motionCase;
+    ConditionsCase solved;
+    if (!SolveOnScreen(dialog, state, solved)) return;
+    const Solution& solution = solved.solution;
+    PlotBeforeNewCase(dialog, state, solved);
     mc.solution = solution;
+    mc.conditions = solved.conditions;
+    mc.flight = std::move(solved.path);
     for (int i = 1; i <= kParamCount; ++i) {
         mc.values[i] = solution.values[i];
         if (!(mc.givenMask & (1u << i)))
@@ -58,7 +76,7 @@ void PointSequence(DialogHandle dialog, AppState& state) {
     state.pointInput = state.lastPointField;
     const int k = field - IDC_POINT_BASE;
     const PointError code = QueryPoint(dialog, k, state);
-    ReportPointError(code, k);
+    ReportPointError(code, k, state);
     ShowPoint(dialog, state.pointQuery.first, state);
     ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery);
 }
@@ -108,16 +126,25 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
         case IDC_EXIT: EndDialogWith(dialog, 0); break;
         case IDC_ACCEPT: SolveSequence(dialog, state); break;
         case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
-        case IDM_SAVE_CASE: SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory); break;
+        case IDM_SAVE_CASE:
+            SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory, state.motionCase.conditions);
+            break;
         case IDM_COPY_CASE: CopyCase(dialog, state); break;
         case IDM_SAVE_PICTURE: SavePlotPicture(dialog, state); break;
         case IDM_EXPORT_TABLE:
-            if (state.motionCase.solved) ExportPathTable(dialog, state.motionCase.solution, state.startDirectory);
+            if (state.motionCase.solved)
+                ExportPathTable(dialog, state.motionCase.solution, state.startDirectory, state.motionCase.conditions,
+                                &state.motionCase.flight);
             break;
         case IDM_INFO: RunCommand("Ovanta.pdf"); break;
         case IDM_ABOUT: ShowAbout("Ovanta movement: calculations", state.languageIndex); break;
         case IDM_PLAY: StartPlay(dialog, state); break;
         case IDM_CLEAR_PATHS: ClearPathsCommand(state); break;
+        case IDM_CONDITIONS:
+            // New conditions solve the case on screen again; the old path joins the earlier ones.
+            if (ChooseConditions(dialog, state.conditions, state.languageIndex) && state.motionCase.solved)
+                SolveSequence(dialog, state);
+            break;
         default: break;
     }
 }

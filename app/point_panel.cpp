@@ -6,6 +6,7 @@
 #include "app/plot_view.h"
 #include "plot/trajectory.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/messages.h"
 #include "text/number_text.h"
 
@@ -25,7 +26,12 @@ PointError QueryPoint(DialogHandle dialog, int k, AppState& state) {
     double value = 0;
     if (!ReadRealField(dialog, IDC_POINT_BASE + k, value)) return PointNotNumber;
     int solutions = 1;
-    const PointError code = AnswerPoint(state.motionCase.solution, k, value, q.first, q.second, solutions);
+    const MotionCase& mc = state.motionCase;
+    const PointError code =
+        IsEarthVacuum(mc.conditions)
+            ? AnswerPoint(mc.solution, k, value, q.first, q.second, solutions)
+            : AnswerPointOfPath(mc.conditions, mc.solution, mc.flight, k, value, q.first, q.second, solutions,
+                                state.pointRange);
     if (code != PointDone) return code;
     q.solutionCount = static_cast<std::uint16_t>(solutions);
     RedrawMainPlot(state);
@@ -36,6 +42,19 @@ void ReportPointError(PointError code, int k) {
     if (code == PointDone) return;
     const Message message = PointErrorMessage(code, k);
     ShowMessage(message.caption, message.text);
+}
+
+void ReportPointError(PointError code, int k, const AppState& state) {
+    const bool air = state.motionCase.conditions.air;
+    if (air && code == PointOutOfRange && state.pointRange.outside) {
+        const Message m = PointRangeMessage(k, state.pointRange, state.languageIndex);
+        ShowMessage(m.caption, m.text);
+    } else if (air && code == PointBelowVx) {
+        const Message m = LeastSpeedMessage(state.pointRange.low, state.languageIndex);
+        ShowMessage(m.caption, m.text);
+    } else {
+        ReportPointError(code, k);
+    }
 }
 
 void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& state) {

@@ -38,7 +38,9 @@ void Report(const Message& message) { ShowMessage(message.caption, message.text,
 void CopyCase(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
     std::string text;
-    for (const std::string& line : CaseReportLines(dialog, state.pointQuery, state.pointInput)) text += line;
+    for (const std::string& line :
+         CaseReportLines(dialog, state.pointQuery, state.pointInput, state.motionCase.conditions))
+        text += line;
     CanvasPicture metafile = PlotPicture(state, CanvasSurfaceKind::Metafile, 1);
     CanvasPicture bitmap = PlotPicture(state, CanvasSurfaceKind::Bitmap, 1);
     const ClipboardResult result = CopyToClipboard(dialog, text, metafile, bitmap);

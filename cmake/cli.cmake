@@ -7,8 +7,7 @@ list(REMOVE_ITEM OVANTA_CLI_SOURCES ${CMAKE_SOURCE_DIR}/cli/main.cpp)
 add_library(ovanta_cli OBJECT ${OVANTA_CLI_SOURCES})
 target_include_directories(ovanta_cli PUBLIC ${CMAKE_SOURCE_DIR} PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
-add_executable(ovanta-solve cli/main.cpp $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>
-  $<TARGET_OBJECTS:ovanta_air>)
+add_executable(ovanta-solve cli/main.cpp $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>)
 target_include_directories(ovanta-solve PRIVATE ${CMAKE_SOURCE_DIR})
 
 if(WIN32)
@@ -31,8 +30,7 @@ else()
 
   # Its own test program, so that it builds and runs without the dialog's unit tests.
   file(GLOB OVANTA_CLI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/cli/*.cpp)
-  add_executable(ovanta_cli_tests ${OVANTA_CLI_TESTS} $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>
-    $<TARGET_OBJECTS:ovanta_air>)
+  add_executable(ovanta_cli_tests ${OVANTA_CLI_TESTS} $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>)
   target_include_directories(ovanta_cli_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
   target_link_libraries(ovanta_cli_tests PRIVATE GTest::gtest GTest::gtest_main)
   gtest_discover_tests(ovanta_cli_tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)

@@ -47,11 +47,10 @@ TrajectoryPoint PointOfState(const FlightState& s) {
     return {s.x, s.y, s.vy, std::hypot(s.vx, s.vy), s.t};
 }
 
-PointError AnswerPointAir(const ConditionsCase& solved, int k, double value, TrajectoryPoint& first,
+PointError AnswerPointAir(const Solution& solution, const FlightPath& path, int k, double value, TrajectoryPoint& first,
                           TrajectoryPoint& second, int& solutionCount, PointRange& range) {
-    const FlightPath& path = solved.path;
     const FlightEvents& e = path.events;
-    const double* v = solved.solution.values;
+    const double* v = solution.values;
     PathQuantity q = PathQuantity::X;
     const FlightState launch = StateAt(path, 0);
     switch (k) {
@@ -160,27 +159,38 @@ ConditionsCase OtherLaunch(const ConditionsCase& solved) {
 }
 
 TrajectoryPoint PointAtTime(const ConditionsCase& solved, double t) {
-    if (solved.conditions.air) return PointOfState(StateAt(solved.path, t));
+    return PointOfPath(solved.conditions, solved.solution, solved.path, t);
+}
+
+TrajectoryPoint PointOfPath(const Conditions& conditions, const Solution& solution, const FlightPath& path, double t) {
+    if (conditions.air) return PointOfState(StateAt(path, t));
     TrajectoryPoint p = {};
-    if (IsEarthVacuum(solved.conditions)) {
-        SolvePoint(solved.solution, p, 5, t);
+    if (IsEarthVacuum(conditions)) {
+        SolvePoint(solution, p, 5, t);
         return p;
     }
-    const double scale = ScaleToEarth(solved.conditions);
-    SolvePoint(Rescaled(solved.solution, scale), p, 5, t * scale);
+    const double scale = ScaleToEarth(conditions);
+    SolvePoint(Rescaled(solution, scale), p, 5, t * scale);
     return Unscaled(p, scale);
 }
 
 PointError AnswerPointUnder(const ConditionsCase& solved, int k, double value, TrajectoryPoint& first,
                             TrajectoryPoint& second, int& solutionCount, PointRange& range) {
+    return AnswerPointOfPath(solved.conditions, solved.solution, solved.path, k, value, first, second, solutionCount,
+                             range);
+}
+
+PointError AnswerPointOfPath(const Conditions& conditions, const Solution& solution, const FlightPath& path, int k,
+                             double value, TrajectoryPoint& first, TrajectoryPoint& second, int& solutionCount,
+                             PointRange& range) {
     range = {};
-    if (solved.conditions.air) return AnswerPointAir(solved, k, value, first, second, solutionCount, range);
-    if (IsEarthVacuum(solved.conditions)) return AnswerPoint(solved.solution, k, value, first, second, solutionCount);
-    const double scale = ScaleToEarth(solved.conditions);
+    if (conditions.air) return AnswerPointAir(solution, path, k, value, first, second, solutionCount, range);
+    if (IsEarthVacuum(conditions)) return AnswerPoint(solution, k, value, first, second, solutionCount);
+    const double scale = ScaleToEarth(conditions);
     const bool length = k == 1 || k == 2 || k == 5;
     TrajectoryPoint one, two;
     const PointError e =
-        AnswerPoint(Rescaled(solved.solution, scale), k, length ? value * scale : value, one, two, solutionCount);
+        AnswerPoint(Rescaled(solution, scale), k, length ? value * scale : value, one, two, solutionCount);
     if (e != PointDone) return e;
     first = Unscaled(one, scale);
     *(&first.x + (k - 1)) = value;

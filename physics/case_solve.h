@@ -43,6 +43,10 @@ ConditionsCase OtherLaunch(const ConditionsCase& solved);
 
 // The point of the path at time t: on the closed-form roads anywhere, with air on [0, landing].
 TrajectoryPoint PointAtTime(const ConditionsCase& solved, double t);
+// The same for a path kept in parts: its solution, the conditions it was solved under and, with
+// air, its integrated path.
+TrajectoryPoint PointOfPath(const Conditions& conditions, const Solution& solution, const FlightPath& path,
+                            double t);
 
 // Why a point question with air is refused beyond the vacuum's reasons: the integrated path
 // runs from the launch to the landing, and the value lies outside what it takes there.
@@ -57,3 +61,6 @@ struct PointRange {
 // `range` (a speed below the least gives PointBelowVx, range.low being the least speed).
 PointError AnswerPointUnder(const ConditionsCase& solved, int k, double value, TrajectoryPoint& first,
                             TrajectoryPoint& second, int& solutionCount, PointRange& range);
+PointError AnswerPointOfPath(const Conditions& conditions, const Solution& solution, const FlightPath& path, int k,
+                             double value, TrajectoryPoint& first, TrajectoryPoint& second, int& solutionCount,
+                             PointRange& range);

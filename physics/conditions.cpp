@@ -23,6 +23,11 @@ int FindBall(const char* key) {
     return -1;
 }
 
+bool SameConditions(const Conditions& a, const Conditions& b) {
+    if (a.g != b.g || a.air != b.air) return false;
+    return !a.air || (a.mass == b.mass && a.diameter == b.diameter && a.cd == b.cd && a.rho == b.rho);
+}
+
 bool IsEarthVacuum(const Conditions& conditions) { return !conditions.air && conditions.g == 9.81; }
 
 double DragConstant(const Conditions& c) {

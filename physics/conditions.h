@@ -49,6 +49,9 @@ constexpr int kBallCount = sizeof kBalls / sizeof kBalls[0];
 int FindWorld(const char* key);
 int FindBall(const char* key);
 
+// The same gravity and, with air, the same values (the names of the choices aside).
+bool SameConditions(const Conditions& a, const Conditions& b);
+
 // Earth without air: the closed-form road of the program's own gravity.
 bool IsEarthVacuum(const Conditions& conditions);
 

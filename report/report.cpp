@@ -5,6 +5,7 @@
 #include "platform/pickers.h"
 #include "platform/system.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/messages.h"
 
 namespace {
@@ -37,13 +38,15 @@ void ReportFailure(ReportResult result, std::string_view path) {
 
 }  // namespace
 
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput) {
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
+                                         const Conditions& conditions) {
     std::vector<std::string> lines = {Line(""), Line("Ovanta movement"), Line("")};
     for (int i = 1; i <= kParamCount; ++i) {
         std::string mark = IsFieldChecked(dialog, IDC_GIVEN_BASE + i) ? "*" : "";
         lines.push_back(Line(std::string(ParamName(i)) + '\t' +
                              GetFieldText(dialog, IDC_VALUE_BASE + i) + '\t' + mark));
     }
+    for (const std::string& line : ConditionsReportLines(conditions, 1)) lines.push_back(Line(line));
     if (query.pointShown) {
         lines.push_back(Line(""));
         lines.push_back(Line("Point:"));
@@ -78,14 +81,15 @@ ReportResult AppendReport(std::string_view path, const std::vector<std::string>&
     return TakeBack(path, file) ? ReportResult::NotWritten : ReportResult::LeftDamaged;
 }
 
-void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory) {
+void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
+              const Conditions& conditions) {
     std::string path;
     bool chosen = ChooseSaveFile(dialog, path);
     // The dialog may have left the current directory wherever the user browsed; the help
     // document and the tool list are looked up by bare names, relative to it.
     if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
     if (!chosen) return;
-    ReportResult result = AppendReport(path, CaseReportLines(dialog, query, pointInput));
+    ReportResult result = AppendReport(path, CaseReportLines(dialog, query, pointInput, conditions));
     if (result != ReportResult::Written) {
         ReportFailure(result, path);
         return;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "physics/conditions.h"
 #include "physics/point.h"
 #include "platform/dialog.h"
 
@@ -13,13 +14,17 @@
 // that cannot be opened or written is reported in a message box and left exactly as it was; the
 // current directory is `startDirectory` again when the command ends, however it ends.
 // `pointInput` is the edit id of the point field the last query read.
-void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory);
+// The conditions the case was solved under add their lines unless they are the Earth's without air.
+void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
+              const Conditions& conditions = Conditions());
 
 // One case as the dialog shows it, one element per line, each ending in CR LF: the heading,
 // the seven parameters (given data marked "*"), the point section when a point is shown (its
 // input field, edit `pointInput`, marked "*"), the second solution when there are two, and
 // the legend.
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput);
+// Other conditions than the Earth's without air add their lines after the seven parameters.
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
+                                         const Conditions& conditions = Conditions());
 
 enum class ReportResult {
     Written,

@@ -1,0 +1,110 @@
+// The "Gravity and air" dialog driven as the user drives it, and what OK does to the case on
+// screen: solved again under the new conditions, the old path kept among the earlier ones.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/main_dialog.h"
+#include "resources/ids.h"
+#include "text/number_text.h"
+#include "tests/support/fake_dialog.h"
+#include "tests/support/fake_list_field.h"
+#include "tests/support/fake_modal_dialog.h"
+#include "tests/support/main_dialog_fake.h"
+
+namespace {
+
+const DialogHandle kConditions = FakeDialogHandle(7);
+
+// Opens the conditions dialog's controls in the fake with its handlers, runs its start, then
+// the user's actions, and answers what the dialog ended with.
+void WhileOpen(const std::function<void()>& user) {
+    ModalDialogs().whileOpen = [user](const DialogHandlers& handlers) {
+        FakeDialog& d = FakeOf(kConditions);
+        d = FakeDialog();
+        for (int id = IDC_COND_WORLD; id <= IDC_COND_SUMMARY; ++id)
+            d.controls[id] = {"", false, true, id == IDC_COND_G || (id >= IDC_COND_MASS && id <= IDC_COND_RHO)};
+        for (int id = IDC_COND_LABEL; id <= IDC_COND_LABEL + 7; ++id) d.controls[id] = {};
+        d.controls[IDC_COND_OK] = {"OK"};
+        d.controls[IDC_COND_CANCEL] = {"Cancel"};
+        d.onCommand = [handlers](int id, ControlEvent event) { handlers.command(kConditions, id, event, handlers.context); };
+        handlers.init(kConditions, handlers.context);
+        user();
+        ModalDialogs().result = FakeOf(kConditions).endResult;
+    };
+}
+
+std::string Text(int id) { return FakeOf(kConditions).controls.at(id).text; }
+
+class ConditionsDialog : public testing::Test {
+protected:
+    void SetUp() override {
+        dialog_ = OpenMainDialogFake(state_);
+        ResetModalDialogs();
+        UserTypes(dialog_, IDC_VALUE_BASE + ParamVo, "40");
+        UserTypes(dialog_, IDC_VALUE_BASE + ParamAngle, "45");
+        MainDialogCommand(dialog_, IDC_ACCEPT, ControlEvent::Command, state_);
+    }
+    void Choose() { MainDialogCommand(dialog_, IDM_CONDITIONS, ControlEvent::Command, state_); }
+    std::string Shown(int param) { return FakeOf(dialog_).controls.at(IDC_VALUE_BASE + param).text; }
+    AppState state_;
+    DialogHandle dialog_;
+};
+
+TEST_F(ConditionsDialog, ABallSolvesTheCaseAgainInAirAndKeepsTheVacuumPath) {
+    ASSERT_EQ(Shown(ParamReach), "163.099");
+    WhileOpen([] {
+        EXPECT_EQ(Text(IDC_COND_G), "9.81");
+        EXPECT_EQ(ListOf(kConditions, IDC_COND_WORLD)->selected, 0);
+        EXPECT_FALSE(FakeOf(kConditions).controls.at(IDC_COND_MASS).enabled);  // air off
+        SetFieldChecked(kConditions, IDC_COND_AIR, true);
+        FakeOf(kConditions).onCommand(IDC_COND_AIR, ControlEvent::Command);
+        EXPECT_TRUE(FakeOf(kConditions).controls.at(IDC_COND_MASS).enabled);
+        UserSelectsLine(kConditions, IDC_COND_BALL, 0);  // baseball
+        EXPECT_EQ(Text(IDC_COND_MASS), "0.145");
+        EXPECT_EQ(Text(IDC_COND_SUMMARY), "k 0.0063071 1/m   terminal speed 39.438 m/s");
+        UserClicks(kConditions, IDC_COND_OK);
+    });
+    Choose();
+    ASSERT_EQ(ModalDialogs().opened, std::vector<std::string>{"DlgConditions"});
+    EXPECT_TRUE(state_.motionCase.conditions.air);
+    EXPECT_EQ(Shown(ParamReach), "95.042");
+    EXPECT_EQ(Shown(ParamHeight), "29.603");
+    ASSERT_EQ(state_.view.earlier.count, 1);
+    EXPECT_FALSE(state_.view.earlier.conditions[0].air);
+    EXPECT_EQ(FormatFixed(state_.view.earlier.paths[0].values[ParamReach], 6, 3), "163.099");
+    const std::string status = FakeOf(dialog_).controls.at(IDC_STATUS).text;
+    EXPECT_EQ(status.rfind("Earth (g 9.81 m/s\xB2), baseball in air: lands 95.042 m away", 0), 0u) << status;
+}
+
+TEST_F(ConditionsDialog, TypedValuesAreOtherAndBadOnesAreRefusedInTheDialog) {
+    WhileOpen([] {
+        UserSelectsLine(kConditions, IDC_COND_WORLD, 2);  // Mars
+        EXPECT_EQ(Text(IDC_COND_G), "3.71");
+        UserTypes(kConditions, IDC_COND_G, "0");
+        EXPECT_EQ(ListOf(kConditions, IDC_COND_WORLD)->selected, kWorldCount);  // "Other"
+        UserClicks(kConditions, IDC_COND_OK);
+        ASSERT_EQ(Fake().messages.size(), 1u);
+        EXPECT_EQ(Fake().messages[0].text, "g must be a number above 0 (m/s\xB2)");
+        EXPECT_EQ(FakeOf(kConditions).endResult, -1);  // still open
+        UserTypes(kConditions, IDC_COND_G, "1.62");
+        UserClicks(kConditions, IDC_COND_OK);
+    });
+    Choose();
+    EXPECT_EQ(state_.motionCase.conditions.g, 1.62);
+    EXPECT_EQ(Shown(ParamReach), "987.654");  // 40^2 / 1.62
+}
+
+TEST_F(ConditionsDialog, CancelChangesNothing) {
+    WhileOpen([] {
+        UserSelectsLine(kConditions, IDC_COND_WORLD, 1);
+        UserClicks(kConditions, IDC_COND_CANCEL);
+    });
+    Choose();
+    EXPECT_EQ(state_.conditions.g, 9.81);
+    EXPECT_EQ(Shown(ParamReach), "163.099");
+    EXPECT_EQ(state_.view.earlier.count, 0);
+}
+
+}  // namespace
