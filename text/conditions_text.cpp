@@ -1,6 +1,8 @@
 #include "text/conditions_text.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "text/number_text.h"
 
@@ -13,6 +15,13 @@ static_assert(sizeof kWorldNames / sizeof *kWorldNames == kWorldCount);
 static_assert(sizeof kBallNames / sizeof *kBallNames == kBallCount);
 
 constexpr const char* kAirCause = "With this air resistance, ";
+
+// The pieces one after the other: one function instead of a chain of temporaries at each use.
+std::string Join(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) text += piece;
+    return text;
+}
 
 std::string Lower(std::string text) {
     if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
@@ -45,56 +54,56 @@ std::string WorldName(int world, int) {
 std::string BallName(int ball, int) { return ball >= 0 && ball < kBallCount ? kBallNames[ball] : "Other"; }
 
 std::string ConditionsPhrase(const Conditions& c, int languageIndex) {
-    const std::string g = "g " + FormatShortest(c.g) + " m/s\xB2";
+    const std::string g = Join({"g ", FormatShortest(c.g), " m/s\xB2"});
     std::string text = c.world >= 0 && c.world < kWorldCount && kWorlds[c.world].g == c.g
-                           ? WorldName(c.world, languageIndex) + " (" + g + ")"
+                           ? Join({WorldName(c.world, languageIndex), " (", g, ")"})
                            : g;
-    if (!c.air) return text + ", no air";
+    if (!c.air) return Join({text, ", no air"});
     if (c.ball >= 0 && c.ball < kBallCount && kBalls[c.ball].mass == c.mass && kBalls[c.ball].diameter == c.diameter &&
         kBalls[c.ball].cd == c.cd)
-        return text + ", " + Lower(BallName(c.ball, languageIndex)) + " in air";
-    return text + ", a ball of " + FormatShortest(c.mass) + " kg, " + FormatShortest(c.diameter) + " m, Cd " +
-           FormatShortest(c.cd) + " in air";
+        return Join({text, ", ", Lower(BallName(c.ball, languageIndex)), " in air"});
+    return Join({text, ", a ball of ", FormatShortest(c.mass), " kg, ", FormatShortest(c.diameter), " m, Cd ",
+                 FormatShortest(c.cd), " in air"});
 }
 
 std::string StatusUnderConditions(const Conditions& c, const std::string& caseText, int languageIndex) {
     if (IsEarthVacuum(c)) return caseText;
-    return ConditionsPhrase(c, languageIndex) + ": " + Lower(caseText);
+    return Join({ConditionsPhrase(c, languageIndex), ": ", Lower(caseText)});
 }
 
 std::vector<std::string> ConditionsReportLines(const Conditions& c, int languageIndex) {
     std::vector<std::string> lines;
     if (IsEarthVacuum(c)) return lines;
-    lines.push_back("g\t" + FormatShortest(c.g) + "\t");
+    lines.push_back(Join({"g\t", FormatShortest(c.g), "\t"}));
     if (!c.air) return lines;
-    lines.push_back("object\t" + BallName(c.ball, languageIndex) + "\t");
+    lines.push_back(Join({"object\t", BallName(c.ball, languageIndex), "\t"}));
     const struct {
         const char* name;
         double value;
     } rows[] = {{"mass", c.mass}, {"diameter", c.diameter}, {"Cd", c.cd}, {"air density", c.rho}, {"k", DragConstant(c)}};
-    for (const auto& row : rows) lines.push_back(row.name + ("\t" + FormatShortest(row.value)) + "\t");
-    lines.push_back("terminal speed\t" + FormatPlain(TerminalSpeed(c), 3) + "\t");
+    for (const auto& row : rows) lines.push_back(Join({row.name, "\t", FormatShortest(row.value), "\t"}));
+    lines.push_back(Join({"terminal speed\t", FormatPlain(TerminalSpeed(c), 3), "\t"}));
     return lines;
 }
 
 std::string DragSummary(const Conditions& c, int) {
     if (!c.air) return "No air";
     if (CheckConditions(c) != ConditionsFault::None) return "k and the terminal speed need every value above 0";
-    return "k " + Significant(DragConstant(c)) + " 1/m   terminal speed " + FormatPlain(TerminalSpeed(c), 3) + " m/s";
+    return Join({"k ", Significant(DragConstant(c)), " 1/m   terminal speed ", FormatPlain(TerminalSpeed(c), 3), " m/s"});
 }
 
 std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int) {
+    const char* what = nullptr;
+    bool atMost = true;
+    const char* unit = " s";
     switch (fault.fault) {
-        case DataFault::ReachAboveBound:
-            return kAirCause + Speed(vo) + " carries at most " + Bound(fault.bound, true) + " m";
-        case DataFault::HeightAboveBound:
-            return kAirCause + Speed(vo) + " rises at most to " + Bound(fault.bound, true) + " m";
-        case DataFault::TimeAboveBound:
-            return kAirCause + Speed(vo) + " stays up at most " + Bound(fault.bound, true) + " s";
-        case DataFault::TimeBelowBound:
-            return kAirCause + Speed(vo) + " comes down in no less than " + Bound(fault.bound, false) + " s";
+        case DataFault::ReachAboveBound: what = " carries at most ", unit = " m"; break;
+        case DataFault::HeightAboveBound: what = " rises at most to ", unit = " m"; break;
+        case DataFault::TimeAboveBound: what = " stays up at most "; break;
+        case DataFault::TimeBelowBound: what = " comes down in no less than ", atMost = false; break;
         default: return DataFaultLine({fault.fault, fault.param}, ground);
     }
+    return Join({kAirCause, Speed(vo), what, Bound(fault.bound, atMost), unit});
 }
 
 Message AirDataFaultsMessage(const std::vector<CaseFault>& faults, double vo, bool ground, int languageIndex) {
@@ -104,30 +113,24 @@ Message AirDataFaultsMessage(const std::vector<CaseFault>& faults, double vo, bo
 }
 
 Message AirLimitMessage(AirLimit limit, const GivenData& given, double bound, int) {
-    switch (limit) {
-        case AirLimit::ReachWithVx:
-            return {"No solution", std::string(kAirCause) + "Vx " + Speed(given.values[ParamVx]) + " carries at most " +
-                                       Bound(bound, true) + " m"};
-        case AirLimit::ReachWithVy0:
-            return {"No solution", std::string(kAirCause) + "Voy " + Speed(given.values[ParamVy0]) +
-                                       " carries at most " + Bound(bound, true) + " m"};
-        case AirLimit::NotSettled:
-            return {"No solution", "With air, this case could not be solved to the digits shown; nothing is shown"};
-        case AirLimit::None: break;
-    }
-    return {"", ""};
+    if (limit == AirLimit::None) return {"", ""};
+    if (limit == AirLimit::NotSettled)
+        return {"No solution", "With air, this case could not be solved to the digits shown; nothing is shown"};
+    const bool vx = limit == AirLimit::ReachWithVx;
+    return {"No solution", Join({kAirCause, vx ? "Vx " : "Voy ", Speed(given.values[vx ? ParamVx : ParamVy0]),
+                                 " carries at most ", Bound(bound, true), " m"})};
 }
 
 Message PointRangeMessage(int k, const PointRange& range, int) {
     static const char* const units[] = {"", " m", " m", " m/s", " m/s", " s"};
     const int unit = k >= 1 && k <= 5 ? k : 1;
-    return {"Outside the path", std::string("With air the path is known from the launch to the landing: ") +
-                                    PointFieldName(unit) + " must be between " + FormatPlain(range.low, 2) + " and " +
-                                    FormatPlain(range.high, 2) + units[unit]};
+    return {"Outside the path", Join({"With air the path is known from the launch to the landing: ", PointFieldName(unit),
+                                      " must be between ", FormatPlain(range.low, 2), " and ",
+                                      FormatPlain(range.high, 2), units[unit]})};
 }
 
 Message LeastSpeedMessage(double leastSpeed, int) {
-    return {"Too low speed", "|V| must be >= the least speed of the flight, " + FormatPlain(leastSpeed, 2) + " m/s"};
+    return {"Too low speed", Join({"|V| must be >= the least speed of the flight, ", FormatPlain(leastSpeed, 2), " m/s"})};
 }
 
 Message ConditionsFaultMessage(ConditionsFault fault, int) {
