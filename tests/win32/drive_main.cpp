@@ -20,7 +20,7 @@
 //                   metafile into PATH.emf and that metafile played at the bitmap's size into
 //                   PATH-emf.bmp
 //   fields:PATH     write the dialog's field texts, one "id<TAB>text" line each
-//   air:B[,PATH]    Conditions > Gravity and air: the air on with ball B (0 baseball ... 6 shot
+//   air:B[,PATH]    Info > Gravity and air: the air on with ball B (0 baseball ... 6 shot
 //                   put; -1 turns the air off), a picture of that dialog into PATH.bmp if given,
 //                   then OK and wait for the case on screen, if any, solved again
 //   close           end the program

@@ -95,6 +95,8 @@ TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     EXPECT_EQ(GetMenuItemID(info, 0), UINT(IDM_INFO));
     EXPECT_EQ(GetMenuItemID(info, 1), UINT(IDM_ABOUT));
     EXPECT_EQ(MenuText(info, 1), "&About...");
+    EXPECT_EQ(GetMenuItemID(info, 3), UINT(IDM_CONDITIONS));
+    EXPECT_EQ(MenuText(info, 3), "&Gravity and air...");
 
     for (UINT i = 0; i < 4; ++i) EXPECT_TRUE(GetMenuState(file, fileItems[i].id, MF_BYCOMMAND) & MF_GRAYED) << i;
     SetDlgItemTextA(dialog_, 100, "20");
