@@ -99,7 +99,8 @@ void Accuracy(int perPair) {
                 if (i == p || i == q || std::fabs(truth[i]) < scale * 1e-6L) continue;
                 const double error = double(std::fabs((s.values[i] - truth[i]) / truth[i]));
                 if (error > maxError && std::getenv("ACCURACY_DEBUG"))
-                    std::printf("  pair %d,%d out %d: ours %.17g ref %.17Lg\n", p, q, i, s.values[i], truth[i]);
+                    std::printf("  pair %d,%d out %d: ours %.17g ref %.17Lg (given %.17g, %.17g, y0 %g, g %g, ball %d)\n", p,
+                                q, i, s.values[i], truth[i], given.values[p], given.values[q], y0, c.g, c.ball);
                 maxError = std::max(maxError, error);
                 const std::string want = Shown(truth[i]);
                 if (!want.empty() && FormatFixed(s.values[i], 6, 3) != want) ++pairDiffs;

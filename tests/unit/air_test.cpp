@@ -162,6 +162,22 @@ TEST(AirSolve, FindsTwoLaunchesWhereDragMakesTwo) {
     }
 }
 
+// Launched slightly downward, a faster throw first falls slower (the drag on its mostly
+// horizontal speed holds the fall back), then sooner: one time of flight fits two speeds.
+TEST(AirSolve, FindsTheTwoSpeedsOfADownwardLaunchWithItsTime) {
+    ConditionsCase solved;
+    AirLimit limit;
+    double bound;
+    const GivenData given = GiveCase(ParamAngle, -4.0681374755664876, ParamTime, 10.551851163090888, 29.5712);
+    ASSERT_EQ(SolveCaseUnder(Ball(4, 1), given, solved, limit, bound), SolveResult::Solved);
+    ASSERT_TRUE(solved.twoLaunches);
+    // Near 16 and 76 m/s; each flies exactly that long.
+    EXPECT_NEAR(solved.solution.values[ParamVo], 16.1, 0.1);
+    EXPECT_NEAR(solved.other.values[ParamVo], 75.6, 0.1);
+    EXPECT_LT(Rel(solved.path.events.landing.t, 10.551851163090888), 1e-12);
+    EXPECT_LT(Rel(solved.otherPath.events.landing.t, 10.551851163090888), 1e-12);
+}
+
 // A value just inside what a launch can reach is solved; just beyond it is refused with the
 // bound in the message.
 TEST(AirSolve, RefusesJustBeyondTheReachable) {
