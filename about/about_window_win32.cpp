@@ -6,6 +6,7 @@
 #include "about/about.h"
 #include "about/about_window.h"
 #include "platform/dialog_win32.h"
+#include "platform/wide_win32.h"
 #include "text/number_text.h"
 
 int aboutFontsAlive;
@@ -142,9 +143,10 @@ void BringToFront(HWND window) {
 }  // namespace
 
 std::string ProgramFilePath() {
-    char path[MAX_PATH] = "";
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+    // Wide: a folder named outside the code page (a user's profile, say) keeps its letters.
+    wchar_t path[MAX_PATH] = L"";
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? Utf8Of(std::wstring_view(path, length)) : std::string();
 }
 
 std::string ProgramFileYear() {
@@ -152,7 +154,7 @@ std::string ProgramFileYear() {
     FILETIME local;
     SYSTEMTIME time;
     std::string path = ProgramFilePath();
-    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+    if (path.empty() || !GetFileAttributesExW(WideOf(path).c_str(), GetFileExInfoStandard, &data) ||
         !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time))
         return "";
     return IntToText(time.wYear);

@@ -12,7 +12,7 @@ HWND CreateAboutWindow();
 // The open About window, or null.
 HWND AboutWindow();
 
-// The full path of the program file, and the year of its last change in local time (the empty
+// The full path of the program file (UTF-8), and the year of its last change in local time (the empty
 // text when the file cannot be read).
 std::string ProgramFilePath();
 std::string ProgramFileYear();

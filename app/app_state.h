@@ -14,6 +14,7 @@
 #include "plot/frame.h"
 #include "plot/overlay.h"
 #include "plot/play.h"
+#include "report/report.h"
 #include "tools/tools_menu.h"
 
 // The case on screen.
@@ -34,6 +35,8 @@ struct PlotView {
     int dpi = 96;            // the screen density the dialog is drawn for
     bool caseDrawn = false;  // the area shows the solved case (it had a reach and a height)
     EarlierPaths earlier;    // the paths drawn before the case, behind it
+    PointQuery marks{};      // the points marked on the case: its solutionCount is 0 until a
+                             // query about this case succeeds, 1 or 2 after it
     bool hasSteeper = false;  // Vo with reach: the steeper launch that lands there too
     Solution steeper{};
     FlightPath steeperFlight;  // with air, the steeper launch's integrated path
@@ -46,6 +49,7 @@ struct PlotView {
     double playStart = 0;    // ClockSeconds at the launch
     TrajectoryPoint ball{};  // where the ball was last drawn
     unsigned long frames = 0;  // frames drawn since the launch
+    int spentKey = 0;          // the key the plot last took, while held: its repeats and release are spent
 };
 
 struct AppState {
@@ -60,6 +64,9 @@ struct AppState {
     CanvasWindow plotWindow = nullptr;  // the drawing area, control 0 of the main dialog
     PlotFrame plotFrame{};
     PlotView view;
+    // The case as the dialog showed it when it was solved, with the point the plot marks: what
+    // Copy case writes beside the plot's picture, whatever has been typed since.
+    ReportSheet solvedSheet;
     ToolsState tools;
     bool caseCommandsEnabled = false;  // what the menu shows for the commands that need a case
     bool caseCommandsKnown = false;    // the menu has been brought in line once

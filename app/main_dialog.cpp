@@ -53,8 +53,10 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
             SetFieldText(dialog, IDC_VALUE_BASE + i, FormatFixed(mc.values[i], 6, 3));
     }
     mc.solved = true;  // before drawing: a case without movement can still be saved
+    state.solvedSheet = DialogReportSheet(dialog, PointQuery{}, 0);  // no point of this case yet
+    state.solvedSheet.conditionLines = ConditionsReportLines(mc.conditions, state.languageIndex);
     ShowCaseStatus(dialog, state);
-    state.view.caseDrawn = DrawTrajectory(state.plotFrame, state.plotWindow, mc.solution, PlotExtrasOf(state));
+    state.view.caseDrawn = RedrawMainPlot(state);
     if (state.view.caseDrawn)
         EnablePointPanel(dialog, true);
     else
@@ -79,6 +81,15 @@ void PointSequence(DialogHandle dialog, AppState& state) {
     ReportPointError(code, k, state);
     ShowPoint(dialog, state.pointQuery.first, state);
     ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery);
+    // The copy's point section: the answer the plot now marks, as the panel shows it.
+    if (code == PointDone) {
+        const ReportSheet panel = DialogReportSheet(dialog, state.pointQuery, state.pointInput);
+        ReportSheet& sheet = state.solvedSheet;
+        sheet.pointShown = panel.pointShown;
+        sheet.secondShown = panel.secondShown;
+        for (int k = 1; k <= 5; ++k) sheet.pointLines[k] = panel.pointLines[k];
+        for (int j = 0; j < 3; ++j) sheet.secondLines[j] = panel.secondLines[j];
+    }
 }
 
 }  // namespace

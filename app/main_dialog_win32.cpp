@@ -53,11 +53,13 @@ PlotKey KeyOf(const MSG& message) {
     }
 }
 
-// An edit with selected text keeps Ctrl+C for itself.
+// An edit with text the user selected keeps Ctrl+C for itself. The selection the program
+// makes when it puts the focus in a field (so that typing replaces the old value) is not the
+// user's: Ctrl+C there copies the case, as it does with nothing selected.
 bool IsEditWithSelection(HWND window) {
     char name[8] = "";
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpiA(name, "Edit") != 0) return false;
+    if (lstrcmpiA(name, "Edit") != 0 || window == ProgramSelectedEdit()) return false;
     DWORD start = 0, end = 0;
     SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return start != end;
@@ -66,6 +68,33 @@ bool IsEditWithSelection(HWND window) {
 bool IsCopyKey(const MSG& message) {
     return message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
            GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+}
+
+// Once the focus has gone to another control, or the user has typed, clicked or moved the
+// caret in the edit the program selected (a modifier alone does nothing), its selection is
+// the user's.
+void NoteUserInput(const MSG& message) {
+    HWND selected = ProgramSelectedEdit();
+    if (!selected) return;
+    // No focus at all: the dialog is inactive, and gives the field its focus back as it was.
+    HWND focus = GetFocus();
+    if (focus && focus != selected) {
+        ForgetProgramSelection();
+        return;
+    }
+    if (message.hwnd != selected) return;
+    switch (message.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (message.wParam == VK_CONTROL || message.wParam == VK_SHIFT || message.wParam == VK_MENU) return;
+            ForgetProgramSelection();
+            return;
+        case WM_CHAR:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN: ForgetProgramSelection(); return;
+        default: return;
+    }
 }
 
 // True when the message must not reach the dialog.
@@ -80,25 +109,42 @@ bool FilterMessage(const MSG& message) {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDM_COPY_CASE, 1), 0);
         return true;
     }
+    const int key = static_cast<int>(message.wParam);
     switch (message.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            return PlotKeyDown(DialogOf(dialog), *state, KeyOf(message), (message.lParam & (1L << 30)) != 0);
+            if (PlotKeyDown(DialogOf(dialog), *state, KeyOf(message), (message.lParam & (1L << 30)) != 0, key))
+                return true;
+            NoteUserInput(message);
+            return false;
+        case WM_KEYUP:
+        case WM_SYSKEYUP: return PlotKeyUp(*state, key);
+        case WM_CONTEXTMENU:
+            // A menu asked from the keyboard (at -1, -1): Wine posts one to the focused control
+            // when the menu key is let go, after the plot's menu has answered the key.
+            return message.lParam == static_cast<LPARAM>(-1) || (GET_X_LPARAM(message.lParam) == -1 &&
+                                                                  GET_Y_LPARAM(message.lParam) == -1);
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_NCLBUTTONDOWN:
         case WM_NCRBUTTONDOWN:
+            NoteUserInput(message);
             // A click on the dialog itself (the drawing area is transparent to the pointer)
             // does nothing but stop the play; one on a control also does what it always does.
             return PlotStopByUser(DialogOf(dialog), *state) && message.hwnd == dialog &&
                    message.message != WM_NCLBUTTONDOWN && message.message != WM_NCRBUTTONDOWN;
-        default: return false;
+        default: NoteUserInput(message); return false;
     }
 }
 
 LRESULT CALLBACK FilterDialogMessages(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == MSGF_DIALOGBOX && FilterMessage(*reinterpret_cast<const MSG*>(lParam))) return TRUE;
+    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && FilterMessage(message)) return TRUE;
+    // The plot's menu runs a loop of its own, which takes the release of the key that opened
+    // it when the key is let go while the menu is open: that key is then no longer held.
+    if (code == MSGF_MENU && (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) && filteredDialog)
+        if (AppState* state = StateOf(filteredDialog)) PlotKeyUp(*state, static_cast<int>(message.wParam));
     return CallNextHookEx(messageFilter, code, wParam, lParam);
 }
 
@@ -213,7 +259,10 @@ int RunOvanta(HINSTANCE instance) {
     CreateCanvasPens();
     AppState state;
     state.languageIndex = 1;
+    // The start folder's full path: Tools.rel is read and saved there, and the current directory
+    // is brought back to it after every file dialog, wherever the user browsed.
     state.startDirectory = CurrentDirectory();
+    state.tools.folder = state.startDirectory;
     return static_cast<int>(
         DialogBoxParamA(instance, "DlgMain", nullptr, MainDialogProc, reinterpret_cast<LPARAM>(&state)));
 }

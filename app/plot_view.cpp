@@ -1,5 +1,6 @@
 #include "app/plot_view.h"
 
+#include <string>
 #include <vector>
 
 #include "app/main_dialog.h"
@@ -39,7 +40,7 @@ void ShowBall(DialogHandle dialog, AppState& state, double t) {
     PlotView& view = state.view;
     view.ball = CasePointAtTime(state, t);
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, view.timeline.scale));
+    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale));
     ++view.frames;
 }
 
@@ -72,9 +73,11 @@ void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
 void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const ConditionsCase& solved) {
     PlotView& view = state.view;
     StopPlay(dialog, state);
-    view.hovering = false;  // the new drawing clears the area, marker and all
+    // The ring goes before anything is drawn: a case without movement draws nothing over it.
+    view.hovering = false;
     view.hoverColumn = -1;
-    ForgetOverlay(view.overlay);
+    HideOverlay(view.overlay, state.plotFrame);
+    view.marks = PointQuery{};  // the points marked belong to the case on screen
     // The case on screen joins the earlier paths, unless it is solved again unchanged.
     const MotionCase& mc = state.motionCase;
     if (view.caseDrawn && !(SamePath(mc.solution, solved.solution) && SameConditions(mc.conditions, solved.conditions)))
@@ -107,7 +110,7 @@ void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
     view.hovering = true;
     view.hoverColumn = px;
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint));
+    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state)));
 }
 
 void PlotPointerLeft(DialogHandle dialog, AppState& state) { HideMarker(dialog, state); }
@@ -117,9 +120,16 @@ void PlotClicked(DialogHandle dialog, AppState& state, int px, int py) {
     double x = 0;
     if (!PlotIsLive(state) || !PointerToPathX(state.plotFrame, CaseOf(state), px, py, x)) return;
     // As the user types: the field takes the focus, its change is noticed, then Accept.
+    const std::string asked = PathXText(state.plotFrame, x);
     FocusField(dialog, IDC_POINT_BASE + 1);
-    SetFieldText(dialog, IDC_POINT_BASE + 1, FormatPlain(x, 2));
+    SetFieldText(dialog, IDC_POINT_BASE + 1, asked);
     MainDialogCommand(dialog, IDC_POINT_ACCEPT, ControlEvent::Command, state);
+    // The answer is written with two decimals, the question too; an x that needs more digits
+    // to stand under the pointer keeps them, and the panel's Accept stays greyed.
+    if (state.pointQuery.pointShown && TrimBlanks(GetFieldText(dialog, IDC_POINT_BASE + 1)) != asked) {
+        SetFieldText(dialog, IDC_POINT_BASE + 1, asked);
+        EnableField(dialog, IDC_POINT_ACCEPT, false);
+    }
 }
 
 void PlotDoubleClicked(DialogHandle dialog, AppState& state, int px, int py) {
@@ -147,19 +157,27 @@ void PlotMenu(DialogHandle dialog, AppState& state, int px, int py) {
     if (chosen) MainDialogCommand(dialog, static_cast<int>(chosen), ControlEvent::Command, state);
 }
 
-bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat) {
-    if (state.view.playing) {
-        if (key == PlotKey::Play && repeat) return true;  // F5 held from the start: keep playing
-        StopPlay(dialog, state);
-        if (key != PlotKey::Menu) return key == PlotKey::Escape || key == PlotKey::Play;
-    }
-    switch (key) {
-        case PlotKey::Play:
-            if (!repeat) StartPlay(dialog, state);
-            return true;
-        case PlotKey::Menu: PlotMenu(dialog, state, -1, -1); return true;
-        default: return false;
-    }
+bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat, int code) {
+    PlotView& view = state.view;
+    // Held down, a key the plot took repeats nothing: a held Esc that stopped the play must
+    // not go on to close the dialog, nor a held F5 start the play again. Its key-downs until
+    // its release are repeats, whether or not they say so (Wine's synthetic ones do not).
+    if (code == view.spentKey) return true;
+    view.spentKey = 0;
+    const bool wasPlaying = view.playing;
+    StopPlay(dialog, state);
+    // Marked spent before the menu opens: its release may come while the menu is open.
+    const bool taken = wasPlaying || key == PlotKey::Play || key == PlotKey::Menu;
+    if (taken) view.spentKey = code;
+    if (key == PlotKey::Play && !repeat && !wasPlaying) StartPlay(dialog, state);
+    if (key == PlotKey::Menu) PlotMenu(dialog, state, -1, -1);  // during the play too
+    return taken;
+}
+
+bool PlotKeyUp(AppState& state, int code) {
+    if (code == 0 || code != state.view.spentKey) return false;
+    state.view.spentKey = 0;
+    return true;
 }
 
 bool PlotStopByUser(DialogHandle dialog, AppState& state) {

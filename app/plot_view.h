@@ -41,9 +41,13 @@ void PlotDoubleClicked(DialogHandle dialog, AppState& state, int px, int py);
 // The plot's menu at (px, py), or at the middle of the area for (-1, -1) (from the keyboard);
 // the command chosen is run.
 void PlotMenu(DialogHandle dialog, AppState& state, int px, int py);
-// A key pressed anywhere in the dialog (repeat: held down). True when the plot took it and
-// nothing else may act on it. While the shot plays any key stops it; Esc and F5 do only that.
-bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat);
+// A key pressed anywhere in the dialog (repeat: held down; code: the physical key, not 0). True
+// when the plot took it and nothing else may act on it. While the shot plays any key stops it
+// and does only that. A key the plot takes is spent whole: until its release (PlotKeyUp) every
+// key-down of it is a repeat, taken and doing nothing, and its release is taken too.
+bool PlotKeyDown(DialogHandle dialog, AppState& state, PlotKey key, bool repeat, int code);
+// A key released: true when it is the one the plot took, so nothing else may act on it.
+bool PlotKeyUp(AppState& state, int code);
 // A mouse button pressed anywhere in the dialog or its menu: stops the play. True when it did.
 bool PlotStopByUser(DialogHandle dialog, AppState& state);
 

@@ -34,6 +34,7 @@ PointError QueryPoint(DialogHandle dialog, int k, AppState& state) {
                                 state.pointRange);
     if (code != PointDone) return code;
     q.solutionCount = static_cast<std::uint16_t>(solutions);
+    state.view.marks = q;  // the plot marks this answer, on this case, until the next solve
     RedrawMainPlot(state);
     return PointDone;
 }
@@ -88,12 +89,13 @@ void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query
     for (const auto& row : rows) EnableField(dialog, row.id, shown);
 }
 
-void RedrawMainPlot(AppState& state) {
-    DrawMainPlot(state, state.plotFrame, state.plotWindow);
+bool RedrawMainPlot(AppState& state) {
+    const bool drawn = DrawMainPlot(state, state.plotFrame, state.plotWindow);
     PlotOverlayAfterRedraw(state);  // the hover marker or the ball: on the screen only
+    return drawn;
 }
 
-void DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target) {
+bool DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target) {
     const MotionCase& mc = state.motionCase;
-    RedrawPlot(frame, target, mc.solved ? &mc.solution : nullptr, state.pointQuery, PlotExtrasOf(state));
+    return RedrawPlot(frame, target, mc.solved ? &mc.solution : nullptr, state.view.marks, PlotExtrasOf(state));
 }

@@ -27,10 +27,12 @@ void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& stat
 // x, Vy and t when shown (at most 20 characters each, see FitNumber), and enables or greys them.
 void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query);
 
-// The plot as it stands: the earlier paths, the solved case, if any, the points of the last
-// query, and on top the hover marker or the flying ball.
-void RedrawMainPlot(AppState& state);
+// The plot as it stands: the earlier paths, the solved case, if any, the points marked on it
+// (those of the last query that answered about this case), and on top the hover marker or
+// the flying ball. True when the case was drawn. The solve, the point query, every paint and
+// every command that changes the plot draw through here.
+bool RedrawMainPlot(AppState& state);
 
 // The same plot drawn into `target`, the drawing area or an off-screen surface, through
 // `frame`. Everything the drawing area shows is drawn here, so copies show it too.
-void DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target);
+bool DrawMainPlot(const AppState& state, PlotFrame& frame, CanvasWindow target);

@@ -37,10 +37,10 @@ void Report(const Message& message) { ShowMessage(message.caption, message.text,
 
 void CopyCase(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
+    // The case as it was solved, with the point the plot marks: the picture beside it shows
+    // the same, whatever has been typed into the fields since.
     std::string text;
-    for (const std::string& line :
-         CaseReportLines(dialog, state.pointQuery, state.pointInput, state.motionCase.conditions))
-        text += line;
+    for (const std::string& line : ReportLines(state.solvedSheet)) text += line;
     CanvasPicture metafile = PlotPicture(state, CanvasSurfaceKind::Metafile, 1);
     CanvasPicture bitmap = PlotPicture(state, CanvasSurfaceKind::Bitmap, 1);
     const ClipboardResult result = CopyToClipboard(dialog, text, metafile, bitmap);
@@ -68,5 +68,5 @@ void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     }
     const SaveOutcome outcome = SaveWholeFile(path, {bytes});
     if (outcome != SaveOutcome::Saved)
-        ShowMessage("Save plot picture", SaveFailureText(outcome, path), MessageIcon::Exclamation);
+        ShowFileMessage("Save plot picture", SaveFailureReason(outcome), path, MessageIcon::Exclamation);
 }

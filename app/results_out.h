@@ -6,8 +6,10 @@
 #include "app/app_state.h"
 #include "platform/dialog.h"
 
-// Puts on the clipboard, in one go, the lines Save case would append for this case (as text),
-// and the plot as a vector picture and as a bitmap of the drawing area's size. A clipboard
+// Puts on the clipboard, in one go, the lines Save case would have appended when the case was
+// solved, with the point the plot marks (as text), and the plot as a vector picture and as a
+// bitmap of the drawing area's size: text and pictures tell the same case, whatever has been
+// typed into the fields since. A clipboard
 // held by another program, or one that takes nothing, is reported. Nothing without a case.
 void CopyCase(DialogHandle dialog, const AppState& state);
 

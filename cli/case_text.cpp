@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "physics/given_checks.h"
+#include "text/code_page.h"
 #include "text/conditions_text.h"
 #include "text/number_text.h"
 
@@ -28,19 +29,6 @@ int IndexOfName(const char* const (&names)[N], std::string_view name) {
     for (std::size_t i = 1; i < N; ++i)
         if (SameName(name, names[i])) return static_cast<int>(i);
     return 0;
-}
-
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // A sign, digits, and a point with digits after it: the decimals that nearly every value is
@@ -164,22 +152,6 @@ const char* CliPointName(int k) { return k >= 1 && k <= 5 ? kPointNames[k] : "";
 int ParamByName(std::string_view name) { return IndexOfName(kParamNames, name); }
 
 int PointFieldByName(std::string_view name) { return IndexOfName(kPointNames, name); }
-
-std::string Cp1252ToUtf8(std::string_view text) {
-    // 0x80..0x9F differ from Latin-1; the five unassigned bytes keep their C1 code points, as
-    // Windows converts them.
-    static constexpr unsigned short k80To9F[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        const unsigned byte = static_cast<unsigned char>(c);
-        AppendUtf8(out, byte >= 0x80 && byte <= 0x9F ? k80To9F[byte - 0x80] : byte);
-    }
-    return out;
-}
 
 std::string MessageLine(const Message& message) {
     return Cp1252ToUtf8(std::string(message.caption) + ": " + message.text);

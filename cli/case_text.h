@@ -23,8 +23,6 @@ int PointFieldByName(std::string_view name);
 // decimals such as "-12.5".
 bool ReadNumber(std::string_view text, double& value);
 
-// Windows-1252 text (the messages' bytes) as UTF-8.
-std::string Cp1252ToUtf8(std::string_view text);
 // A message on one line, "caption: text", in UTF-8.
 std::string MessageLine(const Message& message);
 

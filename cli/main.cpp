@@ -1,5 +1,6 @@
 // ovanta-solve: the program's solver on the command line. Everything but the files and the
-// standard streams is in the functions it calls.
+// standard streams is in the functions it calls; the entry point, the arguments and the file
+// names come through cli/console.h.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,24 +10,22 @@
 
 #include "cli/batch.h"
 #include "cli/command_line.h"
+#include "cli/console.h"
 
 namespace {
 
-bool WriteAll(std::FILE* stream, std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-}
-
 int RunBatchFile(const std::string& name) {
     const bool standardInput = name == "-";
-    std::FILE* in = standardInput ? stdin : std::fopen(name.c_str(), "rb");
+    if (standardInput) UseBinaryStandardInput();
+    std::FILE* in = standardInput ? stdin : OpenInputFile(name);
     if (!in) {
-        std::fprintf(stderr, "cannot open %s: %s\n", name.c_str(), std::strerror(errno));
+        WriteText(stderr, "cannot open " + name + ": " + std::strerror(errno) + "\n");
         return 2;
     }
     std::string error;
     int status = RunBatch(
         [in](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, in); },
-        [](std::string_view text) { return WriteAll(stdout, text); }, error);
+        [](std::string_view text) { return WriteText(stdout, text); }, error);
     if (status == 0 && std::ferror(in)) {
         error = "cannot read " + name;
         status = 2;
@@ -36,19 +35,19 @@ int RunBatchFile(const std::string& name) {
         status = 2;
     }
     if (!standardInput) std::fclose(in);
-    if (status != 0) std::fprintf(stderr, "%s\n", error.c_str());
+    if (status != 0) WriteText(stderr, error + "\n");
     return status;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+int SolveMain(const std::vector<std::string>& arguments) {
+    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     const CommandResult result = RunCommandLine(args);
     if (result.batch) return RunBatchFile(result.batchFile);
-    WriteAll(stderr, result.err);
-    if (!WriteAll(stdout, result.out) || std::fflush(stdout) != 0) {
-        std::fputs("the output cannot be written\n", stderr);
+    WriteText(stderr, result.err);
+    if (!WriteText(stdout, result.out) || std::fflush(stdout) != 0) {
+        WriteText(stderr, "the output cannot be written\n");
         return 2;
     }
     return result.status;

@@ -3,21 +3,29 @@
 include(GNUInstallDirs)
 
 file(GLOB OVANTA_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
-list(REMOVE_ITEM OVANTA_CLI_SOURCES ${CMAKE_SOURCE_DIR}/cli/main.cpp)
+list(REMOVE_ITEM OVANTA_CLI_SOURCES ${CMAKE_SOURCE_DIR}/cli/main.cpp ${CMAKE_SOURCE_DIR}/cli/console.cpp
+  ${CMAKE_SOURCE_DIR}/cli/console_win32.cpp)
 add_library(ovanta_cli OBJECT ${OVANTA_CLI_SOURCES})
 target_include_directories(ovanta_cli PUBLIC ${CMAKE_SOURCE_DIR} PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
-add_executable(ovanta-solve cli/main.cpp $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>)
+# The entry point and the system's side: Windows' wide-character arguments and file names, or
+# the C library's.
+if(WIN32)
+  set(OVANTA_CLI_CONSOLE cli/console_win32.cpp platform/wide_win32.cpp)
+else()
+  set(OVANTA_CLI_CONSOLE cli/console.cpp)
+endif()
+add_executable(ovanta-solve cli/main.cpp ${OVANTA_CLI_CONSOLE} $<TARGET_OBJECTS:ovanta_cli> $<TARGET_OBJECTS:ovanta_solver>)
 target_include_directories(ovanta-solve PRIVATE ${CMAKE_SOURCE_DIR})
 
 if(WIN32)
   # A console program that needs only Windows' own DLLs, like Ovanta.exe, stripped like it, with
-  # a version resource of its own.
+  # a version resource of its own; wmain takes the arguments in UTF-16.
   target_sources(ovanta-solve PRIVATE resources/ovanta-solve.rc)
   set_source_files_properties(resources/ovanta-solve.rc PROPERTIES
     INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/resources;${CMAKE_BINARY_DIR}/generated"
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/version_info.rc")
-  target_link_options(ovanta-solve PRIVATE ${OVANTA_STATIC_RUNTIME} ${OVANTA_STRIP})
+  target_link_options(ovanta-solve PRIVATE ${OVANTA_STATIC_RUNTIME} -municode ${OVANTA_STRIP})
   install(TARGETS ovanta-solve RUNTIME DESTINATION . COMPONENT cli)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_test(NAME wine.cli COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/smoke.sh $<TARGET_FILE:ovanta-solve>

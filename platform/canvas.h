@@ -83,9 +83,10 @@ enum class CanvasSurfaceKind {
     Bitmap,    // pixels, 24 bits each, white before the drawing
 };
 
-// A surface of width x height pixels; `scale` (1 or more) multiplies the width of every pen
-// and the size of the font, so that 2 draws the picture again at twice the size rather than
-// enlarging its pixels. Null when none can be made.
+// A surface of width x height pixels, drawn with the screen's look (its pens and font at the
+// density CanvasUseDpi set) `scale` (1 or more) times over: 2 draws the picture again at twice
+// the size, every line twice as wide as on screen, rather than enlarging its pixels. Null when
+// none can be made.
 CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, int scale);
 // Ends the drawing on a surface (the handle is no longer valid) and gives the picture, the
 // caller's to free with CanvasFreePicture; null when it could not be finished.

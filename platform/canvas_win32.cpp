@@ -34,8 +34,7 @@ static_assert(kPenCount == static_cast<int>(CanvasPen::BallEdge) + 1);
 
 // One pixel wide, dotted and dashed lines keep GDI's own cosmetic patterns. Wider ones need a
 // geometric pen, whose dots and dashes are given in pixels that grow with the width.
-HPEN MakePen(const PenLook& look, int dpi) {
-    const int width = CanvasScaled(look.width, dpi);
+HPEN MakePen(const PenLook& look, int width) {
     if (look.style == PS_SOLID || width == 1) return CreatePen(look.style, width, look.colour);
     const LOGBRUSH brush = {BS_SOLID, look.colour, 0};
     const DWORD dot[] = {DWORD(width), DWORD(width)}, dash[] = {DWORD(6 * width), DWORD(4 * width)};
@@ -61,7 +60,8 @@ struct Surface {
     HGDIOBJ firstBitmap;
     void* bits;
     HFONT font;       // the screen's font at `scale` times its size
-    HPEN pens[kPenCount];  // the plot's pens at `scale` times their width; null at scale 1
+    HPEN pens[kPenCount];  // the screen's pens at `scale` times their width; null at scale 1
+    HPEN border;           // the area's one-pixel border at `scale` times its width; null at scale 1
 };
 // Copies and pictures are made one at a time; a few slots leave room to spare.
 Surface* surfaces[4];
@@ -107,7 +107,7 @@ CanvasContext BeginSurfaceDrawing(Surface& surface) {
     // Selected even at the screen's size: a metafile then holds the font itself, and the
     // widths of its characters come from it (Wine records none for a context's default font).
     if (surface.font) SelectObject(surface.dc, surface.font);
-    if (surface.pens[0]) SelectObject(surface.dc, surface.pens[0]);
+    if (surface.border) SelectObject(surface.dc, surface.border);
     return reinterpret_cast<CanvasContext>(surface.dc);
 }
 
@@ -149,6 +149,7 @@ void FreeSurfaceTools(Surface& surface) {
     if (surface.font) DeleteObject(surface.font);
     for (HPEN pen : surface.pens)
         if (pen) DeleteObject(pen);
+    if (surface.border) DeleteObject(surface.border);
 }
 
 
@@ -162,10 +163,11 @@ void FreePensAndFont() {
 }
 
 // The system font at 96 dots per inch is a bold 16-pixel face that does not grow with the
-// screen's density; above it the labels take a bold TrueType face of the same proportions.
-HFONT MakeLabelFont(int dpi) {
+// screen's density; above it the labels take a bold TrueType face of the same proportions,
+// `height` pixels high.
+HFONT MakeLabelFont(int height) {
     LOGFONTA font = {};
-    font.lfHeight = CanvasScaled(16, dpi);
+    font.lfHeight = height;
     font.lfWeight = FW_BOLD;
     font.lfCharSet = ANSI_CHARSET;
     lstrcpynA(font.lfFaceName, "Tahoma", LF_FACESIZE);
@@ -181,8 +183,8 @@ void CanvasUseDpi(int dpi) {
     if (dpi == pensDpi && pens[1]) return;
     FreePensAndFont();
     for (int i = 0; i < kPenCount; ++i)
-        if (i != 0 || CanvasScaled(1, dpi) > 1) pens[i] = MakePen(kPenLooks[i], dpi);
-    if (dpi != 96) labelFont = MakeLabelFont(dpi);
+        if (i != 0 || CanvasScaled(1, dpi) > 1) pens[i] = MakePen(kPenLooks[i], CanvasScaled(kPenLooks[i].width, dpi));
+    if (dpi != 96) labelFont = MakeLabelFont(CanvasScaled(16, dpi));
     if (!ballBrush) ballBrush = CreateSolidBrush(kBlue);
     pensDpi = dpi;
 }
@@ -235,9 +237,11 @@ bool CanvasClientSize(CanvasWindow window, int& width, int& height) {
 void CanvasClear(CanvasContext dc, int width, int height) {
     ++canvasSystemCalls;
     Rectangle(Dc(dc), 0, 0, width, height);
-    if (pens[0]) {
+    const Surface* surface = SurfaceOfContext(dc);
+    const HPEN black = surface && surface->scale > 1 ? surface->pens[0] : pens[0];
+    if (black) {
         ++canvasSystemCalls;
-        SelectObject(Dc(dc), pens[0]);
+        SelectObject(Dc(dc), black);
     }
 }
 
@@ -303,15 +307,20 @@ CanvasWindow CanvasOpenSurface(CanvasSurfaceKind kind, int width, int height, in
     for (Surface*& s : surfaces)
         if (!s && !slot) slot = &s;
     if (!slot || width <= 0 || height <= 0 || scale < 1) return nullptr;
-    auto* surface = new Surface{kind, width, height, scale, nullptr, nullptr, nullptr, nullptr, nullptr, {}};
+    auto* surface = new Surface{kind, width, height, scale, nullptr, nullptr, nullptr, nullptr, nullptr, {}, nullptr};
     const bool made = kind == CanvasSurfaceKind::Bitmap ? MakeBitmapSurface(*surface) : MakeMetafileSurface(*surface);
     if (!made) {
         delete surface;
         return nullptr;
     }
-    surface->font = ScaledScreenFont(scale);
-    if (scale > 1)
-        for (int i = 0; i < kPenCount; ++i) surface->pens[i] = MakePen(kPenLooks[i], 96 * scale);
+    // The screen's look at `scale` times its size: its font, and each of its pens, as wide as
+    // the screen's density makes it, `scale` times over.
+    surface->font = labelFont ? MakeLabelFont(scale * CanvasScaled(16, pensDpi)) : ScaledScreenFont(scale);
+    if (scale > 1) {
+        for (int i = 0; i < kPenCount; ++i)
+            surface->pens[i] = MakePen(kPenLooks[i], scale * CanvasScaled(kPenLooks[i].width, pensDpi));
+        surface->border = CreatePen(PS_SOLID, scale, RGB(0, 0, 0));
+    }
     *slot = surface;
     return reinterpret_cast<CanvasWindow>(surface);
 }

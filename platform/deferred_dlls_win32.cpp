@@ -15,13 +15,13 @@ Function Resolve(const char* dll, const char* name) {
 
 }  // namespace
 
-BOOL DeferredGetSaveFileNameA(OPENFILENAMEA* request) {
-    static auto function = Resolve<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+BOOL DeferredGetSaveFileNameW(OPENFILENAMEW* request) {
+    static auto function = Resolve<decltype(&GetSaveFileNameW)>("comdlg32.dll", "GetSaveFileNameW");
     return function ? function(request) : FALSE;
 }
 
-BOOL DeferredGetOpenFileNameA(OPENFILENAMEA* request) {
-    static auto function = Resolve<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+BOOL DeferredGetOpenFileNameW(OPENFILENAMEW* request) {
+    static auto function = Resolve<decltype(&GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
     return function ? function(request) : FALSE;
 }
 
@@ -30,9 +30,9 @@ DWORD DeferredCommDlgExtendedError() {
     return function ? function() : 0;
 }
 
-HINSTANCE DeferredShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                                const char* directory, int show) {
-    static auto function = Resolve<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+HINSTANCE DeferredShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                                const wchar_t* directory, int show) {
+    static auto function = Resolve<decltype(&ShellExecuteW)>("shell32.dll", "ShellExecuteW");
     if (!function) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     return function(owner, verb, file, parameters, directory, show);
 }

@@ -9,12 +9,12 @@
 #include <commdlg.h>
 #include <objbase.h>
 
-BOOL DeferredGetSaveFileNameA(OPENFILENAMEA* request);
-BOOL DeferredGetOpenFileNameA(OPENFILENAMEA* request);
+BOOL DeferredGetSaveFileNameW(OPENFILENAMEW* request);
+BOOL DeferredGetOpenFileNameW(OPENFILENAMEW* request);
 DWORD DeferredCommDlgExtendedError();
 // Returns a value of 32 or less (SE_ERR_DLLNOTFOUND) when shell32 cannot be loaded.
-HINSTANCE DeferredShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                                const char* directory, int show);
+HINSTANCE DeferredShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                                const wchar_t* directory, int show);
 
 // COM for this thread; each successful call (S_OK or S_FALSE) is paired with DeferredCoUninitialize.
 HRESULT DeferredCoInitializeEx(void* reserved, DWORD mode);

@@ -37,8 +37,11 @@ int FocusedField(DialogHandle dialog);  // id of the focused control of the dial
 void LimitFieldText(DialogHandle dialog, int id, int characters);
 
 // Modal message boxes owned by the active window of the program (the main dialog when another
-// application is in front), with one OK button. Caption first, text second.
+// application is in front), with one OK button. Caption first, text second, both Windows-1252.
 void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None);
+// The same for a message about a file: `text`, then on the next line `path`, which is UTF-8 (as
+// every path in portable code) and shown with every character.
+void ShowFileMessage(std::string_view caption, std::string_view text, std::string_view path, MessageIcon icon);
 // The same with Yes and No buttons.
 Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon);
 

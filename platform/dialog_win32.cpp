@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "platform/wide_win32.h"
+
 namespace {
 
 HWND fallbackOwner;
+HWND programSelection;  // see ProgramSelectedEdit
 
 std::string Short(std::string_view text) { return std::string(text.substr(0, kMaxShortText)); }
 
@@ -23,8 +26,8 @@ UINT IconStyle(MessageIcon icon) {
     return 0;
 }
 
-int Box(std::string_view caption, std::string_view text, UINT style) {
-    return MessageBoxA(MessageOwner(), Short(text).c_str(), Short(caption).c_str(), style);
+int Box(std::string_view caption, const std::wstring& text, UINT style) {
+    return MessageBoxW(MessageOwner(), text.c_str(), WideOf1252(Short(caption)).c_str(), style);
 }
 
 }  // namespace
@@ -71,9 +74,17 @@ void FocusField(DialogHandle dialog, int id) {
     HWND control = GetDlgItem(WindowOf(dialog), id);
     if (!control) return;
     SetFocus(control);
+    programSelection = nullptr;
     // As when Tab reaches an edit: its whole text is selected, so what is typed replaces it.
-    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageA(control, EM_SETSEL, 0, -1);
+        programSelection = control;
+    }
 }
+
+HWND ProgramSelectedEdit() { return programSelection; }
+
+void ForgetProgramSelection() { programSelection = nullptr; }
 
 void LimitFieldText(DialogHandle dialog, int id, int characters) {
     SendDlgItemMessageA(WindowOf(dialog), id, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
@@ -85,11 +96,15 @@ int FocusedField(DialogHandle dialog) {
 }
 
 void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) {
-    Box(caption, text, MB_OK | IconStyle(icon));
+    Box(caption, WideOf1252(Short(text)), MB_OK | IconStyle(icon));
+}
+
+void ShowFileMessage(std::string_view caption, std::string_view text, std::string_view path, MessageIcon icon) {
+    Box(caption, WideOf1252(Short(text)) + L"\r\n" + WideOf(path), MB_OK | IconStyle(icon));
 }
 
 Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon) {
-    return Box(caption, text, MB_YESNO | IconStyle(icon)) == IDYES ? Answer::Yes : Answer::No;
+    return Box(caption, WideOf1252(Short(text)), MB_YESNO | IconStyle(icon)) == IDYES ? Answer::Yes : Answer::No;
 }
 
 void EndDialogWith(DialogHandle dialog, int result) { EndDialog(WindowOf(dialog), result); }

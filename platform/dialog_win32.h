@@ -13,3 +13,9 @@ ControlEvent EventOf(WORD code);
 
 // The window that owns message boxes while no window of the program is active.
 void SetMessageFallbackOwner(HWND window);
+
+// The edit whose whole text FocusField selected last, while that selection is still the
+// program's own (ForgetProgramSelection was not called since); null when there is none.
+HWND ProgramSelectedEdit();
+// The user acted in that edit, or left it: its selection is no longer the program's.
+void ForgetProgramSelection();

@@ -3,25 +3,27 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/wide_win32.h"
 
 namespace {
 
 HANDLE Handle(const WrittenFile& file) { return reinterpret_cast<HANDLE>(file.handle); }
-std::string Path(std::string_view path) { return std::string(path); }
+// Every path goes to the wide-character functions, so that no letter is lost on the way.
+std::wstring Path(std::string_view path) { return WideOf(path); }
 
 }  // namespace
 
 bool OpenFileForWriting(std::string_view path, WriteMode mode, WrittenFile& file) {
     const DWORD disposition = mode == WriteMode::Append ? OPEN_ALWAYS : CREATE_NEW;
     const DWORD share = mode == WriteMode::Append ? FILE_SHARE_READ : 0;
-    HANDLE handle = CreateFileA(Path(path).c_str(), GENERIC_WRITE, share, nullptr, disposition,
+    HANDLE handle = CreateFileW(Path(path).c_str(), GENERIC_WRITE, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     const bool existed = mode == WriteMode::Append && GetLastError() == ERROR_ALREADY_EXISTS;
     LARGE_INTEGER size = {}, zero = {};
     if (!GetFileSizeEx(handle, &size) || !SetFilePointerEx(handle, zero, nullptr, FILE_END)) {
         CloseHandle(handle);
-        if (!existed) DeleteFileA(Path(path).c_str());
+        if (!existed) DeleteFileW(Path(path).c_str());
         return false;
     }
     file.handle = reinterpret_cast<OpenFileTag*>(handle);
@@ -45,7 +47,7 @@ bool CloseWrittenFile(WrittenFile& file) {
 }
 
 bool TruncateFile(std::string_view path, std::uint64_t size) {
-    HANDLE handle = CreateFileA(Path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    HANDLE handle = CreateFileW(Path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER end;
@@ -55,27 +57,27 @@ bool TruncateFile(std::string_view path, std::uint64_t size) {
 }
 
 bool RemoveFile(std::string_view path) {
-    SetFileAttributesA(Path(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-    return DeleteFileA(Path(path).c_str()) != 0;
+    SetFileAttributesW(Path(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    return DeleteFileW(Path(path).c_str()) != 0;
 }
 
 bool ReplaceFileWith(std::string_view target, std::string_view source) {
-    const std::string to = Path(target), from = Path(source);
-    DWORD attributes = GetFileAttributesA(to.c_str());
+    const std::wstring to = Path(target), from = Path(source);
+    DWORD attributes = GetFileAttributesW(to.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         // A read-only file is one the user chose to protect; a directory is not ours to replace.
         if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
         DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                    FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
-        if (!SetFileAttributesA(from.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL)) return false;
+        if (!SetFileAttributesW(from.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL)) return false;
     }
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that it can be deleted
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    SetFileAttributesW(from.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that it can be deleted
     return false;
 }
 
 bool ReadFileBytes(std::string_view path, std::string& bytes, std::size_t limit) {
-    HANDLE handle = CreateFileA(Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE handle = CreateFileW(Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     bytes.clear();

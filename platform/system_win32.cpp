@@ -7,33 +7,45 @@
 
 #include "platform/deferred_dlls_win32.h"
 #include "platform/system.h"
+#include "platform/wide_win32.h"
 
 namespace {
 
 // A directory search for the exact name, as the program has always looked files up.
 bool FindEntry(std::string_view path, DWORD& attributes) {
-    WIN32_FIND_DATAA found;
-    std::string name(path);
-    HANDLE search = FindFirstFileA(name.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideOf(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     attributes = found.dwFileAttributes;
     return true;
 }
 
+// A text the system writes into a buffer it sizes: asked for its size first, then filled.
+template <typename Fill>
+std::wstring SystemText(Fill fill) {
+    std::wstring text(MAX_PATH, L'\0');
+    for (int tries = 0; tries < 3; ++tries) {
+        const DWORD length = fill(text.data(), static_cast<DWORD>(text.size()));
+        if (length == 0) return {};
+        if (length < text.size()) {
+            text.resize(length);
+            return text;
+        }
+        text.assign(length + 1, L'\0');  // too small: the answer is the size it needs
+    }
+    return {};
+}
+
 // The folders a bare program name is looked up in: the current directory (the tool's work
 // directory) first, then the system's folders, then PATH.
-std::string SearchFolders() {
-    char folder[MAX_PATH];
-    std::string folders = ".";
-    if (UINT n = GetSystemDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
-    if (UINT n = GetWindowsDirectoryA(folder, MAX_PATH); n && n < MAX_PATH) folders.append(1, ';').append(folder, n);
-    DWORD size = GetEnvironmentVariableA("PATH", nullptr, 0);
-    if (size > 1) {
-        std::vector<char> path(size);
-        DWORD length = GetEnvironmentVariableA("PATH", path.data(), size);
-        if (length && length < size) folders.append(1, ';').append(path.data(), length);
-    }
+std::wstring SearchFolders() {
+    std::wstring folders = L".";
+    for (const std::wstring& folder :
+         {SystemText([](wchar_t* b, DWORD n) { return static_cast<DWORD>(GetSystemDirectoryW(b, n)); }),
+          SystemText([](wchar_t* b, DWORD n) { return static_cast<DWORD>(GetWindowsDirectoryW(b, n)); }),
+          SystemText([](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(L"PATH", b, n); })})
+        if (!folder.empty()) folders.append(1, L';').append(folder);
     return folders;
 }
 
@@ -55,14 +67,10 @@ StartOutcome Failure(DWORD code) {
 }  // namespace
 
 std::string CurrentDirectory() {
-    char buffer[MAX_PATH] = "";
-    DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-    return length < sizeof buffer ? std::string(buffer, length) : std::string();
+    return Utf8Of(SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); }));
 }
 
-bool SetCurrentDirectoryTo(std::string_view path) {
-    return SetCurrentDirectoryA(std::string(path).c_str()) != 0;
-}
+bool SetCurrentDirectoryTo(std::string_view path) { return SetCurrentDirectoryW(WideOf(path).c_str()) != 0; }
 
 bool FileExists(std::string_view path) {
     DWORD attributes;
@@ -73,7 +81,7 @@ bool FileExists(std::string_view path) {
 bool DirectoryExists(std::string_view path) {
     std::string name(path);
     while (name.size() > 3 && (name.back() == '\\' || name.back() == '/')) name.pop_back();
-    DWORD attributes = GetFileAttributesA(name.c_str());
+    DWORD attributes = GetFileAttributesW(WideOf(name).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     unsigned seen = 0;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) seen |= kEntryDirectory;
@@ -83,23 +91,24 @@ bool DirectoryExists(std::string_view path) {
 }
 
 std::string FindProgram(std::string_view name) {
-    char found[MAX_PATH];
-    DWORD length = SearchPathA(SearchFolders().c_str(), std::string(name).c_str(), ".exe", MAX_PATH, found, nullptr);
-    return length && length < MAX_PATH ? std::string(found, length) : std::string();
+    const std::wstring folders = SearchFolders(), wanted = WideOf(name);
+    return Utf8Of(SystemText([&](wchar_t* buffer, DWORD size) {
+        return SearchPathW(folders.c_str(), wanted.c_str(), L".exe", size, buffer, nullptr);
+    }));
 }
 
 StartOutcome StartProgram(const std::string& path, const std::string& arguments) {
-    std::string commandLine(1, '"');
-    commandLine.append(path).append(1, '"');
-    if (!arguments.empty()) commandLine.append(1, ' ').append(arguments);
-    STARTUPINFOA startup = {};
+    const std::wstring program = WideOf(path);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    if (!arguments.empty()) commandLine.append(1, L' ').append(WideOf(arguments));
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process = {};
     // The application name is given, so CreateProcess never guesses where the program's name
     // ends in a path with blanks.
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return Failure(GetLastError());
     CloseHandle(process.hThread);
@@ -108,7 +117,8 @@ StartOutcome StartProgram(const std::string& path, const std::string& arguments)
 }
 
 StartOutcome OpenWithShell(const std::string& file, const std::string& parameters) {
-    auto result = reinterpret_cast<INT_PTR>(DeferredShellExecuteA(
-        nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), "", SW_SHOW));
+    const std::wstring name = WideOf(file), more = WideOf(parameters);
+    auto result = reinterpret_cast<INT_PTR>(
+        DeferredShellExecuteW(nullptr, L"open", name.c_str(), more.empty() ? nullptr : more.c_str(), L"", SW_SHOW));
     return result > 32 ? StartOutcome{} : Failure(static_cast<DWORD>(result));
 }

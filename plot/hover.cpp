@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "text/number_text.h"
+
 double PixelToWorldX(const PlotFrame& frame, int px) {
     return static_cast<double>(frame.x1 + static_cast<long double>(px) / frame.sx);
 }
@@ -24,4 +26,13 @@ bool PointerToPathX(const PlotFrame& frame, const Solution& solution, int px, in
     else if (px == landing) x = reach;
     else x = std::fmin(std::fmax(PixelToWorldX(frame, px), 0.0), reach);
     return true;
+}
+
+std::string PathXText(const PlotFrame& frame, double x) {
+    // Written with d decimals, x is off by half of 10^-d at most: a quarter of a column, or
+    // less, once 10^d reaches twice the pixels per metre.
+    unsigned decimals = 2;
+    for (double step = 100; step < 2 * frame.sx && decimals <= 16; step *= 10) ++decimals;
+    if (decimals <= 16) return FormatPlain(x, decimals);
+    return x == 0 ? "0" : FormatShortest(x);
 }

@@ -1,6 +1,8 @@
 // The pointer over the drawing: which x of the path a pixel column stands for, and back.
 #pragma once
 
+#include <string>
+
 #include "physics/motion.h"
 #include "plot/frame.h"
 
@@ -16,3 +18,8 @@ bool PathColumns(const PlotFrame& frame, const Solution& solution, int& launch, 
 // inside the area and its column within the launch-to-landing span; x is then clamped to
 // 0...reach, so the launch and landing columns give exactly 0 and the reach.
 bool PointerToPathX(const PlotFrame& frame, const Solution& solution, int px, int py, double& x);
+
+// The text of an x of the path as a click asks the point panel for it: two decimals, or as many
+// more as it takes to read back within a quarter of a pixel column of x (a small case drawn
+// large); the shortest exact text where sixteen decimals would not do.
+std::string PathXText(const PlotFrame& frame, double x);

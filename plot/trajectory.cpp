@@ -1,5 +1,7 @@
 #include "plot/trajectory.h"
 
+#include <algorithm>
+
 #include "physics/motion.h"
 #include "text/number_text.h"
 
@@ -30,6 +32,16 @@ void DrawExtras(const PlotFrame& f, const PlotExtras& extras) {
     CanvasSelectPen(f.dc, CanvasPen::Black);
 }
 
+// The axes run on under (or beside) every earlier path that goes farther or higher than the
+// case, to the edge of the area if need be.
+void ExtendAxes(const PlotExtras& extras, Real& xEnd, Real& yEnd) {
+    if (!extras.earlier) return;
+    for (int i = 0; i < extras.earlier->count; ++i) {
+        xEnd = std::max<Real>(xEnd, extras.earlier->paths[i].values[ParamReach]);
+        yEnd = std::max<Real>(yEnd, extras.earlier->paths[i].values[ParamHeight]);
+    }
+}
+
 // The drawing of the case, leaving the frame open for the points that follow it.
 bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotExtras& extras) {
     const double* solved = mc.values;
@@ -39,13 +51,22 @@ bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotE
     const Real vx = vo * mc.cosAngle, vy = vo * mc.sinAngle;
     auto d = [](Real v) { return static_cast<double>(v); };
 
-    if (!SetupPlotFrame(f, window, d(-reach / 10), d(-height / 5), d(1.2L * reach),
-                        d(1.2L * height), true))
+    // The window holds the case and the steeper path that lands at its reach; the earlier paths
+    // keep that scale and may run out of it. The reach dimension stands below the axis by a
+    // share of that window's height.
+    Real span = reach, rise = height;
+    if (extras.steeper) {
+        span = std::max<Real>(span, extras.steeper->values[ParamReach]);
+        rise = std::max<Real>(rise, extras.steeper->values[ParamHeight]);
+    }
+    if (!SetupPlotFrame(f, window, d(-span / 10), d(-rise / 5), d(1.2L * span), d(1.2L * rise), true))
         return false;
     DrawExtras(f, extras);
     // Axes and trajectory in the fresh context's black pen and text colour.
-    PlotLine(f, 0, 0, d(1.1L * reach), 0);
-    PlotLine(f, 0, 0, 0, d(1.1L * height));
+    Real xEnd = 1.1L * span, yEnd = 1.1L * rise;
+    ExtendAxes(extras, xEnd, yEnd);
+    PlotLine(f, 0, 0, d(xEnd), 0);
+    PlotLine(f, 0, 0, 0, d(yEnd));
     if (y0 > 0) PlotText(f, d(-reach / 15), d(1.07L * y0), TrimBlanks(CaseLabel(d(y0))));
     if (extras.conditions && extras.flight && !IsEarthVacuum(*extras.conditions)) {
         DrawPathLine(f, mc, *extras.conditions, *extras.flight);
@@ -57,15 +78,26 @@ bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotE
 
     CanvasTextColour(f.dc, CanvasColour::Blue);
     CanvasSelectPen(f.dc, CanvasPen::Blue);
-    PlotLine(f, 0, d(-height / 12), d(reach), d(-height / 12));
-    PlotLine(f, 0, d(-height / 8), 0, d(-height / 24));
-    PlotLine(f, d(reach), d(-height / 8), d(reach), d(-height / 24));
-    PlotText(f, d(reach / 2), d(-height / 40), CaseLabel(d(reach)));
+    PlotLine(f, 0, d(-rise / 12), d(reach), d(-rise / 12));
+    PlotLine(f, 0, d(-rise / 8), 0, d(-rise / 24));
+    PlotLine(f, d(reach), d(-rise / 8), d(reach), d(-rise / 24));
+    PlotText(f, d(reach / 2), d(-rise / 40), CaseLabel(d(reach)));
     if (angle > 0) {
         PlotLine(f, mc.apexX, 0, mc.apexX, d(height));
         PlotText(f, d(0.9L * mc.apexX), d(height / 2), TrimBlanks(CaseLabel(d(height))));
     }
     return true;
+}
+
+// A case without movement has no picture: the area is left empty rather than showing what
+// was drawn before it.
+void ClearArea(CanvasWindow window) {
+    int width = 0, height = 0;
+    if (!CanvasClientSize(window, width, height) || width <= 0 || height <= 0) return;
+    CanvasContext dc = CanvasBegin(window);
+    if (!dc) return;
+    CanvasClear(dc, width, height);
+    CanvasEnd(window, dc);
 }
 
 }  // namespace
@@ -105,18 +137,20 @@ void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame) {
     PlotText(frame, 0, static_cast<double>(1.2L * y), PointLabel(y));
 }
 
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query) {
-    RedrawPlot(frame, window, solution, query, PlotExtras{});
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query) {
+    return RedrawPlot(frame, window, solution, query, PlotExtras{});
 }
 
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
                 const PlotExtras& extras) {
     const bool drawn = solution && DrawCase(frame, window, *solution, extras);
-    if (query.solutionCount >= 1 && (drawn || ReopenPlotFrame(frame))) {
+    if (drawn && query.solutionCount >= 1) {
         MarkPoint(query.first, frame);
         if (query.solutionCount == 2) MarkPoint(query.second, frame);
     }
     ClosePlotFrame(frame);
+    if (solution && !drawn) ClearArea(window);
+    return drawn;
 }
 
 void DrawPathLine(const PlotFrame& frame, const Solution& path) {

@@ -22,18 +22,21 @@ struct PlotExtras {
 // height label, the trajectory, the reach dimension and the apex line with their labels, with
 // equal scales. False, with nothing drawn, when the case has no reach or height.
 bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution);
-// The same with the extras drawn first, behind the axes and the case, at the case's scale.
+// The same with the extras drawn first, behind the axes and the case. The window then holds the
+// steeper path as well as the case; the earlier paths keep its scale and may run out of it, and
+// the axes run on under and beside them.
 bool DrawTrajectory(PlotFrame& frame, CanvasWindow window, const Solution& solution, const PlotExtras& extras);
 
 // Marks a point with red dotted projections on both axes and its x and y labels, through a
 // frame that is set up (nothing is drawn while the frame has no open context).
 void MarkPoint(const TrajectoryPoint& point, const PlotFrame& frame);
 
-// Every paint: the case (`solution` is null while none is solved), then the first point of the
-// query and, for a height or speed, the second. The points are marked even when the case is
-// not drawn, through the frame of the last drawing.
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query);
-void RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
+// Every drawing of the area, on screen or into a picture: the case (`solution` is null while
+// none is solved), then the first point of the query and, for a height or speed, the second.
+// True when the case was drawn; a case that cannot be drawn (no reach or height) leaves the
+// area cleared and unmarked, and with no case nothing is touched.
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query);
+bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution, const PointQuery& query,
                 const PlotExtras& extras);
 
 // A solved path as the trajectory is drawn, in the current pen through the open frame: from its

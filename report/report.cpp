@@ -33,38 +33,53 @@ void ReportFailure(ReportResult result, std::string_view path) {
             break;
         case ReportResult::Written: return;
     }
-    ShowMessage(kCaption, text + kLineEnd + std::string(path), MessageIcon::Exclamation);
+    ShowFileMessage(kCaption, text, path, MessageIcon::Exclamation);
 }
 
 }  // namespace
 
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
-                                         const Conditions& conditions) {
-    std::vector<std::string> lines = {Line(""), Line("Ovanta movement"), Line("")};
+ReportSheet DialogReportSheet(DialogHandle dialog, const PointQuery& query, int pointInput) {
+    ReportSheet sheet;
     for (int i = 1; i <= kParamCount; ++i) {
-        std::string mark = IsFieldChecked(dialog, IDC_GIVEN_BASE + i) ? "*" : "";
-        lines.push_back(Line(std::string(ParamName(i)) + '\t' +
-                             GetFieldText(dialog, IDC_VALUE_BASE + i) + '\t' + mark));
+        sheet.values[i] = GetFieldText(dialog, IDC_VALUE_BASE + i);
+        sheet.given[i] = IsFieldChecked(dialog, IDC_GIVEN_BASE + i);
     }
-    for (const std::string& line : ConditionsReportLines(conditions, 1)) lines.push_back(Line(line));
-    if (query.pointShown) {
+    sheet.pointShown = query.pointShown;
+    if (!query.pointShown) return sheet;
+    for (int k = 1; k <= 5; ++k) {
+        int edit = IDC_POINT_BASE + k;
+        std::string line = GetFieldText(dialog, IDC_POINT_GROUP + k) + '\t' + GetFieldText(dialog, edit) + '\t' +
+                           (edit == pointInput ? "*" : "");
+        // The point lines have always been kept to the program's short text length.
+        sheet.pointLines[k] = line.substr(0, kMaxShortText);
+    }
+    sheet.secondShown = query.solutionCount == 2;
+    if (sheet.secondShown) {
+        const int ids[] = {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T};
+        for (int j = 0; j < 3; ++j) sheet.secondLines[j] = GetFieldText(dialog, ids[j]);
+    }
+    return sheet;
+}
+
+std::vector<std::string> ReportLines(const ReportSheet& sheet) {
+    std::vector<std::string> lines = {Line(""), Line("Ovanta movement"), Line("")};
+    for (int i = 1; i <= kParamCount; ++i)
+        lines.push_back(Line(std::string(ParamName(i)) + '\t' + sheet.values[i] + '\t' + (sheet.given[i] ? "*" : "")));
+    for (const std::string& line : sheet.conditionLines) lines.push_back(Line(line));
+    if (sheet.pointShown) {
         lines.push_back(Line(""));
         lines.push_back(Line("Point:"));
-        for (int k = 1; k <= 5; ++k) {
-            int edit = IDC_POINT_BASE + k;
-            std::string line = GetFieldText(dialog, IDC_POINT_GROUP + k) + '\t' +
-                               GetFieldText(dialog, edit) + '\t' + (edit == pointInput ? "*" : "");
-            // The point lines have always been kept to the program's short text length.
-            lines.push_back(Line(line.substr(0, kMaxShortText)));
-        }
-        if (query.solutionCount == 2) {
-            for (int id : {IDC_SECOND_X, IDC_SECOND_VY, IDC_SECOND_T})
-                lines.push_back(Line(GetFieldText(dialog, id)));
-        }
+        for (int k = 1; k <= 5; ++k) lines.push_back(Line(sheet.pointLines[k]));
+        if (sheet.secondShown)
+            for (const std::string& second : sheet.secondLines) lines.push_back(Line(second));
     }
     lines.push_back(Line(""));
     lines.push_back(Line("* : data"));
     return lines;
+}
+
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput) {
+    return ReportLines(DialogReportSheet(dialog, query, pointInput));
 }
 
 ReportResult AppendReport(std::string_view path, const std::vector<std::string>& lines) {
@@ -89,7 +104,9 @@ void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, cons
     // document and the tool list are looked up by bare names, relative to it.
     if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
     if (!chosen) return;
-    ReportResult result = AppendReport(path, CaseReportLines(dialog, query, pointInput, conditions));
+    ReportSheet sheet = DialogReportSheet(dialog, query, pointInput);
+    sheet.conditionLines = ConditionsReportLines(conditions, 1);
+    ReportResult result = AppendReport(path, ReportLines(sheet));
     if (result != ReportResult::Written) {
         ReportFailure(result, path);
         return;

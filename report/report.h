@@ -18,13 +18,28 @@
 void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
               const Conditions& conditions = Conditions());
 
-// One case as the dialog shows it, one element per line, each ending in CR LF: the heading,
-// the seven parameters (given data marked "*"), the point section when a point is shown (its
-// input field, edit `pointInput`, marked "*"), the second solution when there are two, and
-// the legend.
-// Other conditions than the Earth's without air add their lines after the seven parameters.
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
-                                         const Conditions& conditions = Conditions());
+// The texts of one case as the report writes them.
+struct ReportSheet {
+    std::string values[kParamCount + 1];  // [1..7]: the texts of the value fields
+    bool given[kParamCount + 1] = {};     // [1..7]: given data, marked "*"
+    bool pointShown = false;              // the point section is written
+    std::string pointLines[6];            // [1..5]: label, tab, value, tab, "*" on the input field
+    bool secondShown = false;             // the second solution follows the point
+    std::string secondLines[3];           // the texts of x2, Vy2 and t2
+    std::vector<std::string> conditionLines;  // under other conditions than the Earth's without air
+};
+
+// The case as the dialog shows it now: the value fields and their boxes, and the point panel
+// when a point is shown (its input field, edit `pointInput`, marked), with the second solution
+// when there are two.
+ReportSheet DialogReportSheet(DialogHandle dialog, const PointQuery& query, int pointInput);
+
+// The lines of a case, each ending in CR LF: the heading, the seven parameters, the conditions'
+// lines if any, the point section and the second solution when the sheet has them, and the legend.
+std::vector<std::string> ReportLines(const ReportSheet& sheet);
+
+// ReportLines of the case as the dialog shows it.
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput);
 
 enum class ReportResult {
     Written,

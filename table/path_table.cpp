@@ -90,5 +90,5 @@ void ExportPathTable(DialogHandle dialog, const Solution& solution, const std::s
     }
     const SaveOutcome outcome = SaveWholeFile(path, lines);
     if (outcome != SaveOutcome::Saved)
-        ShowMessage(kCaption, SaveFailureText(outcome, path), MessageIcon::Exclamation);
+        ShowFileMessage(kCaption, SaveFailureReason(outcome), path, MessageIcon::Exclamation);
 }

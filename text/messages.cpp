@@ -90,17 +90,14 @@ Message PointErrorMessage(PointError code, int k) {
     return {"", ""};
 }
 
-std::string SaveFailureText(SaveOutcome outcome, std::string_view path) {
-    const char* why = "";
+const char* SaveFailureReason(SaveOutcome outcome) {
     switch (outcome) {
-        case SaveOutcome::Saved: return "";
-        case SaveOutcome::NoTemporary: why = "The file cannot be written in its folder:"; break;
-        case SaveOutcome::NotWritten: why = "The file could not be written; nothing was changed:"; break;
-        case SaveOutcome::NotReplaced:
-            why = "The file cannot be replaced (it is read-only or in use); it is as it was:";
-            break;
+        case SaveOutcome::Saved: break;
+        case SaveOutcome::NoTemporary: return "The file cannot be written in its folder:";
+        case SaveOutcome::NotWritten: return "The file could not be written; nothing was changed:";
+        case SaveOutcome::NotReplaced: return "The file cannot be replaced (it is read-only or in use); it is as it was:";
     }
-    return std::string(why) + "\r\n" + std::string(path);
+    return "";
 }
 
 Message PathTableTooLargeMessage() {

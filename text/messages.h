@@ -38,9 +38,9 @@ Message SolveFailureMessage(SolveResult result);
 // A refused point question about field k (1..5); an empty caption and text for PointDone.
 Message PointErrorMessage(PointError code, int k);
 
-// Why a file was not saved, naming it (nothing for SaveOutcome::Saved). The file named is as it
-// was before in every case.
-std::string SaveFailureText(SaveOutcome outcome, std::string_view path);
+// Why a file was not saved, the line before its path (nothing for SaveOutcome::Saved). The file
+// is as it was before in every case.
+const char* SaveFailureReason(SaveOutcome outcome);
 
 // A path table whose numbers do not all fit in doubles is not written.
 Message PathTableTooLargeMessage();

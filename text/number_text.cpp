@@ -456,6 +456,27 @@ std::string FormatShortest(double value) {
     return text + (k - 1 < 0 ? "e-" : "e+") + IntToText(std::abs(k - 1));
 }
 
+std::string FormatSignificant(double value, unsigned digits) {
+    if (std::isnan(value)) return "NAN";
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isinf(value)) return sign + "INF";
+    if (value == 0) return "0";
+    digits = std::clamp(digits, 1u, kAllDigits);
+    int exponent;  // of the first digit
+    std::string mantissa = SignificantDigits(std::fabs(value), digits, exponent);
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    const auto n = static_cast<int>(mantissa.size());
+    if (exponent >= -4 && exponent < 6) {
+        if (exponent < 0) return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+        if (n <= exponent + 1) return sign + mantissa + std::string(static_cast<std::size_t>(exponent + 1 - n), '0');
+        const auto point = static_cast<std::size_t>(exponent + 1);
+        return sign + mantissa.substr(0, point) + '.' + mantissa.substr(point);
+    }
+    std::string text = sign + mantissa.substr(0, 1);
+    if (n > 1) text += '.' + mantissa.substr(1);
+    return text + "e" + IntToText(exponent);
+}
+
 std::string FormatPlain(double value, unsigned decimals) {
     std::string text = FormatFixed(value, 0, decimals);
     if (text[0] == '-' && text.find_first_of("123456789") == std::string::npos) text.erase(0, 1);

@@ -31,6 +31,13 @@ std::string FitNumber(double value, unsigned width, unsigned decimals, unsigned 
 // "INF" or "-INF".
 std::string FormatShortest(double value);
 
+// `value` rounded to `digits` significant digits (1 to 17; halves away from zero), without the
+// trailing zeros of its fraction: written out for magnitudes from 0.0001 up to below 1000000
+// ("0.00014", "12.5", "250000"), otherwise as a mantissa and an exponent ("1.4e-20", "2.5e148":
+// no plus sign, where a line of text could break). Zero is "0", and a negative value keeps its
+// sign. Non-finite values as "NAN", "INF" or "-INF".
+std::string FormatSignificant(double value, unsigned digits);
+
 // FormatFixed without padding, for running text: a value that rounds to zero at these decimals
 // is written without its sign ("0.00", never "-0.00").
 std::string FormatPlain(double value, unsigned decimals);

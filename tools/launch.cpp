@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/system.h"
+#include "text/code_page.h"
 #include "text/number_text.h"
 
 namespace {
@@ -130,7 +131,8 @@ LaunchPlan PlanLaunch(std::string_view text) {
 
 bool RunCommand(std::string_view text) {
     text = text.substr(0, 255);
-    const LaunchPlan plan = PlanLaunch(text);
+    // The command's paths, as the system calls take them, with every letter of the text.
+    const LaunchPlan plan = PlanLaunch(Cp1252ToUtf8(text));
     if (plan.kind == LaunchPlan::Nothing) return false;
     const StartOutcome outcome = plan.kind == LaunchPlan::Program
                                      ? StartProgram(ProgramPath(plan.target), plan.arguments)
@@ -144,7 +146,8 @@ void LaunchTool(const ToolEntry& entry) {
     const std::string& directory = entry.workDirectory;
     if (!directory.empty()) {
         // A directory that exists but cannot be entered is no more usable than a missing one.
-        if (!DirectoryExists(directory) || !SetCurrentDirectoryTo(directory)) {
+        const std::string path = Cp1252ToUtf8(directory);
+        if (!DirectoryExists(path) || !SetCurrentDirectoryTo(path)) {
             ShowMessage("No trobat directori...", directory, MessageIcon::Exclamation);
             return;
         }

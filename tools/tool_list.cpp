@@ -79,10 +79,18 @@ std::string ToolBytes(const ToolEntry& entry) {
     return bytes;
 }
 
-bool SaveToolList(const ToolList& list, const std::string& path) {
+std::string ToolListPath(std::string_view folder) {
+    if (folder.empty()) return kToolListFile;
+    const char last = folder.back();
+    return std::string(folder) + (last == '\\' || last == '/' ? "" : "\\") + kToolListFile;
+}
+
+bool SaveToolList(const ToolList& list, const std::string& path, SaveOutcome* outcome) {
     std::vector<std::string> pieces;
     for (int p = 1; p <= list.toolCount; ++p) pieces.push_back(ToolBytes(ToolAt(list, p)));
-    return SaveWholeFile(path, pieces, "Tools") == SaveOutcome::Saved;
+    const SaveOutcome result = SaveWholeFile(path, pieces, "Tools");
+    if (outcome) *outcome = result;
+    return result == SaveOutcome::Saved;
 }
 
 bool AppendTool(ToolList& list) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/safe_file.h"
+
 constexpr int MaxTools = 64;          // the Tools menu has ids for exactly this many
 constexpr std::size_t kToolFieldMax = 255;  // characters kept in each field
 
@@ -27,17 +29,22 @@ struct ToolList {
     std::unique_ptr<ToolEntry> entries[MaxTools];  // positions 1..toolCount are entries[0..]
 };
 
-// The list file's name; it lies in the process's current directory.
+// The list file's name; it lies in the folder the program starts in.
 constexpr const char* kToolListFile = "Tools.rel";
 
-// Fills the list from the file at `path`. False (list unchanged) when there is no such file (a
-// search that sees ordinary and hidden files only) or it cannot be read. Beyond 64 tools
+// The list file's full path in `folder` (a UTF-8 path, a drive's root included); the bare name
+// when the folder is not known.
+std::string ToolListPath(std::string_view folder);
+
+// Fills the list from the file at `path` (UTF-8). False (list unchanged) when there is no such
+// file (a search that sees ordinary and hidden files only) or it cannot be read. Beyond 64 tools
 // reading stops and the user is told.
 bool LoadToolList(ToolList& list, const std::string& path = kToolListFile);
-// Writes the whole list to the file at `path`. The old file stays byte for byte as it was
-// unless the new one was written completely: a temporary file in the same directory replaces
-// it at the end, taking over its attributes. No temporary file is left behind. True on success.
-bool SaveToolList(const ToolList& list, const std::string& path = kToolListFile);
+// Writes the whole list to the file at `path` (UTF-8). The old file stays byte for byte as it
+// was unless the new one was written completely: a temporary file in the same directory
+// replaces it at the end, taking over its attributes. No temporary file is left behind. True on
+// success; `outcome`, when given, receives how the save ended.
+bool SaveToolList(const ToolList& list, const std::string& path = kToolListFile, SaveOutcome* outcome = nullptr);
 
 // Reads the tools of a file's bytes into the list, as LoadToolList does. `truncated` tells
 // whether more tools followed the 64th.

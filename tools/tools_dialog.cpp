@@ -3,6 +3,9 @@
 #include "platform/list_field.h"
 #include "platform/modal_dialog.h"
 #include "platform/pickers.h"
+#include "platform/system.h"
+#include "text/code_page.h"
+#include "text/messages.h"
 
 namespace {
 
@@ -96,19 +99,41 @@ void Store(DialogHandle dialog, ToolsDialog& state) {
 
 void Browse(DialogHandle dialog, ToolsDialog& state) {
     std::string& browsePath = *state.browsePath;
-    if (!ChooseOpenFile(dialog, browsePath)) return;
+    const bool chosen = ChooseOpenFile(dialog, browsePath);
+    // The open dialog may leave the current directory wherever the user browsed: the tools
+    // without a work directory start in the program's folder, as before.
+    if (!state.folder.empty()) SetCurrentDirectoryTo(state.folder);
+    if (!chosen) return;
+    std::string path;  // as the fields show it and Tools.rel keeps it
+    if (!Utf8ToCp1252(browsePath, path)) {
+        ShowFileMessage("Tools edition", "Tools.rel cannot keep the letters of this file's name:", browsePath,
+                        MessageIcon::Exclamation);
+        return;
+    }
     ToolEntry& editBuffer = state.editBuffer;
     ReadFields(dialog, state);  // the texts typed so far survive
-    std::size_t slash = browsePath.find_last_of('\\');
-    std::string file = slash == std::string::npos ? browsePath : browsePath.substr(slash + 1);
+    std::size_t slash = path.find_last_of('\\');
+    std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string directory = editBuffer.workDirectory;
     if (directory.empty() && slash != std::string::npos) {
-        directory = browsePath.substr(0, slash);
+        directory = path.substr(0, slash);
         // "C:" names the current folder of drive C, not its root: the root keeps its backslash.
         if (directory.empty() || directory.back() == ':') directory += '\\';
     }
     SetToolFields(editBuffer, editBuffer.title, file, directory, editBuffer.parameters);
     ShowTool(dialog, editBuffer);
+}
+
+// Ok: the list goes to Tools.rel in the program's folder, whatever the current directory is. A
+// failed save keeps the dialog open, with the list as edited, and says what failed and where.
+void SaveAndEnd(DialogHandle dialog, const ToolsDialog& state) {
+    const std::string path = ToolListPath(state.folder);
+    SaveOutcome outcome = SaveOutcome::Saved;
+    if (SaveToolList(*state.list, path, &outcome)) {
+        EndDialogWith(dialog, 1);
+        return;
+    }
+    ShowFileMessage("Tools edition", SaveFailureReason(outcome), path, MessageIcon::Exclamation);
 }
 
 void MoveFocusOn(DialogHandle dialog) {
@@ -133,9 +158,11 @@ void SelectionChanged(DialogHandle dialog, ToolsDialog& state) {
 
 }  // namespace
 
-int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& browsePath, int language) {
+int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& browsePath, int language,
+                           const std::string& folder) {
     ToolsDialog state;
     state.list = &list;
+    state.folder = folder;
     state.browsePath = &browsePath;
     state.language = language;
     DialogHandlers handlers;
@@ -169,9 +196,7 @@ void ToolsDialogCommand(DialogHandle dialog, int id, ControlEvent event, ToolsDi
         case IdToolsDown: Move(dialog, state, +1); break;
         case IdToolsBrowse: Browse(dialog, state); break;
         case IdToolsStore: Store(dialog, state); break;
-        case IdToolsOk:
-            if (SaveToolList(*state.list)) EndDialogWith(dialog, 1);
-            break;
+        case IdToolsOk: SaveAndEnd(dialog, state); break;
         case IdToolsList:
             if (event == ControlEvent::ListSelectionChanged) SelectionChanged(dialog, state);
             break;

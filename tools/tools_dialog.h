@@ -38,6 +38,7 @@ struct ToolsDialog {
     ToolList* list = nullptr;
     std::string* browsePath = nullptr;  // the path the file dialog last gave; kept between openings
     int language = 1;                   // 0 Catalan, 1 English, 2 Spanish
+    std::string folder;                 // the program's folder (UTF-8), where Tools.rel lies
     // Position of the tool the edits show (1..toolCount), or toolCount + 1 while they hold a
     // new tool.
     std::uint16_t editPosition = 0;
@@ -45,8 +46,11 @@ struct ToolsDialog {
 };
 
 // Runs the dialog modally, owned by `owner`, on `list`. Returns 1 after Ok with the list saved
-// to Tools.rel, 0 after "esc", -1 when the dialog could not be created.
-int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& browsePath, int language);
+// to Tools.rel in `folder`, 0 after "esc", -1 when the dialog could not be created. The file
+// dialog of "···" gives back UTF-8 paths; a path whose letters Windows-1252 cannot hold is
+// refused with a message, as Tools.rel could not keep it.
+int OpenToolsEditionDialog(DialogHandle owner, ToolList& list, std::string& browsePath, int language,
+                           const std::string& folder);
 
 // Once shown: the new-tool state with "-", "^" and "v" disabled, the labels in the user's
 // language, the list box filled with the titles.

@@ -5,7 +5,7 @@
 
 void InstallToolsMenu(DialogHandle dialog, ToolsState& tools) {
     tools.popup = DialogMenuPopup(dialog, 2);
-    if (LoadToolList(tools.list)) UpdateToolsMenu(tools);
+    if (LoadToolList(tools.list, ToolListPath(tools.folder))) UpdateToolsMenu(tools);
 }
 
 void UpdateToolsMenu(const ToolsState& tools) {
@@ -20,7 +20,7 @@ bool HandleToolsCommand(DialogHandle dialog, std::uint16_t id, ToolsState& tools
         // still arrives through the Tools dialog's message loop: one dialog at a time.
         if (tools.editing) return true;
         tools.editing = true;
-        OpenToolsEditionDialog(dialog, tools.list, tools.browsePath, language);
+        OpenToolsEditionDialog(dialog, tools.list, tools.browsePath, language, tools.folder);
         tools.editing = false;
         // Even after "esc" the list may have changed in memory: the menu follows it always.
         UpdateToolsMenu(tools);

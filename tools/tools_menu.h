@@ -17,10 +17,11 @@ struct ToolsState {
     MenuHandle popup = nullptr;  // the Tools popup of the dialog's menu bar
     bool editing = false;        // the Tools edition dialog is open
     std::string browsePath;      // the path the file dialog last gave; kept between openings
+    std::string folder;          // the program's start folder (UTF-8): Tools.rel lies there
 };
 
-// Finds the Tools popup (the second of the dialog's menu bar), loads Tools.rel and appends the
-// tools to the popup.
+// Finds the Tools popup (the second of the dialog's menu bar), loads Tools.rel from the tools'
+// folder and appends the tools to the popup.
 void InstallToolsMenu(DialogHandle dialog, ToolsState& tools);
 
 // Makes the tool items of the Tools popup name the tools of the list, in order.

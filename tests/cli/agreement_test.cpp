@@ -14,6 +14,7 @@
 #include "cli/output.h"
 #include "tests/cli/text_source.h"
 #include "tests/support/solve_cases.h"
+#include "text/code_page.h"
 #include "text/number_text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real ovanta-solve on one case, a refusal, a usage error and a small batch from a file
 # and from standard input, and compares what it writes and its exit status. Line ends may be
-# CR LF (the Windows console program).
+# CR LF (the Windows console program). Names and messages outside ASCII are UTF-8 both ways.
 # Usage: smoke.sh PROGRAM [RUNNER ARGS...]   e.g. smoke.sh ovanta-solve.exe scripts/wine/run.sh DIR
 set -uo pipefail
 program=$(realpath "$1")
@@ -12,14 +12,24 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 printf 'vo,angle,y0\r\n20,45,\r\n"2,5",45,\r\n20,0,19.62' >rows.csv
+cp rows.csv данные.csv
+# A Ctrl-Z inside a row: a text-mode standard input would end there and drop the later rows.
+printf 'vo,angle\r\n20,4\x1a5\r\n20,0\r\n' >ctrlz.csv
 failures=0
 
-# check LABEL ARGS... <<END  (standard output, "exit STATUS", first line of standard error)
+# check LABEL ARGS... <<END  (standard output, "exit STATUS", first line of standard error);
+# standard input is the file $input, or a pipe from it when $pipe is set.
+input=rows.csv
+pipe=
 check() {
   local label=$1 expected got
   shift
   expected=$(cat)
-  got=$({ "${runner[@]}" "$program" "$@" <rows.csv 2>err.txt; echo "exit $?"; head -n 1 err.txt; } | tr -d '\r')
+  if [ -n "$pipe" ]; then
+    got=$({ cat "$input" | "${runner[@]}" "$program" "$@" 2>err.txt; echo "exit $?"; head -n 1 err.txt; } | tr -d '\r')
+  else
+    got=$({ "${runner[@]}" "$program" "$@" <"$input" 2>err.txt; echo "exit $?"; head -n 1 err.txt; } | tr -d '\r')
+  fi
   if [ "$got" = "$expected" ]; then
     echo "ok   $label"
   else
@@ -64,5 +74,27 @@ check "no such file" --batch missing.csv <<'END'
 exit 2
 cannot open missing.csv: No such file or directory
 END
+check "a file named in Cyrillic" --batch данные.csv <<<"$batch"
+check "no such file, named in Cyrillic" --batch нет.csv <<'END'
+exit 2
+cannot open нет.csv: No such file or directory
+END
+check "an argument echoed in UTF-8" ω=3 angle=45 <<'END'
+exit 2
+unknown name: ω (names: vo angle vx vy0 reach height t)
+END
+check "a refusal in UTF-8" vo=20 angle=100 <<'END'
+exit 1
+* Errors in the data *: Range of l'angle: -90... 90 º
+END
+ctrlz='vo,angle,vx,vy0,reach,height,t,y0,error
+,,,,,,,,wrong value: to angle
+20,0,20,0,0,0,0,0,
+exit 0'
+input=ctrlz.csv
+check "a Ctrl-Z inside a row, from a file" --batch ctrlz.csv <<<"$ctrlz"
+check "a Ctrl-Z inside a row, from standard input" --batch - <<<"$ctrlz"
+pipe=1
+check "a Ctrl-Z inside a row, through a pipe" --batch - <<<"$ctrlz"
 
 [ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }

@@ -96,6 +96,10 @@ void ShowMessage(std::string_view caption, std::string_view text, MessageIcon ic
     fake.messages.push_back({std::string(caption), std::string(text), icon, false});
 }
 
+void ShowFileMessage(std::string_view caption, std::string_view text, std::string_view path, MessageIcon icon) {
+    fake.messages.push_back({std::string(caption), std::string(text) + "\r\n" + std::string(path), icon, false});
+}
+
 Answer AskYesNo(std::string_view caption, std::string_view text, MessageIcon icon) {
     fake.messages.push_back({std::string(caption), std::string(text), icon, true});
     return NextAnswer();

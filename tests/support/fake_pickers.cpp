@@ -26,6 +26,7 @@ bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path) {
 
 bool ChooseOpenFile(DialogHandle, std::string& path) {
     fake.openStarts.push_back(path);
+    if (!fake.browsedDirectory.empty()) System().currentDirectory = fake.browsedDirectory;
     if (fake.openAnswers.empty()) return false;
     std::string answer = fake.openAnswers.front();
     fake.openAnswers.pop_front();

@@ -12,7 +12,7 @@ struct FakePickers {
     // The save dialog: the path the user confirms, or cancel; the directory it browsed to.
     bool cancelSave = false;
     std::string saveChoice = "C:\\Reports\\case.txt";
-    std::string browsedDirectory;             // becomes the current directory when not empty
+    std::string browsedDirectory;  // becomes the current directory when not empty (open dialog too)
     std::vector<DialogHandle> saveOwners;     // owner of every save dialog shown
     std::vector<NewFileKind> newFileKinds;    // the kind of every save dialog for a new file
     // The open dialog: the files the user picks, in turn; an empty answer (or none) cancels.

@@ -136,6 +136,20 @@ TEST_F(Launching, RootsAreWorkDirectoriesWhateverTheirAttributes) {
     }
 }
 
+// Tools.rel keeps Windows-1252 bytes; the system takes the tool's paths with those letters.
+TEST_F(Launching, AToolsPathsReachTheSystemWithTheirLetters) {
+    System().directories.insert("C:\\Caf\xC3\xA9");
+    System().files.insert("C:\\Caf\xC3\xA9\\men\xC3\xBA.exe");
+    ToolEntry tool;
+    SetToolFields(tool, "Men\xFA", "C:\\Caf\xE9\\men\xFA.exe -x", "C:\\Caf\xE9", "");
+    LaunchTool(tool);
+    EXPECT_EQ(System().commands, std::vector<std::string>{"C:\\Caf\xC3\xA9\\men\xC3\xBA.exe"});
+    EXPECT_EQ(System().arguments, std::vector<std::string>{"-x"});
+    EXPECT_EQ(System().directoriesAtStart, std::vector<std::string>{"C:\\Caf\xC3\xA9"});
+    EXPECT_EQ(System().currentDirectory, "C:\\Start");
+    EXPECT_TRUE(Fake().messages.empty());
+}
+
 TEST_F(Launching, MissingWorkDirectoryIsReportedAndNothingStarts) {
     LaunchTool(ToolAt(toolList, 3));
     EXPECT_TRUE(System().commands.empty());

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -289,6 +290,19 @@ TEST(FormatShortest, AgreesWithToCharsAndReadsBack) {
         ASSERT_EQ(significant(ours), significant(std::string_view(theirs, end - theirs)))
             << ours << " vs " << std::string(theirs, end);
     }
+}
+
+// Rounded to the digits asked, then written out between 0.0001 and a million (a rounding that
+// crosses either edge takes the form of where it lands), with an exponent elsewhere.
+TEST(FormatSignificant, Table) {
+    const struct {
+        double value;
+        unsigned digits;
+        const char* text;
+    } cases[] = {{-0.0, 4, "0"},         {0.00014416, 2, "0.00014"}, {9.99996e-5, 4, "0.0001"}, {9.9994e-5, 4, "9.999e-5"},
+                 {123456, 4, "123500"},  {999999.6, 6, "1e6"},      {-2.54842e-40, 4, "-2.548e-40"},
+                 {1.0000000125, 9, "1.00000001"}, {std::numeric_limits<double>::infinity(), 3, "INF"}};
+    for (const auto& c : cases) EXPECT_EQ(FormatSignificant(c.value, c.digits), c.text) << c.value << " " << c.digits;
 }
 
 }  // namespace

@@ -237,20 +237,31 @@ TEST_F(Plot, LabelsLaunchHeightAndApexByTheCase) {
     }
 }
 
+// Nothing solved: the area is not touched. A case without movement: the area is left empty,
+// whatever it showed before, and nothing is marked on it, not even through an earlier frame.
 TEST_F(Plot, NothingIsDrawnWithoutMovement) {
-    RedrawMainPlot(state);  // nothing solved yet
+    EXPECT_FALSE(RedrawMainPlot(state));  // nothing solved yet
     EXPECT_TRUE(Canvas().calls.empty());
-    SolveCaseFor(20, -30, 0);        // downward from the ground: no reach, no height
+    SolveCaseFor(20, 45, 0);
+    state.view.marks.solutionCount = 1;
+    SolvePoint(state.motionCase.solution, state.view.marks.first, 5, 1);
+    ASSERT_TRUE(RedrawMainPlot(state));
+    SolveCaseFor(20, -30, 0);  // downward from the ground: no reach, no height
+    Canvas().calls.clear();
     EXPECT_FALSE(DrawSolvedCase());
-    RedrawMainPlot(state);
     EXPECT_TRUE(Canvas().calls.empty());
+    EXPECT_FALSE(RedrawMainPlot(state));
+    std::vector<CanvasOp> ops;
+    for (const CanvasCall& call : Canvas().calls) ops.push_back(call.op);
+    EXPECT_EQ(ops, (std::vector<CanvasOp>{CanvasOp::Begin, CanvasOp::Clear, CanvasOp::End}));
 }
 
 TEST_F(Plot, RedrawMarksTheQueriedPointsAfterTheCase) {
     SolveCaseFor(20, 45, 0);
-    state.pointQuery.solutionCount = 2;
-    SolvePoint(state.motionCase.solution, state.pointQuery.first, 2, 5);
-    SolvePoint(state.motionCase.solution, state.pointQuery.second, 5, 2 * state.motionCase.solution.apexTime - state.pointQuery.first.t);
+    PointQuery& marks = state.view.marks;
+    marks.solutionCount = 2;
+    SolvePoint(state.motionCase.solution, marks.first, 2, 5);
+    SolvePoint(state.motionCase.solution, marks.second, 5, 2 * state.motionCase.solution.apexTime - marks.first.t);
     RedrawMainPlot(state);
     const auto& calls = Canvas().calls;
     ASSERT_GE(calls.size(), 22u);
@@ -259,7 +270,7 @@ TEST_F(Plot, RedrawMarksTheQueriedPointsAfterTheCase) {
     // Before the release, per point: colour, pen, two lines and two labels.
     const std::size_t start = calls.size() - 2 - 2 * 8;
     for (int n = 0; n < 2; ++n) {
-        const TrajectoryPoint& p = n == 0 ? state.pointQuery.first : state.pointQuery.second;
+        const TrajectoryPoint& p = n == 0 ? marks.first : marks.second;
         SCOPED_TRACE(n);
         const CanvasCall* c = &calls[start + 8 * n];
         EXPECT_EQ(c[0].op, CanvasOp::TextColour);
@@ -282,7 +293,7 @@ TEST_F(Plot, RedrawMarksTheQueriedPointsAfterTheCase) {
     }
     std::vector<CanvasCall> texts = CallsOf(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_EQ(texts[2].text, TrimBlanks(FormatFixed(state.pointQuery.first.x, 6, 0)));
+    EXPECT_EQ(texts[2].text, TrimBlanks(FormatFixed(marks.first.x, 6, 0)));
     EXPECT_EQ(texts[3].text, "5");
     EXPECT_EQ(texts[5].text, "5");
 }
@@ -320,20 +331,6 @@ TEST_F(Plot, RedrawUsesTheLastSolveNotTheFieldsReadSince) {
     UserClicks(dialog, IDC_POINT_ACCEPT);
     EXPECT_EQ(state.pointQuery.first.t, point.t);
     EXPECT_EQ(state.pointQuery.first.x, point.x);
-}
-
-TEST_F(Plot, PointsOfAnEarlierCaseGoThroughTheLastFrameWhenNothingIsDrawn) {
-    SolveCaseFor(20, 45, 0);
-    state.pointQuery.solutionCount = 1;
-    SolvePoint(state.motionCase.solution, state.pointQuery.first, 5, 1);
-    RedrawMainPlot(state);
-    const PlotFrame frame = state.plotFrame;
-    SolveCaseFor(20, -30, 0);  // no movement: the case is not drawn
-    Canvas().calls.clear();
-    RedrawMainPlot(state);
-    ASSERT_EQ(Canvas().calls.size(), 12u);  // begin, clip, the mark, free, end: no clearing
-    EXPECT_EQ(Canvas().calls[2].op, CanvasOp::TextColour);
-    EXPECT_EQ(Canvas().calls[4].x, WorldToPixelX(frame, state.pointQuery.first.x));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the fake dialog, canvas, menu and clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ protected:
         for (std::size_t i = first; i < Canvas().calls.size(); ++i) ops.push_back(Canvas().calls[i].op);
         return ops;
     }
+    // A key as the dialog passes it on: the plot's name for it and a code of the physical key.
+    static int CodeOf(PlotKey key) { return 1 + static_cast<int>(key); }
+    bool KeyDown(PlotKey key, bool repeat = false) { return PlotKeyDown(dialog_, state_, key, repeat, CodeOf(key)); }
     int Px(double x) const { return WorldToPixelX(state_.plotFrame, x); }
     int Py(double y) const { return WorldToPixelY(state_.plotFrame, y); }
     const CanvasCall& LastEllipse() {
@@ -130,7 +134,7 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
         const double t = x / (20 * std::cos(theta));
         const TrajectoryPoint p = {x, 20 * std::sin(theta) * t - g * t * t / 2, 20 * std::sin(theta) - g * t,
                                    std::hypot(20 * std::cos(theta), 20 * std::sin(theta) - g * t), t};
-        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(p));
+        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(p, state_.motionCase.solution));
         EXPECT_EQ(LastEllipse().x + LastEllipse().right, 2 * Px(p.x) + 1) << "centred on the point";
         EXPECT_EQ(LastEllipse().y + LastEllipse().bottom, 2 * Py(p.y) + 1);
         EXPECT_EQ(LastEllipse().pen, CanvasPen::Marker);
@@ -150,25 +154,55 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
     EXPECT_EQ(Text(IDC_STATUS), "Lands 40.775 m away after 2.883 s; highest 10.194 m at 1.442 s");
 }
 
-TEST_F(PlotViewLogic, AClickAsksThePointPanelForThatX) {
-    Solve(ParamVo, "20", ParamAngle, "45");
-    double x = 0;
-    const int px = Px(12.3);
-    ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
-    PlotClicked(dialog_, state_, px, 50);
-    // The panel answers as for the x typed with two decimals.
-    const std::string typed = FormatPlain(x, 2);
-    double asked = 0;
-    ASSERT_TRUE(ParseReal(typed, asked));
-    TrajectoryPoint expected = {};
-    SolvePoint(state_.motionCase.solution, expected, 1, asked);
-    const double fields[] = {expected.x, expected.y, expected.vy, expected.speed, expected.t};
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(Text(IDC_POINT_BASE + k), FormatFixed(fields[k - 1], 6, 2)) << k;
-    EXPECT_EQ(state_.pointInput, IDC_POINT_BASE + 1);
-    EXPECT_EQ(state_.pointQuery.solutionCount, 1);
-    EXPECT_EQ(Text(IDC_SECOND_X), "x2: ");
-    EXPECT_TRUE(Fake().messages.empty());
-    EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
+// A click asks the point panel for the x under the pointer, written with the digits the plot's
+// scale needs (two for a case of metres), which the field keeps: its mark stands in the clicked
+// column, the other fields answer with two decimals, and the panel's Accept is greyed.
+TEST_F(PlotViewLogic, AClickAsksThePointPanelForTheXUnderThePointer) {
+    for (const char* vo : {"20", "0.5", "0.001", "1e-12"}) {  // reaches of 40 m down to 1e-25 m
+        SCOPED_TRACE(vo);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, vo, ParamAngle, "45");
+        const int px = Px(0.37 * state_.motionCase.solution.values[ParamReach]);
+        double x = 0, asked = 0;
+        ASSERT_TRUE(PointerToPathX(state_.plotFrame, state_.motionCase.solution, px, 50, x));
+        Canvas().calls.clear();
+        PlotClicked(dialog_, state_, px, 50);
+        ASSERT_TRUE(ParseReal(Text(IDC_POINT_BASE + 1), asked)) << Text(IDC_POINT_BASE + 1);
+        EXPECT_NEAR(asked, x, 0.25 / state_.plotFrame.sx) << Text(IDC_POINT_BASE + 1);
+        if (vo[0] == '2') {
+            EXPECT_EQ(Text(IDC_POINT_BASE + 1), FormatFixed(x, 6, 2));
+        }
+        ASSERT_FALSE(CallsOf(CanvasOp::MoveTo).empty());
+        EXPECT_EQ(CallsOf(CanvasOp::MoveTo).end()[-2].x, px) << "the mark stands in the clicked column";
+        TrajectoryPoint expected = {};
+        SolvePoint(state_.motionCase.solution, expected, 1, asked);
+        EXPECT_EQ(Text(IDC_POINT_BASE + 5), FormatFixed(expected.t, 6, 2));
+        EXPECT_FALSE(FakeOf(dialog_).controls.at(IDC_POINT_ACCEPT).enabled);
+        ClosePlotView(dialog_, state_);
+    }
+}
+
+// A solve takes the ring off the path before it draws: a case that draws nothing (a vertical
+// launch, no movement) must not leave it standing on the old path.
+TEST_F(PlotViewLogic, ASolveHidesTheRingEvenWhenItDrawsNothing) {
+    for (const char* angle : {"90", "-30", "60"}) {
+        SCOPED_TRACE(angle);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, "20", ParamAngle, "45");
+        PlotPointerMoved(dialog_, state_, Px(20), 30);
+        ASSERT_TRUE(state_.view.overlay.shown);
+        const std::size_t before = Canvas().calls.size();
+        Solve(ParamVo, "20", ParamAngle, angle);
+        const std::vector<CanvasOp> ops = OpsSince(before);
+        ASSERT_FALSE(ops.empty());
+        EXPECT_EQ(std::count(ops.begin(), ops.end(), CanvasOp::Restore), 1) << "its pixels put back";
+        EXPECT_EQ(std::count(ops.begin(), ops.end(), CanvasOp::Ellipse), 0);
+        EXPECT_FALSE(state_.view.overlay.shown);
+        EXPECT_FALSE(state_.view.hovering);
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 // Without a case on screen with a horizontal extent the pointer does nothing: no marker, no
@@ -196,7 +230,7 @@ TEST_F(PlotViewLogic, HoverAndClickDoNothingWithoutASpan) {
             PlotClicked(dialog_, state_, px, 70);
         }
         PlotDoubleClicked(dialog_, state_, 200, 70);
-        EXPECT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Play, false)) << "F5 is the plot's, but";
+        EXPECT_TRUE(KeyDown(PlotKey::Play)) << "F5 is the plot's, but";
         EXPECT_FALSE(state_.view.playing) << "nothing plays";
         EXPECT_TRUE(Canvas().calls.empty());
         EXPECT_EQ(Text(IDC_STATUS), status);
@@ -249,7 +283,7 @@ TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
         Solve(ParamVo, c.vo, ParamAngle, c.angle);
         const Solution& s = state_.motionCase.solution;
         const double T = s.values[ParamTime];
-        ASSERT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Play, false));  // F5
+        ASSERT_TRUE(KeyDown(PlotKey::Play));  // F5
         ASSERT_TRUE(Timer().ticking);
         EXPECT_GE(1000 / Timer().period, 50) << "frames a second";
         EXPECT_EQ(LastEllipse().pen, CanvasPen::BallEdge);
@@ -263,7 +297,7 @@ TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
         PlayTick(dialog_, state_);
         EXPECT_EQ(state_.view.ball.t, T) << "the last frame at the landing";
         EXPECT_EQ(LastEllipse().x + LastEllipse().right, 2 * Px(s.values[ParamReach]) + 1);
-        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(state_.view.ball) + c.scaleNote);
+        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(state_.view.ball, s) + c.scaleNote);
         const std::size_t before = Canvas().calls.size();
         Timer().now += kPlayRestSeconds + 1e-6;
         PlayTick(dialog_, state_);
@@ -285,7 +319,7 @@ TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
     } cases[] = {
         {"Esc, which then does not close", PlotKey::Escape, false, false, true},
         {"F5 again", PlotKey::Play, false, false, true},
-        {"any other key, which still does its work", PlotKey::Other, false, false, false},
+        {"any other key, which then does nothing else", PlotKey::Other, false, false, true},
         {"a click on the area", PlotKey::Other, true, false, false},
         {"a new solve", PlotKey::Other, false, true, false},
     };
@@ -298,7 +332,7 @@ TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
         ASSERT_TRUE(state_.view.playing);
         if (c.click) PlotClicked(dialog_, state_, Px(10), 50);
         else if (c.solve) Solve(ParamVo, "25", ParamAngle, "45");
-        else EXPECT_EQ(PlotKeyDown(dialog_, state_, c.key, false), c.taken);
+        else EXPECT_EQ(KeyDown(c.key), c.taken);
         EXPECT_FALSE(state_.view.playing);
         EXPECT_FALSE(Timer().ticking);
         EXPECT_EQ(Text(IDC_POINT_BASE + 1), "") << "the click asked nothing";
@@ -306,7 +340,60 @@ TEST_F(PlotViewLogic, EscAKeyAClickOrANewSolveStopThePlay) {
         ClosePlotView(dialog_, state_);
     }
     // Without a play, Esc is the dialog's: it closes it.
-    EXPECT_FALSE(PlotKeyDown(dialog_, state_, PlotKey::Escape, false));
+    EXPECT_FALSE(KeyDown(PlotKey::Escape));
+}
+
+// A key the plot takes (one that stops the play, F5, the menu key) is spent whole: while it is
+// held its repeats are the plot's and do nothing, and so is its release; the next press of it
+// is a key like any other.
+TEST_F(PlotViewLogic, AKeyThePlotTookIsSpentWhole) {
+    enum Step { Down, Repeat, Up };
+    const struct {
+        const char* label;
+        bool playing;  // the shot plays before the first step
+        PlotKey key;
+        std::vector<Step> steps;
+        std::vector<bool> taken;  // by step
+        bool playingAfter;
+        int menus;  // the plot's menus opened
+    } cases[] = {
+        {"Esc held during the play: the dialog stays", true, PlotKey::Escape, {Down, Repeat, Repeat, Up, Down},
+         {true, true, true, true, false}, false, 0},
+        {"repeats that do not say so, as Wine sends them", true, PlotKey::Escape, {Down, Down, Up, Down},
+         {true, true, true, false}, false, 0},
+        {"a letter held during the play: typed nowhere", true, PlotKey::Other, {Down, Repeat, Up, Down},
+         {true, true, true, false}, false, 0},
+        {"F5 held during the play: it stays stopped", true, PlotKey::Play, {Down, Repeat, Up},
+         {true, true, true}, false, 0},
+        {"F5 held from the start: it keeps playing", false, PlotKey::Play, {Down, Repeat, Repeat, Up},
+         {true, true, true, true}, true, 0},
+        {"the menu key held: one menu, and the release goes nowhere", false, PlotKey::Menu, {Down, Repeat, Up},
+         {true, true, true}, false, 1},
+        {"the menu key during the play: it stops and opens the menu", true, PlotKey::Menu, {Down, Repeat, Up},
+         {true, true, true}, false, 1},
+        {"Esc held with nothing playing: the dialog's", false, PlotKey::Escape, {Down, Repeat, Up},
+         {false, false, false}, false, 0},
+        {"a letter with nothing playing: the field's", false, PlotKey::Other, {Down, Repeat, Up},
+         {false, false, false}, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        Solve(ParamVo, "20", ParamAngle, "45");
+        if (c.playing) UserClicks(dialog_, IDM_PLAY);
+        ASSERT_EQ(state_.view.playing, c.playing);
+        const int menus = Menu().popups;
+        ASSERT_EQ(c.steps.size(), c.taken.size());
+        for (std::size_t i = 0; i < c.steps.size(); ++i) {
+            SCOPED_TRACE(i);
+            const bool taken = c.steps[i] == Up ? PlotKeyUp(state_, CodeOf(c.key)) : KeyDown(c.key, c.steps[i] == Repeat);
+            EXPECT_EQ(taken, c.taken[i]);
+        }
+        EXPECT_EQ(state_.view.playing, c.playingAfter);
+        EXPECT_EQ(Menu().popups - menus, c.menus);
+        ClosePlotView(dialog_, state_);
+    }
 }
 
 // Each solve sends the case on screen to the earlier paths, four at most, the newest first; a
@@ -378,10 +465,47 @@ TEST_F(PlotViewLogic, VoWithReachDrawsTheSteeperPathAndSaysItsAngle) {
     EXPECT_FALSE(state_.view.hasSteeper);
 }
 
+// The window holds the case and its steeper path whole, the reach label too; the axes run
+// 1.1 times their extent, and on under and beside an earlier path that goes farther or higher.
+TEST_F(PlotViewLogic, TheWindowFitsTheSteeperPathAndTheAxesRunUnderEveryPath) {
+    const struct {
+        const char *earlierVo, *earlierAngle;  // solved first, when given
+        int second;
+        const char *value, *y0;
+    } cases[] = {{nullptr, nullptr, ParamReach, "30", "0"}, {nullptr, nullptr, ParamReach, "30", "10"},
+                 {"30", "45", ParamAngle, "20", "0"},    {"25", "15", ParamAngle, "20", "0"},
+                 {"20", "80", ParamAngle, "20", "0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.earlierVo ? c.earlierVo : "-") << " then Vo 20, " << c.value);
+        dialog_ = OpenMainDialogFake(state_);
+        ResetCanvas(400, 140);
+        if (c.earlierVo) Solve(ParamVo, c.earlierVo, ParamAngle, c.earlierAngle);
+        Canvas().calls.clear();
+        Solve(ParamVo, "20", c.second, c.value, c.y0);
+        const Solution& fit = state_.view.hasSteeper ? state_.view.steeper : state_.motionCase.solution;
+        double xEnd = 1.1 * fit.values[ParamReach], yEnd = 1.1 * fit.values[ParamHeight];
+        for (int i = 0; i < state_.view.earlier.count; ++i) {
+            xEnd = std::max(xEnd, state_.view.earlier.paths[i].values[ParamReach]);
+            yEnd = std::max(yEnd, state_.view.earlier.paths[i].values[ParamHeight]);
+        }
+        std::vector<CanvasCall> axes;
+        for (const auto& line : CallsOf(CanvasOp::LineTo)) {
+            if (line.pen == CanvasPen::Black) axes.push_back(line);
+            if (line.pen != CanvasPen::SteeperPath) continue;
+            EXPECT_TRUE(line.x >= 0 && line.x <= 400 && line.y >= 0 && line.y <= 140) << line.x << ", " << line.y;
+        }
+        ASSERT_GE(axes.size(), 2u);
+        EXPECT_EQ(axes[0].x, Px(xEnd));
+        EXPECT_EQ(axes[1].y, Py(yEnd));
+        for (const auto& label : CallsOf(CanvasOp::Text)) EXPECT_LT(label.y + 12, 140) << label.text;
+        ClosePlotView(dialog_, state_);
+    }
+}
+
 TEST_F(PlotViewLogic, TheMenuComesFromItsTableAndRunsTheChoice) {
     Solve(ParamVo, "20", ParamAngle, "45");
     Menu().popupChoice = IDM_PLAY;
-    EXPECT_TRUE(PlotKeyDown(dialog_, state_, PlotKey::Menu, false));  // Shift+F10 or the menu key
+    EXPECT_TRUE(KeyDown(PlotKey::Menu));  // Shift+F10 or the menu key
     EXPECT_EQ(Menu().popupTexts, (std::vector<std::string>{"&Play the shot\tF5", "&Clear earlier paths",
                                                           "C&opy case\tCtrl+C", "Save plot &picture..."}));
     EXPECT_EQ(Menu().popupEnabled, (std::vector<bool>{true, false, true, true}));

@@ -2,6 +2,7 @@
 // drawn by the same code as the drawing area, and what the user is told when it fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -118,6 +119,69 @@ TEST_F(ResultsOut, CopyCasePutsTheReportLinesAndThePlotOnTheClipboard) {
     }
     ExpectSameDrawing(area, CallsOn(Clipboard().metafileSurface), 1);
     ExpectSameDrawing(area, CallsOn(Clipboard().bitmapSurface), 1);
+}
+
+// The marks of a point belong to the case it was asked about: after a new solve no road of the
+// drawing (the solve itself, a repaint, Clear earlier paths, Copy case, Save plot picture)
+// marks the old point, and each draws what the screen shows.
+TEST_F(ResultsOut, AnEarlierCasesPointIsMarkedNowhere) {
+    SolveWithPoint();
+    UserTypes(dialog_, IDC_VALUE_BASE + 2, "60");
+    UserClicks(dialog_, IDC_ACCEPT);
+    const std::vector<CanvasCall> solve = Canvas().calls;
+    auto marked = [](const std::vector<CanvasCall>& calls) {
+        return std::any_of(calls.begin(), calls.end(), [](const CanvasCall& c) {
+            return c.pen == CanvasPen::RedDot || c.colour == CanvasColour::Red;
+        });
+    };
+    EXPECT_FALSE(marked(solve)) << "the solve";
+    Pickers().saveChoice = "C:\\Pictures\\plot.emf";
+    const struct {
+        const char* label;
+        int command;  // 0: a repaint
+        int surface;  // the surface drawn on, 0 for the area
+    } roads[] = {{"a repaint", 0, 0}, {"Copy case", IDM_COPY_CASE, 1}, {"Save plot picture", IDM_SAVE_PICTURE, 3},
+                 {"Clear earlier paths", IDM_CLEAR_PATHS, 0}};
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.label);
+        Canvas().calls.clear();
+        if (road.command) {
+            UserClicks(dialog_, road.command);
+        } else {
+            RedrawMainPlot(state_);
+        }
+        const std::vector<CanvasCall> drawn = CallsOn(road.surface);
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_FALSE(marked(drawn));
+        if (road.command != IDM_CLEAR_PATHS) ExpectSameDrawing(solve, drawn, 1);
+    }
+    EXPECT_EQ(Clipboard().text.find("Point:"), std::string::npos) << "nor does the copy's text tell it";
+}
+
+// Copy case tells the case the plot shows: as it was solved, with the point marked on it, not
+// what has been typed since (a refused solve, a point field edited and not asked). Save case
+// writes the dialog as it stands.
+TEST_F(ResultsOut, CopyCaseTellsTheSolvedCaseNotTheFieldsTypedSince) {
+    SolveWithPoint();
+    UserClicks(dialog_, IDM_SAVE_CASE);
+    const std::string solved = Files().files.at(Pickers().saveChoice);
+    Files().files.clear();
+    UserTypes(dialog_, IDC_VALUE_BASE + 2, "95");  // refused: the angle is out of range
+    UserClicks(dialog_, IDC_ACCEPT);
+    ASSERT_EQ(Fake().messages.size(), 1u);
+    Fake().messages.clear();
+    UserTypes(dialog_, IDC_POINT_BASE + 1, "7");  // typed, not asked
+    UserClicks(dialog_, IDM_COPY_CASE);
+    EXPECT_EQ(Clipboard().text, solved);
+    UserClicks(dialog_, IDM_SAVE_CASE);
+    const std::string asShown = Files().files.at(Pickers().saveChoice);
+    EXPECT_NE(asShown.find("angle\t95\t*"), std::string::npos) << asShown;
+    // A point asked and refused leaves the marks, and the copy, as they were.
+    UserTypes(dialog_, IDC_POINT_BASE + 2, "11");  // above the highest point
+    UserClicks(dialog_, IDC_POINT_ACCEPT);
+    ASSERT_EQ(Fake().messages.size(), 1u);
+    UserClicks(dialog_, IDM_COPY_CASE);
+    EXPECT_EQ(Clipboard().text, solved);
 }
 
 // PNG unless the name ends in .emf: a bitmap drawn again at twice the area's size, or a

@@ -15,6 +15,7 @@
 namespace {
 
 const DialogHandle kDialog = FakeDialogHandle(2);
+const char kStart[] = "C:\\Start \xD0\x9F";  // the program's folder, in UTF-8
 // The list the dialog edits, the path its file dialog keeps, and the dialog's own state.
 ToolList tools;
 std::string browsePath;
@@ -54,6 +55,7 @@ protected:
         state.list = &tools;
         state.browsePath = &browsePath;
         state.language = language;
+        state.folder = kStart;
         FakeDialog& d = FakeOf(kDialog);
         d.caption = "Tools edition";
         auto add = [&d](int id, const char* text, bool isEdit = false) { d.controls[id] = {text, false, true, isEdit}; };
@@ -269,6 +271,36 @@ TEST_F(ToolsEdition, BrowseSplitsThePathIntoFileAndFolder) {
     EXPECT_EQ(Text(102), "d");
 }
 
+// The open dialog may leave the current directory where the user browsed: it comes back to the
+// program's folder, chosen or not. A path that Tools.rel (Windows-1252) cannot hold is refused.
+TEST_F(ToolsEdition, BrowseReturnsToTheStartFolderAndKeepsOnlyWhatToolsRelCanHold) {
+    const struct {
+        const char* label;
+        std::string chosen, file, directory;
+        bool refused;
+    } rows[] = {
+        {"cancelled", "", "f", "d", false},
+        {"Windows-1252 letters", "C:\\Caf\xC3\xA9\\\xE2\x82\xAC.exe", "\x80.exe", "d", false},
+        {"a Polish letter", "C:\\\xC5\x81odz\\run.exe", "f", "d", true},
+        {"a Cyrillic folder", "C:\\\xD0\x9F\\run.exe", "f", "d", true},
+    };
+    for (const auto& row : rows) {
+        Open({"A"});
+        Fill("t", "f", "d", "p");
+        System().directories = {kStart, "C:\\Browsed"};
+        Pickers().browsedDirectory = "C:\\Browsed";
+        Pickers().openAnswers.push_back(row.chosen);
+        Click(10);
+        EXPECT_EQ(System().currentDirectory, kStart) << row.label;
+        EXPECT_EQ(Text(101), row.file) << row.label;
+        EXPECT_EQ(Text(102), row.directory) << row.label;
+        ASSERT_EQ(Fake().messages.size(), row.refused ? 1u : 0u) << row.label;
+        if (row.refused) {
+            EXPECT_EQ(Fake().messages[0].text, "Tools.rel cannot keep the letters of this file's name:\r\n" + row.chosen);
+        }
+    }
+}
+
 TEST_F(ToolsEdition, EnterMovesTheFocusOn) {
     const struct {
         int from, to;
@@ -311,14 +343,22 @@ TEST_F(ToolsEdition, OkSavesAndEndsEscEndsAndKeepsTheChanges) {
     Click(4);
     EXPECT_EQ(Titles(), "B;");
 
-    Files().failAt = 3;  // create, write, close, then the replace fails: the dialog stays open
+    // Create, write, close, then the replace fails: the dialog stays open and says so.
+    const std::string file = std::string(kStart) + "\\Tools.rel";
+    Files().failAt = 3;
     Click(20);
     EXPECT_EQ(FakeOf(kDialog).endResult, -1);
-    EXPECT_EQ(Files().files.count("Tools.rel"), 0u);
+    EXPECT_EQ(Files().files.count(file), 0u);
+    ASSERT_EQ(Fake().messages.size(), 3u);  // the two questions, then the failure
+    EXPECT_EQ(Fake().messages[2].caption, "Tools edition");
+    EXPECT_EQ(Fake().messages[2].text,
+              "The file cannot be replaced (it is read-only or in use); it is as it was:\r\n" + file);
     Files().failAt = -1;
+    System().currentDirectory = "C:\\Elsewhere";  // the file is saved by its full path
     Click(20);
     EXPECT_EQ(FakeOf(kDialog).endResult, 1);
-    EXPECT_EQ(Files().files["Tools.rel"], "B\r\nB.exe\r\nC:\\B\r\n-B\r\n");
+    EXPECT_EQ(Files().files[file], "B\r\nB.exe\r\nC:\\B\r\n-B\r\n");
+    EXPECT_EQ(Fake().messages.size(), 3u);
 
     Open({"A", "B"});
     Select(1);

@@ -155,6 +155,45 @@ void PressSaveAs(HWND box, const std::string& path) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
+void PressSaveAsW(HWND box, const std::wstring& path) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(SaveDialogNameField(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+std::wstring WideTextOf(HWND window) {
+    wchar_t buffer[1024] = L"";
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &result);
+    return buffer;
+}
+
+HWND StartOvantaIn(PROCESS_INFORMATION& process, const std::wstring& directory) {
+    const std::string program = ProgramPath("OVANTA_EXE");
+    const std::wstring path(program.begin(), program.end());  // the build's path is ASCII
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &process))
+        return nullptr;
+    return WaitDialog("Ovanta shot");
+}
+
+std::vector<std::wstring> FolderNamesW(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 POINT ControlPoint(HWND dialog, int id, double fx, double fy) {
     HWND control = GetDlgItem(dialog, id);
     RECT client = {};
@@ -207,6 +246,23 @@ void PressKey(WORD key, bool shift) {
     SendKey(key, false);
     SendKey(key, true);
     if (shift) SendKey(VK_SHIFT, true);
+}
+
+void HoldKey(WORD key, DWORD repeatAfter) {
+    SendKey(key, false);
+    Sleep(repeatAfter);
+    SendKey(key, false);
+    Sleep(repeatAfter);
+    SendKey(key, true);
+}
+
+void KeyEvent(WORD key, bool up) { SendKey(key, up); }
+
+int VisibleMenus() {
+    int menus = 0;
+    for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr;)
+        menus += IsWindowVisible(menu) != 0;
+    return menus;
 }
 
 std::string ReadFile(const std::string& path) {

@@ -63,6 +63,16 @@ HWND SaveDialogNameField(HWND box);
 // Types `path` as the file name and presses Save (posted; the dialog may ask before it ends).
 void PressSaveAs(HWND box, const std::string& path);
 
+// Names outside the ANSI code page, which the ANSI calls would turn into look-alikes or '?'.
+// The same with a wide-character path, every letter kept.
+void PressSaveAsW(HWND box, const std::wstring& path);
+// A window's text in UTF-16.
+std::wstring WideTextOf(HWND window);
+// Starts the program under test (OVANTA_EXE) in the folder `directory` and waits for its dialog.
+HWND StartOvantaIn(PROCESS_INFORMATION& process, const std::wstring& directory);
+// The names in a folder, "." and ".." left out.
+std::vector<std::wstring> FolderNamesW(const std::wstring& folder);
+
 // Real input, as a user gives it: it reaches the window under the pointer, or the focused
 // control of the foreground window.
 // The screen point at fractions (fx, fy) of the width and height of control `id`'s client area.
@@ -71,6 +81,11 @@ void MovePointer(POINT screen);  // the pointer moves there
 void ClickAt(POINT screen, bool twice = false);  // the left button, once or double
 void RightClickAt(POINT screen);
 void PressKey(WORD key, bool shift = false);  // a key down and up, with Shift held if asked
+// A key held down: down, a repeat `repeatAfter` milliseconds later, then up.
+void HoldKey(WORD key, DWORD repeatAfter = 40);
+void KeyEvent(WORD key, bool up);  // one key-down (a repeat while held) or key-up
+// Popup menus on screen (of any program).
+int VisibleMenus();
 
 // The pixels of a window as it is on screen, top row first.
 struct Capture {

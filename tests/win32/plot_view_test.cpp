@@ -3,13 +3,16 @@
 // what a hover move and a frame of the play cost.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
 #include "app/main_dialog_win32.h"
+#include "app/point_panel.h"
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "platform/canvas_win32.h"
@@ -137,6 +140,54 @@ TEST_F(PlotMotion, F5PlaysAndEscStops) {
     dialog_ = nullptr;
 }
 
+// Esc held while the ball flies (down, a repeat, up): the key-down stops the ball, and neither
+// the repeat nor the release goes on to close the program; a single Esc then still does.
+TEST_F(PlotMotion, AHeldEscStopsThePlayAndNothingElse) {
+    MovePointer(ControlPoint(dialog_, IDC_ACCEPT, 0.5, 0.5));
+    PressKey(VK_F5);
+    double v[5] = {};
+    ASSERT_TRUE(WaitFor([&] { return ReadPointLine(Status(), v); }, 2000)) << Status();
+    HoldKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return Status() == kCaseLine; }, 2000)) << Status();
+    ASSERT_EQ(WaitExit(process_, 500), -1) << "the held Esc closed the program";
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(WaitExit(process_), 0);
+    dialog_ = nullptr;
+}
+
+// The menu key and Shift+F10 in a field open the plot's menu and nothing more: held while the
+// menu is closed again, neither the key's repeat nor its release opens a menu again, the
+// field's own or the plot's.
+TEST_F(PlotMotion, TheMenuKeyOpensThePlotsMenuOnly) {
+    const struct {
+        const char* label;
+        WORD key;
+        bool shift;
+    } cases[] = {{"the menu key", VK_APPS, false}, {"Shift+F10", VK_F10, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TypeInto(dialog_, IDC_VALUE_BASE + 1, "20");  // the focus in a field
+        ASSERT_EQ(VisibleMenus(), 0);
+        if (c.shift) KeyEvent(VK_SHIFT, false);
+        KeyEvent(c.key, false);
+        ASSERT_TRUE(WaitFor([] { return VisibleMenus() == 1; }, 2000));
+        PressKey(VK_ESCAPE);  // closes the plot's menu, the key still held
+        ASSERT_TRUE(WaitFor([] { return VisibleMenus() == 0; }, 2000));
+        KeyEvent(c.key, false);  // its repeat
+        Sleep(40);
+        KeyEvent(c.key, true);
+        if (c.shift) KeyEvent(VK_SHIFT, true);
+        Sleep(400);
+        EXPECT_EQ(VisibleMenus(), 0) << "another menu opened";
+        while (VisibleMenus() > 0) {
+            PressKey(VK_ESCAPE);
+            Sleep(200);
+        }
+        EXPECT_TRUE(IsWindowVisible(dialog_));
+    }
+}
+
 // Two earlier paths in their two greys behind the case, and the red marker on the path; the
 // picture is kept to look at.
 TEST_F(PlotMotion, EarlierPathsAndTheMarkerShowOnScreen) {
@@ -258,6 +309,108 @@ TEST_F(PlotMotionCost, ThePlayKeepsFiftyFramesASecond) {
     char status[256] = "";
     GetDlgItemTextA(dialog_, IDC_STATUS, status, sizeof status);
     EXPECT_STREQ(status, kCaseLine) << "the plot is left as it was";
+}
+
+// The status line under the plot holds two lines of its font: whatever the size of the case,
+// the case in words, the point under the pointer and the ball's point with the play's scale
+// all fit them, no word wider than the line, nothing hidden behind Exit.
+TEST_F(PlotMotionCost, TheStatusLineFitsItsTwoLines) {
+    // Vo and parameter `second` given: the other box is unticked first, as two at most are taken.
+    auto solve = [&](int second, const char* vo, const char* value) {
+        for (int p = 2; p <= 7; ++p)
+            if (p != second && IsDlgButtonChecked(dialog_, IDC_GIVEN_BASE + p) == BST_CHECKED)
+                SendDlgItemMessageA(dialog_, IDC_GIVEN_BASE + p, BM_CLICK, 0, 0);
+        if (IsDlgButtonChecked(dialog_, IDC_GIVEN_BASE + second) != BST_CHECKED)
+            SendDlgItemMessageA(dialog_, IDC_GIVEN_BASE + second, BM_CLICK, 0, 0);
+        SetDlgItemTextA(dialog_, IDC_VALUE_BASE + 1, vo);
+        SetDlgItemTextA(dialog_, IDC_VALUE_BASE + second, value);
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_ACCEPT, BN_CLICKED), 0);  // a play stops
+        Pump();
+    };
+    HWND status = GetDlgItem(dialog_, IDC_STATUS);
+    auto fits = [&](const char* what) {
+        char text[512] = "";
+        GetWindowTextA(status, text, sizeof text);
+        RECT client;
+        GetClientRect(status, &client);
+        HDC dc = GetDC(status);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(status, WM_GETFONT, 0, 0)));
+        const UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
+        RECT need = {0, 0, client.right, 0};
+        DrawTextA(dc, text, -1, &need, format);
+        // No figure offers the line a place to break inside it: narrower than itself, it still
+        // takes one line.
+        char copy[512];
+        lstrcpynA(copy, text, sizeof copy);
+        for (char* word = std::strtok(copy, " "); word; word = std::strtok(nullptr, " ")) {
+            if (!(std::isdigit(static_cast<unsigned char>(word[0])) || (word[0] == '-' && word[1]))) continue;
+            RECT alone = {0, 0, 1000, 0};
+            DrawTextA(dc, word, -1, &alone, format);
+            RECT narrower = {0, 0, alone.right - 1, 0};
+            DrawTextA(dc, word, -1, &narrower, format);
+            EXPECT_EQ(narrower.bottom, alone.bottom) << what << ": " << word << " could be broken";
+        }
+        SelectObject(dc, old);
+        ReleaseDC(status, dc);
+        std::printf("%s (%d of %ld pixels high): %s\n", what, int(need.bottom), client.bottom, text);
+        EXPECT_LE(need.bottom, client.bottom) << what << ": " << text;
+        EXPECT_LE(need.right, client.right) << what << ": " << text;
+        return std::string(text);
+    };
+    const struct {
+        int second;
+        const char *vo, *value;
+    } cases[] = {{5, "1e150", "1e299"}, {5, "3100", "979000"}, {2, "1e-19", "45"}, {2, "0.001", "45"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Vo " << c.vo << ", " << c.second << " " << c.value);
+        solve(c.second, c.vo, c.value);
+        ASSERT_TRUE(state_.view.caseDrawn);
+        EXPECT_EQ(fits("the case").find(" 0.000 "), std::string::npos);
+        MoveTo(0.45);
+        fits("a point");
+        // The ball at the landing, where its figures are longest, with the play's time scale.
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDM_PLAY, 0), 0);
+        const Solution& s = state_.motionCase.solution;
+        TrajectoryPoint landing = {};
+        SolvePoint(s, landing, 5, s.values[ParamTime]);
+        SetDlgItemTextA(dialog_, IDC_STATUS, PlayStatusText(landing, s, state_.view.timeline.scale).c_str());
+        fits("the ball");
+    }
+}
+
+// Save plot picture draws the screen's look at twice the size: at 96 and at 144 dots per inch
+// the picture's x axis is twice as thick as the screen's.
+TEST_F(PlotMotionCost, APictureAtTwiceTheSizeHasTwiceTheScreensLines) {
+    const double R = state_.motionCase.solution.values[ParamReach];
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        RECT suggested;
+        GetWindowRect(dialog_, &suggested);
+        SendMessageA(dialog_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HWND area = GetDlgItem(dialog_, IDC_PLOT);
+        HDC dc = GetDC(area);
+        int screen = 0;
+        const int column = WorldToPixelX(state_.plotFrame, 1.06 * R);
+        for (int y = 1; y + 1 < state_.plotFrame.height; ++y) screen += GetPixel(dc, column, y) == RGB(0, 0, 0);
+        ReleaseDC(area, dc);
+
+        CanvasWindow surface = CanvasOpenSurface(CanvasSurfaceKind::Bitmap, 2 * state_.plotFrame.width,
+                                                 2 * state_.plotFrame.height, 2);
+        ASSERT_NE(surface, nullptr);
+        PlotFrame frame{};
+        DrawMainPlot(state_, frame, surface);
+        CanvasPicture picture = CanvasCloseSurface(surface);
+        ASSERT_NE(picture, nullptr);
+        const int x = WorldToPixelX(frame, 1.06 * R);
+        int twice = 0;
+        for (int y = 2; y + 2 < picture->height; ++y) {
+            const auto* p = static_cast<const unsigned char*>(picture->bits) + y * picture->stride + 3 * x;
+            twice += p[0] == 0 && p[1] == 0 && p[2] == 0;
+        }
+        CanvasFreePicture(picture);
+        EXPECT_EQ(twice, 2 * screen) << "screen " << screen;
+    }
 }
 
 // A move to a screen of another density (Windows sends WM_DPICHANGED): the picture drawn for

@@ -210,6 +210,66 @@ TEST_F(ResultsOut, CtrlCCopiesTheCaseExceptAnEditsSelection) {
     EXPECT_TRUE(seen.bitmap.pixels.empty());
 }
 
+// After a solve the program puts the focus in the point panel's x field and selects the old
+// point's text, so that typing replaces it: Ctrl+C there copies the case, not that text. Once
+// the user acts in the field, a selection is theirs again.
+TEST_F(ResultsOut, CtrlCCopiesTheCaseOverASelectionTheProgramMade) {
+    SetForegroundWindow(dialog_);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog_; }));
+    SolveWorkedExample();
+    TypeInto(dialog_, IDC_POINT_BASE + 1, "10");
+    Click(dialog_, IDC_POINT_ACCEPT);
+    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_POINT_BASE + 1) == " 10.00"; }));
+    TypeInto(dialog_, IDC_VALUE_BASE + 2, "60");
+    Click(dialog_, IDC_ACCEPT);  // a new case: the focus goes back to the x field
+    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_VALUE_BASE + 3) == "10.000"; }));
+    HWND x = GetDlgItem(dialog_, IDC_POINT_BASE + 1);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(WaitFor([&] { return GetGUIThreadInfo(process_.dwThreadId, &info) && info.hwndFocus == x; }));
+    Sleep(200);
+    DWORD start = 0, end = 0;
+    SendMessageA(x, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    ASSERT_EQ(end - start, 6u) << "the program selected the old value";
+    ClipboardSeen seen = CopyAndRead([](HWND) { PressCtrlC(); });
+    EXPECT_EQ(seen.text.find("\r\nOvanta movement\r\n"), 0u) << seen.text;
+
+    PostMessageA(x, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(x, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PostMessageA(x, EM_SETSEL, 0, -1);
+    Sleep(200);
+    const DWORD before = GetClipboardSequenceNumber();
+    PressCtrlC();
+    ASSERT_TRUE(WaitFor([&] { return GetClipboardSequenceNumber() != before; }, 3000));
+    Sleep(200);
+    EXPECT_EQ(ReadClipboard().text, " 10.00");
+}
+
+// After a new solve and a refused one, the copy tells and shows the case solved last: its
+// fields as they were solved, no point of the case before it in the text or in the pictures.
+TEST_F(ResultsOut, CopyCaseTellsAndShowsTheCaseSolvedLast) {
+    SolveWorkedExample();
+    TypeInto(dialog_, IDC_POINT_BASE + 2, "5");
+    Click(dialog_, IDC_POINT_ACCEPT);
+    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_POINT_BASE + 5) != ""; }));
+    TypeInto(dialog_, IDC_VALUE_BASE + 2, "60");
+    Click(dialog_, IDC_ACCEPT);
+    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_VALUE_BASE + 3) == "10.000"; }));
+    TypeInto(dialog_, IDC_VALUE_BASE + 2, "95");
+    Click(dialog_, IDC_ACCEPT);
+    MessageBoxSeen box = WaitMessageBox(dialog_);
+    ASSERT_NE(box.window, nullptr);
+    PressButton(box.window, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box.window); }));
+    ClipboardSeen seen = CopyAndRead([](HWND dialog) { Command(dialog, IDM_COPY_CASE); });
+    EXPECT_NE(seen.text.find("angle\t60\t*\r\nVx\t10.000\t\r\n"), std::string::npos) << seen.text;
+    EXPECT_EQ(seen.text.find("Point:"), std::string::npos) << seen.text;
+    EXPECT_GT(CountPixels(seen.bitmap, RGB(0, 100, 200)), 100);
+    EXPECT_EQ(CountPixels(seen.bitmap, RGB(250, 0, 0)), 0) << "the marks of the case before";
+    EXPECT_EQ(CountPixels(seen.metafile, RGB(250, 0, 0)), 0);
+    EXPECT_EQ(CountPixels(CaptureWindow(GetDlgItem(dialog_, 0)), RGB(250, 0, 0)), 0) << "on screen";
+}
+
 TEST_F(ResultsOut, AClipboardHeldByAnotherProgramIsReported) {
     SolveWorkedExample();
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -317,6 +377,44 @@ TEST_F(ResultsOut, AFileInUseIsRefusedAndKeepsItsBytes) {
     CloseHandle(held);
     EXPECT_EQ(ReadFile(path), "held");
     DeleteFileA(path.c_str());
+}
+
+// Names outside the code page are written under that very name: no look-alike (ł as l), no
+// '?' refused as a file in use.
+TEST_F(ResultsOut, NamesOutsideTheCodePageKeepEveryLetter) {
+    const std::string temp = TempPath("Ovanta names");
+    const std::wstring folder(temp.begin(), temp.end());
+    for (const std::wstring& name : FolderNamesW(folder)) DeleteFileW((folder + L"\\" + name).c_str());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    SolveWorkedExample();
+    const struct {
+        int command;
+        const wchar_t* name;
+    } rows[] = {
+        {IDM_EXPORT_TABLE, L"\x0142odz.csv"},  // Windows-1252 has only l for it
+        {IDM_SAVE_PICTURE, L"\x03C9.png"},     // and '?' for omega
+        {IDM_EXPORT_TABLE, L"\x03C9.csv"},
+    };
+    std::vector<std::wstring> written;
+    for (const auto& row : rows) {
+        const std::wstring path = folder + L"\\" + row.name;
+        HWND box = OpenSaveDialog(row.command);
+        ASSERT_NE(box, nullptr);
+        PressSaveAsW(box, path);
+        ASSERT_TRUE(WaitSaveDialogClosed(box));
+        EXPECT_TRUE(WaitFor([&] { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+        EXPECT_EQ(WaitMessageBox(dialog_, 300).window, nullptr);  // no refusal
+        written.push_back(row.name);
+        std::vector<std::wstring> names = FolderNamesW(folder);
+        std::sort(names.begin(), names.end());
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(names, written);
+    }
+    WIN32_FILE_ATTRIBUTE_DATA table = {};
+    ASSERT_TRUE(GetFileAttributesExW((folder + L"\\\x0142odz.csv").c_str(), GetFileExInfoStandard, &table));
+    EXPECT_EQ(table.nFileSizeLow, Golden("path_table_worked_example.csv").size());
+    for (const std::wstring& name : FolderNamesW(folder)) DeleteFileW((folder + L"\\" + name).c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

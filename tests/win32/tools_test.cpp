@@ -73,6 +73,33 @@ std::string FreshFolder(const std::string& name) {
     return folder;
 }
 
+std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+std::string ReadBytesW(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool WriteBytesW(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
+void RemoveFolderW(const std::wstring& folder) {
+    for (const std::wstring& name : FolderNamesW(folder)) DeleteFileW((folder + L"\\" + name).c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 std::string MenuText(HMENU menu, UINT position) {
     char buffer[300] = "";
     GetMenuStringA(menu, position, buffer, sizeof buffer, MF_BYPOSITION);
@@ -429,8 +456,13 @@ TEST_F(ToolsProgram, ProtectedToolsRelKeepsItsBytes) {
             EXPECT_EQ(ReadBytes(file), old + "New\r\nnew.exe\r\n\r\n\r\n");
             EXPECT_EQ(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD(FILE_ATTRIBUTE_HIDDEN));
         } else {
-            Sleep(700);
-            EXPECT_TRUE(IsWindowVisible(tools));  // the dialog stays open
+            // Reported as every save is, naming the file; the dialog stays open.
+            MessageBoxSeen box = WaitMessageBox(tools);
+            ASSERT_NE(box.window, nullptr);
+            EXPECT_EQ(box.caption, "Tools edition");
+            EXPECT_EQ(box.text, "The file cannot be replaced (it is read-only or in use); it is as it was:\r\n" + file);
+            PressButton(box.window, IDOK);
+            EXPECT_TRUE(IsWindowVisible(tools));
             if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
             EXPECT_EQ(ReadBytes(file), old);
             const DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
@@ -566,6 +598,67 @@ TEST_F(ToolsProgram, MissingHelpDocumentIsReported) {
     EXPECT_EQ(WaitExit(process_), 0);
     running_ = false;
     RemoveFolder(folder);
+}
+
+// Started in a folder named in Cyrillic: Tools.rel is read there and saved there after the file
+// dialogs, whose folders were elsewhere; a browsed name that Tools.rel cannot keep is refused.
+TEST_F(ToolsProgram, StartFolderNamedInCyrillicKeepsItsToolList) {
+    const std::string elsewhere = FreshFolder("elsewhere");
+    const std::wstring start = Widen(FreshFolder("start")) + L" \x041F\x0430\x043F\x043A\x0430";
+    RemoveFolderW(start);
+    ASSERT_TRUE(CreateDirectoryW(start.c_str(), nullptr));
+    ASSERT_TRUE(WriteBytesW(start + L"\\Tools.rel", "One\r\none.exe\r\n\r\n\r\n"));
+    const std::wstring omega = Widen(elsewhere) + L"\\\x03C9.txt";
+    ASSERT_TRUE(WriteBytesW(omega, "x"));
+    dialog_ = StartOvantaIn(process_, start);
+    ASSERT_NE(dialog_, nullptr);
+    running_ = true;
+
+    // A save dialog that ends in another folder.
+    TypeInto(dialog_, IDC_VALUE_BASE + 1, "20");
+    TypeInto(dialog_, IDC_VALUE_BASE + 2, "45");
+    Click(dialog_, IDC_ACCEPT);
+    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_VALUE_BASE + 7) != ""; }));
+    Command(dialog_, IDM_EXPORT_TABLE);
+    MessageBoxSeen save = WaitMessageBox(dialog_);
+    ASSERT_NE(save.window, nullptr);
+    PressSaveAs(save.window, elsewhere + "\\path.csv");
+    ASSERT_TRUE(WaitFor([&] { return Exists(elsewhere + "\\path.csv") && IsWindowEnabled(dialog_); }));
+
+    HWND tools = OpenTools();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(ListLines(tools), 1);  // read from the start folder
+    Click(tools, 10);
+    HWND open = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        open = FindWindowA("#32770", "Open");
+        return open && IsWindowVisible(open);
+    }));
+    HWND name = GetDlgItem(open, 0x47C);
+    if (!name) name = GetDlgItem(open, 0x480);
+    SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(omega.c_str()), SMTO_ABORTIFHUNG, 2000, nullptr);
+    PostMessageW(open, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }));
+    MessageBoxSeen refusal = WaitMessageBox(tools);
+    ASSERT_NE(refusal.window, nullptr);
+    EXPECT_EQ(refusal.caption, "Tools edition");
+    EXPECT_EQ(WideTextOf(GetDlgItem(refusal.window, 0xFFFF)),
+              L"Tools.rel cannot keep the letters of this file's name:\r\n" + omega);
+    PressButton(refusal.window, IDOK);
+    EXPECT_EQ(FieldText(tools, 101), "");
+
+    AddTool(tools, "Two", "two.exe", "", "");
+    Click(tools, 20);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(tools); }));
+    EXPECT_EQ(ReadBytesW(start + L"\\Tools.rel"), "One\r\none.exe\r\n\r\n\r\nTwo\r\ntwo.exe\r\n\r\n\r\n");
+    EXPECT_EQ(FolderNamesW(start), std::vector<std::wstring>{L"Tools.rel"});
+    EXPECT_EQ(FolderEntries(elsewhere).size(), 2u);  // path.csv and the browsed file, nothing more
+    PostMessageA(dialog_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitExit(process_), 0);
+    running_ = false;
+    RemoveFolderW(start);
+    RemoveFolder(elsewhere);
+    RemoveFolder(FreshFolder("start"));
 }
 
 }  // namespace

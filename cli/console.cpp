@@ -1,0 +1,11 @@
+#include "cli/console.h"
+
+std::FILE* OpenInputFile(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
+
+void UseBinaryStandardInput() {}  // POSIX streams never translate
+
+bool WriteText(std::FILE* stream, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+}
+
+int main(int argc, char** argv) { return SolveMain(std::vector<std::string>(argv + 1, argv + argc)); }
