@@ -90,8 +90,11 @@ void Accuracy(int perPair) {
             }
             ++cases;
             twos += solved.twoLaunches;
-            const bool other = solved.twoLaunches && std::fabs(solved.other.values[2] - double(truth[2])) <
-                                                         std::fabs(solved.solution.values[2] - double(truth[2]));
+            // Of two launches, the one nearer the truth in speed and angle.
+            auto distance = [&](const Solution& s) {
+                return std::fabs(s.values[1] - double(truth[1])) / double(truth[1]) + std::fabs(s.values[2] - double(truth[2]));
+            };
+            const bool other = solved.twoLaunches && distance(solved.other) < distance(solved.solution);
             const Solution& s = other ? solved.other : solved.solution;
             Wide scale = 0;
             for (int i = 1; i <= 7; ++i) scale = std::max(scale, std::fabs(truth[i]));
