@@ -66,7 +66,10 @@ PlotExtras PlotExtrasOf(const AppState& state) {
 void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
     const PlotView& view = state.view;
     if (!state.motionCase.solved) return SetFieldText(dialog, IDC_STATUS, "");
-    const std::string text = CaseStatusText(CaseOf(state), view.hasSteeper ? &view.steeper : nullptr);
+    // The two launches of a given angle differ in speed, not in angle: the speed names the other.
+    const bool sameAngle = view.hasSteeper && view.steeper.values[ParamAngle] == CaseOf(state).values[ParamAngle];
+    std::string text = CaseStatusText(CaseOf(state), view.hasSteeper && !sameAngle ? &view.steeper : nullptr);
+    if (sameAngle) text += OtherSpeedPhrase(view.steeper.values[ParamVo], state.languageIndex);
     SetFieldText(dialog, IDC_STATUS, StatusUnderConditions(state.motionCase.conditions, text, state.languageIndex));
 }
 

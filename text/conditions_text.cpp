@@ -71,6 +71,8 @@ std::string StatusUnderConditions(const Conditions& c, const std::string& caseTe
     return Join({ConditionsPhrase(c, languageIndex), ": ", Lower(caseText)});
 }
 
+std::string OtherSpeedPhrase(double vo, int) { return Join({"; also fits at ", FormatPlain(vo, 3), " m/s"}); }
+
 std::vector<std::string> ConditionsReportLines(const Conditions& c, int languageIndex) {
     std::vector<std::string> lines;
     if (IsEarthVacuum(c)) return lines;

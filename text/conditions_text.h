@@ -24,6 +24,9 @@ std::string ConditionsPhrase(const Conditions& conditions, int languageIndex);
 // after the conditions: "Mars (g 3.71 m/s²), baseball in air: lands 40.775 m away ...".
 std::string StatusUnderConditions(const Conditions& conditions, const std::string& caseText, int languageIndex);
 
+// The other launch of a given angle, which differs in speed only: "; also fits at 75.565 m/s".
+std::string OtherSpeedPhrase(double vo, int languageIndex);
+
 // The lines a saved or copied case gains when the conditions are not Earth without air, in the
 // report's style (name, tab, value, tab): g, and with air the ball, mass, diameter, Cd, air
 // density, k and the terminal speed. Empty on Earth without air.

@@ -96,6 +96,22 @@ TEST_F(ConditionsDialog, TypedValuesAreOtherAndBadOnesAreRefusedInTheDialog) {
     EXPECT_EQ(Shown(ParamReach), "987.654");  // 40^2 / 1.62
 }
 
+// Two launches of one angle differ in speed: the status line names the other by its speed.
+TEST_F(ConditionsDialog, TheOtherSpeedOfAGivenAngleIsNamed) {
+    state_.conditions = WorldConditions(1);
+    PutBall(state_.conditions, 4);
+    UserClicks(dialog_, IDC_GIVEN_BASE + ParamVo);
+    UserClicks(dialog_, IDC_GIVEN_BASE + ParamTime);
+    UserTypes(dialog_, IDC_VALUE_BASE + ParamAngle, "-4.0681374755664876");
+    UserTypes(dialog_, IDC_VALUE_BASE + ParamTime, "10.551851163090888");
+    UserTypes(dialog_, IDC_LAUNCH_HEIGHT, "29.5712");
+    MainDialogCommand(dialog_, IDC_ACCEPT, ControlEvent::Command, state_);
+    ASSERT_TRUE(state_.view.hasSteeper);
+    const std::string status = FakeOf(dialog_).controls.at(IDC_STATUS).text;
+    EXPECT_NE(status.find("; also fits at 75."), std::string::npos) << status;
+    EXPECT_EQ(status.find("also lands there"), std::string::npos) << status;
+}
+
 TEST_F(ConditionsDialog, CancelChangesNothing) {
     WhileOpen([] {
         UserSelectsLine(kConditions, IDC_COND_WORLD, 1);
