@@ -2,15 +2,11 @@
 
 #include <random>
 
+#include "text/words.h"
+
 const char* const kMakerName = "Ovanta Workshop";
 const char* const kMakerWeb = "www.ovanta.example.org";
 const char* const kMakerMail = "ovanta@example.org";
-
-namespace {
-
-int Language(int language) { return language >= 0 && language <= 2 ? language : 1; }
-
-}  // namespace
 
 std::string ProgramName(std::string_view modulePath) {
     std::string_view name = modulePath;
@@ -20,19 +16,11 @@ std::string ProgramName(std::string_view modulePath) {
     return std::string(name);
 }
 
-const char* TitlePrefix(int language) {
-    static const char* const prefixes[] = {"Quant a ", "About ", "Respecto "};
-    return prefixes[Language(language)];
-}
+const char* TitlePrefix(int language) { return Say(Word::AboutPrefix, language); }
 
 const char* Interjection(int language, int number) {
-    static const char* const words[3][7] = {
-        {"buenu", "Ah!", "Oh!", "vaja!", "hum!", "mmm..", "i v\xE9s!"},
-        {"Ok", "Ah!", "Oh!", "Bah!", "hum!", "mmm..", "Done"},
-        {"bueno", "\xA1" "Ah!", "\xA1" "Oh!", "ps\xE9", "hum!", "mmm..", "\xA1" "vaya!"},
-    };
     if (number < 1 || number > 7) number = 1;
-    return words[Language(language)][number - 1];
+    return Say(static_cast<Word>(static_cast<int>(Word::Interjection1) + number - 1), language);
 }
 
 int InterjectionNumber(std::uint32_t seed) {
@@ -46,14 +34,16 @@ std::string AboutCaption(int language, std::string_view programName) {
 
 std::vector<AboutText> AboutTexts(std::string_view title, std::string_view year, int language,
                                   std::string_view contact) {
-    static const char* const webPaths[] = {"", "/en", "/es"};
+    const std::string web =
+        Say(Word::AboutWeb, language) + (kMakerWeb + std::string(Say(Word::AboutWebPath, language)));
     std::string maker = kMakerName;
     if (!year.empty()) maker += " - " + std::string(year);
     std::vector<AboutText> texts = {
         {20, 50, AboutColour::Title, std::string(title)},
         {66, 120, AboutColour::Text, maker},
-        {66, 134, AboutColour::Text, std::string("web: ") + kMakerWeb + webPaths[Language(language)]},
+        {66, 134, AboutColour::Text, web},
     };
-    if (!contact.empty()) texts.push_back({66, 150, AboutColour::Text, "mail: " + std::string(contact)});
+    if (!contact.empty())
+        texts.push_back({66, 150, AboutColour::Text, Say(Word::AboutMail, language) + std::string(contact)});
     return texts;
 }

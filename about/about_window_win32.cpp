@@ -5,8 +5,10 @@
 
 #include "about/about.h"
 #include "about/about_window.h"
+#include "platform/canvas_win32.h"
 #include "platform/dialog_win32.h"
 #include "platform/wide_win32.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 
 int aboutFontsAlive;
@@ -67,10 +69,6 @@ void DeleteAboutFont() {
     aboutFont = {};
 }
 
-void TextOutShort(HDC dc, int x, int y, const std::string& text) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size() < 255 ? text.size() : 255));
-}
-
 void PaintAbout() {
     HDC dc = aboutFont.dc;
     FontSetSize(16, 6);
@@ -78,13 +76,29 @@ void PaintAbout() {
     FontSetBold(false);
     for (const AboutText& text : AboutTexts(aboutTitle, yearText, aboutLanguage, aboutContact)) {
         SetTextColor(dc, text.colour == AboutColour::Title ? kTitleColour : kTextColour);
-        TextOutShort(dc, text.x, text.y, text.text);
+        TextOutShort(ContextOf(dc), text.x, text.y, text.text);
     }
     FontSetFace("Comic sans ms");
     FontSetBold(false);
     FontSetSize(36, 16);
     SetTextColor(dc, kTextColour);
-    TextOutShort(dc, 60, 10, progName);
+    TextOutShort(ContextOf(dc), 60, 10, progName);
+}
+
+// The button is 70 pixels wide, enough for every word at 96 dots per inch; on a denser screen
+// its font grows and the window does not, so it widens about its middle to hold its word.
+void FitAboutButton(HWND window) {
+    HWND button = GetDlgItem(window, kButtonId);
+    char text[64] = "";
+    GetWindowTextA(button, text, sizeof text);
+    HDC dc = GetDC(button);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    const int width = size.cx + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
+    if (width > 70) SetWindowPos(button, nullptr, 157 - width / 2, 180, width, 24, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void InitAbout(HWND window) {
@@ -95,6 +109,7 @@ void InitAbout(HWND window) {
     if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "Ic0")) DrawIcon(aboutFont.dc, 134, 80, icon);
     PaintAbout();
     SetFieldText(DialogOf(window), kButtonId, Interjection(aboutLanguage, InterjectionNumber(aboutSeed)));
+    FitAboutButton(window);
     initialised = true;
 }
 
@@ -177,20 +192,24 @@ HWND CreateAboutWindow() {
         windowClass.hbrBackground = backgroundBrush;
         windowClass.lpszClassName = "FerSobre";
         if (!RegisterClassA(&windowClass)) {
-            MessageBoxA(nullptr, "Register failed", nullptr, MB_OK);
+            ShowMessage(MessageOf(Word::AboutFailedCaption, Word::AboutNotRegistered, aboutLanguage),
+                        MessageIcon::Exclamation);
             return nullptr;
         }
     }
     HWND window = CreateWindowExA(0, "FerSobre", "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 400, 200, 312,
                                   240, nullptr, nullptr, instance, nullptr);
     if (!window) {
-        MessageBoxA(nullptr, "CreaFSobre failed", nullptr, MB_OK);
+        ShowMessage(MessageOf(Word::AboutFailedCaption, Word::AboutNotCreated, aboutLanguage),
+                    MessageIcon::Exclamation);
         return nullptr;
     }
     aboutWindow = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    HWND button = CreateWindowExA(0, "BUTTON", "Vist", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+    // The button shows the interjection of this opening from the start.
+    const char* caption = Interjection(aboutLanguage, InterjectionNumber(aboutSeed));
+    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                                   122, 180, 70, 24, window, reinterpret_cast<HMENU>(kButtonId), instance,
                                   nullptr);
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);

@@ -2,15 +2,46 @@
 
 #include <string>
 
-#include "physics/given_checks.h"
 #include "resources/ids.h"
-#include "text/conditions_text.h"
-#include "text/messages.h"
+#include "text/given_text.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 
 namespace {
 
-void Show(const Message& message) { ShowMessage(message.caption, message.text); }
+// The dialog's fields through the shared road; commandId is the box clicked, or Accept.
+GivenRefusal ReadFields(DialogHandle dialog, int commandId, GivenStage stage, const Conditions& conditions,
+                        MotionCase& mc, GivenData& data, int language) {
+    std::string texts[kParamCount + 1];
+    GivenTexts typed;
+    const std::string y0 = GetFieldText(dialog, IDC_LAUNCH_HEIGHT);
+    typed.y0 = y0;
+    for (int i = 1; i <= kParamCount; ++i) {
+        typed.given[i] = IsFieldChecked(dialog, IDC_GIVEN_BASE + i);
+        if (!typed.given[i]) continue;
+        texts[i] = GetFieldText(dialog, IDC_VALUE_BASE + i);
+        typed.value[i] = texts[i];
+    }
+    // Values of parameters that are not ticked stay as they stand: the last solve's results.
+    for (int i = 1; i <= kParamCount; ++i) data.values[i] = mc.values[i];
+    const GivenReading reading = ReadGivenTexts(typed, stage, conditions, data, ParseReal);
+    mc.y0 = data.y0;
+    mc.given = data.pair;
+    mc.givenCount = static_cast<std::uint16_t>(reading.count < 2 ? reading.count : 2);
+    mc.givenMask = PairMask(data.pair.first, data.pair.second);
+    for (int i = 1; i <= kParamCount; ++i) mc.values[i] = data.values[i];
+    if (reading.refusal == GivenRefusal::None) return reading.refusal;
+    ShowMessage(GivenRefusalMessage(reading, data, language));
+    // The box just ticked is the one that made the selection wrong.
+    if (reading.refusal == GivenRefusal::TooMany || reading.refusal == GivenRefusal::Indeterminate)
+        SetFieldChecked(dialog, commandId, false);
+    return reading.refusal;
+}
+
+void EnableGivenFields(DialogHandle dialog) {
+    for (int i = 1; i <= kParamCount; ++i)
+        EnableField(dialog, IDC_VALUE_BASE + i, IsFieldChecked(dialog, IDC_GIVEN_BASE + i));
+}
 
 }  // namespace
 
@@ -18,80 +49,20 @@ bool ReadRealField(DialogHandle dialog, int id, double& value) {
     return ParseReal(GetFieldText(dialog, id), value);
 }
 
-bool ReadGivenData(DialogHandle dialog, int commandId, MotionCase& mc) {
-    double y0 = 0;
-    bool y0IsNumber = ReadRealField(dialog, IDC_LAUNCH_HEIGHT, y0);
-    mc.y0 = y0;
-    // Solving with a launch height the user did not mean is worse than asking again; ticking
-    // boxes while the field is half typed does not complain.
-    if (!y0IsNumber && commandId == IDC_ACCEPT) {
-        Show(WrongValueMessage("launch height"));
-        return false;
-    }
-
-    mc.givenCount = 0;
-    mc.given = {0, 0};
-    for (int i = 1; i <= kParamCount; ++i) {
-        if (!IsFieldChecked(dialog, IDC_GIVEN_BASE + i)) continue;
-        ++mc.givenCount;
-        if (mc.givenCount == 3) {
-            Show(TooManyDataMessage());
-            SetFieldChecked(dialog, commandId, false);
-            return false;
-        }
-        (mc.givenCount == 1 ? mc.given.first : mc.given.second) = i;
-        std::string text = GetFieldText(dialog, IDC_VALUE_BASE + i);
-        if (text.empty()) {
-            mc.values[i] = 0;
-        } else if (!ReadRealField(dialog, IDC_VALUE_BASE + i, mc.values[i])) {
-            Show(WrongValueMessage(ParamName(i)));
-            return false;
-        }
-    }
-    mc.givenMask = PairMask(mc.given.first, mc.given.second);
-    if (IsIndeterminatePair(mc.given)) {
-        Show(IndeterminateMessage());
-        SetFieldChecked(dialog, commandId, false);
-        return false;
-    }
-    for (int i = 1; i <= kParamCount; ++i)
-        EnableField(dialog, IDC_VALUE_BASE + i, IsFieldChecked(dialog, IDC_GIVEN_BASE + i));
+bool ReadGivenData(DialogHandle dialog, int boxId, MotionCase& mc, int language) {
+    GivenData data;
+    if (ReadFields(dialog, boxId, GivenStage::Selection, Conditions{}, mc, data, language) != GivenRefusal::None) return false;
+    EnableGivenFields(dialog);
     return true;
 }
 
-bool AcceptGivenDataUnder(const MotionCase& mc, const Conditions& conditions, int languageIndex, GivenData& given) {
-    if (mc.givenCount < 2) {
-        Show(InsufficientDataMessage());
-        return false;
-    }
-    given.pair = mc.given;
-    for (int i = 1; i <= kParamCount; ++i) given.values[i] = mc.values[i];
-    given.y0 = mc.y0;
-    const std::vector<CaseFault> faults = CheckCase(conditions, given);
-    if (faults.empty()) return true;
-    const bool ground = given.y0 == 0;
-    if (conditions.air) {
-        Show(AirDataFaultsMessage(faults, given.values[ParamVo], ground, languageIndex));
-    } else {
-        std::vector<DataFaultAt> vacuum;
-        for (const CaseFault& f : faults) vacuum.push_back({f.fault, f.param});
-        Show(DataFaultsMessage(vacuum, ground));
-    }
-    return false;
-}
-
-bool AcceptGivenData(const MotionCase& mc, GivenData& given) {
-    if (mc.givenCount < 2) {
-        Show(InsufficientDataMessage());
-        return false;
-    }
-    given.pair = mc.given;
-    for (int i = 1; i <= kParamCount; ++i) given.values[i] = mc.values[i];
-    given.y0 = mc.y0;
-    const std::vector<DataFaultAt> faults = CheckGivenData(given);
-    if (!faults.empty()) {
-        Show(DataFaultsMessage(faults, given.y0 == 0));
-        return false;
-    }
-    return true;
+bool AcceptGivenData(DialogHandle dialog, const Conditions& conditions, MotionCase& mc, GivenData& given,
+                     int language) {
+    given = GivenData{};
+    const GivenRefusal refusal = ReadFields(dialog, IDC_ACCEPT, GivenStage::Whole, conditions, mc, given, language);
+    // Too few data, or faults in them, are found once the selection was read whole and admitted.
+    const bool admitted = refusal == GivenRefusal::None || refusal == GivenRefusal::TooFew ||
+                          refusal == GivenRefusal::DataFaults;
+    if (admitted) EnableGivenFields(dialog);
+    return refusal == GivenRefusal::None;
 }

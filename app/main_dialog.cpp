@@ -3,16 +3,18 @@
 #include "about/about_window.h"
 #include "app/conditions_dialog.h"
 #include "app/given.h"
+#include "app/language.h"
 #include "app/plot_view.h"
 #include "app/point_panel.h"
 #include "app/results_out.h"
 #include "platform/menu.h"
+#include "platform/system.h"
 #include "plot/trajectory.h"
 #include "report/report.h"
 #include "table/path_table.h"
 #include "resources/ids.h"
 #include "text/conditions_text.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 #include "tools/launch.h"
 
@@ -24,17 +26,13 @@ bool SolveOnScreen(DialogHandle dialog, AppState& state, ConditionsCase& solved)
     MotionCase& mc = state.motionCase;
     GivenData given;
     const Conditions& conditions = state.conditions;
-    if (!ReadGivenData(dialog, IDC_ACCEPT, mc)) return false;
-    if (IsEarthVacuum(conditions) ? !AcceptGivenData(mc, given)
-                                  : !AcceptGivenDataUnder(mc, conditions, state.languageIndex, given))
-        return false;
+    if (!AcceptGivenData(dialog, conditions, mc, given, state.languageIndex)) return false;
     AirLimit limit;
     double bound;
     const SolveResult result = SolveCaseUnder(conditions, given, solved, limit, bound);
     if (result == SolveResult::Solved) return true;
-    const Message message = limit != AirLimit::None ? AirLimitMessage(limit, given, bound, state.languageIndex)
-                                                    : SolveFailureMessage(result);
-    ShowMessage(message.caption, message.text);
+    ShowMessage(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, state.languageIndex)
+                                        : SolveFailureMessage(result, state.languageIndex));
     return false;
 }
 
@@ -54,13 +52,19 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
     }
     mc.solved = true;  // before drawing: a case without movement can still be saved
     state.solvedSheet = DialogReportSheet(dialog, PointQuery{}, 0);  // no point of this case yet
-    state.solvedSheet.conditionLines = ConditionsReportLines(mc.conditions, state.languageIndex);
+    state.solvedSheet.conditions = mc.conditions;
     ShowCaseStatus(dialog, state);
     state.view.caseDrawn = RedrawMainPlot(state);
     if (state.view.caseDrawn)
         EnablePointPanel(dialog, true);
     else
-        ShowMessage("Nohing to do ", "There is not movement");
+        ShowMessage(MessageOf(Word::NothingToDoCaption, Word::NoMovement, state.languageIndex));
+}
+
+// The guide in the dialog's language, beside the program; the English one when that is missing.
+void OpenGuide(int language) {
+    const std::string guide = Say(Word::GuideFile, language);
+    RunCommand(FileExists(guide) ? guide : Say(Word::GuideFile, kEnglish), language);
 }
 
 // The earlier paths go, and the plot is drawn without them.
@@ -80,7 +84,7 @@ void PointSequence(DialogHandle dialog, AppState& state) {
     const PointError code = QueryPoint(dialog, k, state);
     ReportPointError(code, k, state);
     ShowPoint(dialog, state.pointQuery.first, state);
-    ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery);
+    ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery, state.languageIndex);
     // The copy's point section: the answer the plot now marks, as the panel shows it.
     if (code == PointDone) {
         const ReportSheet panel = DialogReportSheet(dialog, state.pointQuery, state.pointInput);
@@ -103,10 +107,11 @@ void InitMainDialog(DialogHandle dialog, AppState& state) {
     SetFieldChecked(dialog, IDC_GIVEN_BASE + ParamAngle, true);
     for (int i = ParamVx; i <= kParamCount; ++i) EnableField(dialog, IDC_VALUE_BASE + i, false);
     EnablePointPanel(dialog, false);
-    ShowSecondSolution(dialog, false, state.pointQuery);
+    ShowSecondSolution(dialog, false, state.pointQuery, state.languageIndex);
     state.motionCase.solved = false;
     state.pointQuery.pointShown = false;
     UpdateCaseCommands(dialog, state);
+    ShowLanguage(dialog, state);
     // The disabled point field cannot take keys; the user starts by typing Vo.
     FocusField(dialog, IDC_VALUE_BASE + ParamVo);
 }
@@ -123,7 +128,7 @@ void UpdateCaseCommands(DialogHandle dialog, AppState& state) {
 void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState& state) {
     if (HandleToolsCommand(dialog, static_cast<std::uint16_t>(id), state.tools, state.languageIndex)) return;
     if (id > IDC_GIVEN_BASE && id <= IDC_GIVEN_BASE + kParamCount) {
-        ReadGivenData(dialog, id, state.motionCase);
+        ReadGivenData(dialog, id, state.motionCase, state.languageIndex);
         return;
     }
     if (id > IDC_POINT_BASE && id <= IDC_POINT_BASE + 5) {
@@ -138,17 +143,18 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
         case IDC_ACCEPT: SolveSequence(dialog, state); break;
         case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
         case IDM_SAVE_CASE:
-            SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory, state.motionCase.conditions);
+            SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory, state.motionCase.conditions,
+                     state.languageIndex);
             break;
         case IDM_COPY_CASE: CopyCase(dialog, state); break;
         case IDM_SAVE_PICTURE: SavePlotPicture(dialog, state); break;
         case IDM_EXPORT_TABLE:
             if (state.motionCase.solved)
                 ExportPathTable(dialog, state.motionCase.solution, state.startDirectory, state.motionCase.conditions,
-                                &state.motionCase.flight);
+                                &state.motionCase.flight, state.languageIndex);
             break;
-        case IDM_INFO: RunCommand("Ovanta.pdf"); break;
-        case IDM_ABOUT: ShowAbout("Ovanta movement: calculations", state.languageIndex); break;
+        case IDM_INFO: OpenGuide(state.languageIndex); break;
+        case IDM_ABOUT: ShowAbout(Say(Word::AboutTitle, state.languageIndex), state.languageIndex); break;
         case IDM_PLAY: StartPlay(dialog, state); break;
         case IDM_CLEAR_PATHS: ClearPathsCommand(state); break;
         case IDM_CONDITIONS:
@@ -156,6 +162,9 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
             if (ChooseConditions(dialog, state.conditions, state.languageIndex) && state.motionCase.solved)
                 SolveSequence(dialog, state);
             break;
+        case IDM_LANGUAGE_CA:
+        case IDM_LANGUAGE_EN:
+        case IDM_LANGUAGE_ES: ChooseLanguage(dialog, state, id - IDM_LANGUAGE_BASE); break;
         default: break;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/dialog_art_win32.h"
+#include "app/language.h"
 #include "app/main_dialog.h"
 #include "app/plot_view.h"
 #include "app/point_panel.h"
@@ -149,7 +150,7 @@ LRESULT CALLBACK FilterDialogMessages(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void InitDialog(HWND dialog, AppState& state) {
-    InstallToolsMenu(DialogOf(dialog), state.tools);
+    InstallToolsMenu(DialogOf(dialog), state.tools, state.languageIndex);
     const int dpi = WindowDpi(dialog);
     PlotUseDpi(state, dpi);
     UseArtForDpi(dialog, dpi, true);
@@ -258,7 +259,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 int RunOvanta(HINSTANCE instance) {
     CreateCanvasPens();
     AppState state;
-    state.languageIndex = 1;
+    state.languageIndex = StartLanguage(RememberedLanguage(), UserDisplayLanguage());
     // The start folder's full path: Tools.rel is read and saved there, and the current directory
     // is brought back to it after every file dialog, wherever the user browsed.
     state.startDirectory = CurrentDirectory();

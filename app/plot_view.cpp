@@ -40,7 +40,7 @@ void ShowBall(DialogHandle dialog, AppState& state, double t) {
     PlotView& view = state.view;
     view.ball = CasePointAtTime(state, t);
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale));
+    SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale, state.languageIndex));
     ++view.frames;
 }
 
@@ -66,11 +66,12 @@ PlotExtras PlotExtrasOf(const AppState& state) {
 void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
     const PlotView& view = state.view;
     if (!state.motionCase.solved) return SetFieldText(dialog, IDC_STATUS, "");
+    const int language = state.languageIndex;
     // The two launches of a given angle differ in speed, not in angle: the speed names the other.
     const bool sameAngle = view.hasSteeper && view.steeper.values[ParamAngle] == CaseOf(state).values[ParamAngle];
-    std::string text = CaseStatusText(CaseOf(state), view.hasSteeper && !sameAngle ? &view.steeper : nullptr);
-    if (sameAngle) text += OtherSpeedPhrase(view.steeper.values[ParamVo], state.languageIndex);
-    SetFieldText(dialog, IDC_STATUS, StatusUnderConditions(state.motionCase.conditions, text, state.languageIndex));
+    std::string text = CaseStatusText(CaseOf(state), view.hasSteeper && !sameAngle ? &view.steeper : nullptr, language);
+    if (sameAngle) text += OtherSpeedPhrase(view.steeper.values[ParamVo], language);
+    SetFieldText(dialog, IDC_STATUS, StatusUnderConditions(state.motionCase.conditions, text, language));
 }
 
 void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const ConditionsCase& solved) {
@@ -113,7 +114,7 @@ void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
     view.hovering = true;
     view.hoverColumn = px;
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);
-    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state)));
+    SetFieldText(dialog, IDC_STATUS, PointStatusText(view.hoverPoint, CaseOf(state), state.languageIndex));
 }
 
 void PlotPointerLeft(DialogHandle dialog, AppState& state) { HideMarker(dialog, state); }
@@ -154,7 +155,7 @@ void PlotMenu(DialogHandle dialog, AppState& state, int px, int py) {
         if (item.id == IDM_PLAY) enabled = PlotIsLive(state);
         if (item.id == IDM_CLEAR_PATHS) enabled = state.view.earlier.count > 0;
         if (item.id == IDM_COPY_CASE || item.id == IDM_SAVE_PICTURE) enabled = state.motionCase.solved;
-        items.push_back({static_cast<unsigned>(item.id), item.text, enabled});
+        items.push_back({static_cast<unsigned>(item.id), Say(item.text, state.languageIndex), enabled});
     }
     const unsigned chosen = ChoosePopupMenu(dialog, state.plotWindow, px, py, items);
     if (chosen) MainDialogCommand(dialog, static_cast<int>(chosen), ControlEvent::Command, state);

@@ -7,7 +7,7 @@
 #include "plot/trajectory.h"
 #include "resources/ids.h"
 #include "text/conditions_text.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 
 void EnablePointPanel(DialogHandle dialog, bool enable) {
@@ -39,23 +39,20 @@ PointError QueryPoint(DialogHandle dialog, int k, AppState& state) {
     return PointDone;
 }
 
-void ReportPointError(PointError code, int k) {
+void ReportPointError(PointError code, int k, int language) {
     if (code == PointDone) return;
-    const Message message = PointErrorMessage(code, k);
-    ShowMessage(message.caption, message.text);
+    ShowMessage(PointErrorMessage(code, k, language));
 }
 
 void ReportPointError(PointError code, int k, const AppState& state) {
     const bool air = state.motionCase.conditions.air;
-    if (air && code == PointOutOfRange && state.pointRange.outside) {
-        const Message m = PointRangeMessage(k, state.pointRange, state.languageIndex);
-        ShowMessage(m.caption, m.text);
-    } else if (air && code == PointBelowVx) {
-        const Message m = LeastSpeedMessage(state.pointRange.low, state.languageIndex);
-        ShowMessage(m.caption, m.text);
-    } else {
-        ReportPointError(code, k);
-    }
+    const int language = state.languageIndex;
+    if (air && code == PointOutOfRange && state.pointRange.outside)
+        ShowMessage(PointRangeMessage(k, state.pointRange, language));
+    else if (air && code == PointBelowVx)
+        ShowMessage(LeastSpeedMessage(state.pointRange.low, language));
+    else
+        ReportPointError(code, k, language);
 }
 
 void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& state) {
@@ -72,19 +69,19 @@ void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& stat
     EnableField(dialog, IDC_POINT_ACCEPT, false);
 }
 
-void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query) {
+void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query, int language) {
     // Characters a value may take after its prefix; a longer one is written shorter, never cut.
     constexpr unsigned kSecondSolutionRoom = 20;
     const struct {
         int id;
-        const char* prefix;
+        Word prefix;
         double value;
-    } rows[] = {{IDC_SECOND_X, "x2: ", query.second.x},
-                {IDC_SECOND_VY, "Vy2: ", query.second.vy},
-                {IDC_SECOND_T, "t2: ", query.second.t}};
+    } rows[] = {{IDC_SECOND_X, Word::SecondX, query.second.x},
+                {IDC_SECOND_VY, Word::SecondVy, query.second.vy},
+                {IDC_SECOND_T, Word::SecondT, query.second.t}};
     for (const auto& row : rows) {
         std::string number = shown ? FitNumber(row.value, 6, 2, kSecondSolutionRoom) : std::string();
-        SetFieldText(dialog, row.id, row.prefix + number);
+        SetFieldText(dialog, row.id, Say(row.prefix, language) + number);
     }
     for (const auto& row : rows) EnableField(dialog, row.id, shown);
 }

@@ -14,7 +14,7 @@ void EnablePointPanel(DialogHandle dialog, bool enable);
 PointError QueryPoint(DialogHandle dialog, int k, AppState& state);
 
 // The message box for a refused query (nothing for PointDone); k names the field read.
-void ReportPointError(PointError code, int k);
+void ReportPointError(PointError code, int k, int language);
 // The same, with the air's own messages for a value out of the integrated path.
 void ReportPointError(PointError code, int k, const AppState& state);
 
@@ -25,7 +25,7 @@ void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& stat
 
 // Writes "x2: ", "Vy2: " and "t2: " into statics 160..162, followed by the second solution's
 // x, Vy and t when shown (at most 20 characters each, see FitNumber), and enables or greys them.
-void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query);
+void ShowSecondSolution(DialogHandle dialog, bool shown, const PointQuery& query, int language);
 
 // The plot as it stands: the earlier paths, the solved case, if any, the points marked on it
 // (those of the last query that answered about this case), and on top the hover marker or

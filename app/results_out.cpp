@@ -9,7 +9,7 @@
 #include "platform/safe_file.h"
 #include "platform/system.h"
 #include "report/report.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 
 namespace {
 
@@ -31,31 +31,34 @@ bool EndsWithEmf(const std::string& path) {
     return end == ".emf";
 }
 
-void Report(const Message& message) { ShowMessage(message.caption, message.text, MessageIcon::Exclamation); }
-
 }  // namespace
 
 void CopyCase(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
     // The case as it was solved, with the point the plot marks: the picture beside it shows
     // the same, whatever has been typed into the fields since.
+    const int language = state.languageIndex;
     std::string text;
-    for (const std::string& line : ReportLines(state.solvedSheet)) text += line;
+    for (const std::string& line : ReportLines(state.solvedSheet, language)) text += line;
     CanvasPicture metafile = PlotPicture(state, CanvasSurfaceKind::Metafile, 1);
     CanvasPicture bitmap = PlotPicture(state, CanvasSurfaceKind::Bitmap, 1);
     const ClipboardResult result = CopyToClipboard(dialog, text, metafile, bitmap);
     CanvasFreePicture(metafile);
     CanvasFreePicture(bitmap);
-    if (result == ClipboardResult::InUse) Report(ClipboardInUseMessage());
-    if (result == ClipboardResult::Failed) Report(ClipboardFailedMessage());
+    if (result == ClipboardResult::InUse)
+        ShowMessage(MessageOf(Word::CopyCaseCaption, Word::ClipboardInUse, language), MessageIcon::Exclamation);
+    if (result == ClipboardResult::Failed)
+        ShowMessage(MessageOf(Word::CopyCaseCaption, Word::ClipboardFailed, language), MessageIcon::Exclamation);
 }
 
 void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     if (!state.motionCase.solved) return;
+    const int language = state.languageIndex;
     std::string path;
-    const bool chosen = ChooseNewFile(dialog, NewFileKind::PlotPicture, path);
-    if (!state.startDirectory.empty()) SetCurrentDirectoryTo(state.startDirectory);
-    if (!chosen) return;
+    const FileDialogWords words = {Say(Word::SavePlotPictureCaption, language),
+                                   {Say(Word::PngFiles, language), Say(Word::EmfFiles, language)},
+                                   Say(Word::PlotPictureName, language)};
+    if (!ChooseFileToSave(dialog, NewFileKind::PlotPicture, state.startDirectory, path, words)) return;
     const bool emf = EndsWithEmf(path);
     CanvasPicture picture = PlotPicture(state, emf ? CanvasSurfaceKind::Metafile : CanvasSurfaceKind::Bitmap,
                                         emf ? 1 : 2);
@@ -63,10 +66,11 @@ void SavePlotPicture(DialogHandle dialog, const AppState& state) {
     const bool encoded = picture && PictureFileBytes(picture, bytes);
     CanvasFreePicture(picture);
     if (!encoded) {
-        Report(PictureFailedMessage());
+        ShowMessage(MessageOf(Word::SavePlotPictureCaption, Word::PictureFailed, language), MessageIcon::Exclamation);
         return;
     }
     const SaveOutcome outcome = SaveWholeFile(path, {bytes});
     if (outcome != SaveOutcome::Saved)
-        ShowFileMessage("Save plot picture", SaveFailureReason(outcome), path, MessageIcon::Exclamation);
+        ShowFileMessage(Say(Word::SavePlotPictureCaption, language), SaveFailureReason(outcome, language), path,
+                        MessageIcon::Exclamation);
 }

@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 20;
 
-bool IsBlank(std::string_view cell) { return cell.find_first_not_of(' ') == std::string_view::npos; }
-
 constexpr const char* kConditionColumns[] = {"g", "object", "cd", "diameter", "mass", "rho"};
 
 int ColumnByName(std::string_view name) {
@@ -72,7 +70,7 @@ void AppendBatchRow(const CsvRecord& record, const BatchHeader& header, std::str
         for (int p = 1; p <= kParamCount; ++p) {
             if (header.column[p] < 0) continue;
             const std::string& cell = record.cells[static_cast<std::size_t>(header.column[p])];
-            text.given[p] = !IsBlank(cell);
+            text.given[p] = !IsEmptyValue(cell);
             text.value[p] = cell;
         }
         if (header.column[BatchHeader::kY0] >= 0)
@@ -103,12 +101,18 @@ int RunBatch(CsvReader::Source read, const BatchSink& write, std::string& error)
     out.reserve(kFlushBytes + CsvReader::kMaxRecordBytes);
     out = kBatchOutputHeader;
     bool written = true;
+    // The output waits until a megabyte is made or the input has ended well: an input that
+    // cannot be read at all writes nothing, not even the header.
     while (written && reader.Next()) {
         AppendBatchRow(reader.Record(), header, out);
         if (out.size() >= kFlushBytes) {
             written = write(out);
             out.clear();
         }
+    }
+    if (reader.Failed()) {
+        error = "the input cannot be read";
+        return 2;
     }
     if (written && !out.empty()) written = write(out);
     if (!written) {

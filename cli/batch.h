@@ -28,7 +28,7 @@ inline constexpr std::string_view kBatchOutputHeader = "vo,angle,vx,vy0,reach,he
 // Appends the output line for one input row: the seven values and the launch height in the
 // shortest text that reads back exactly, and an empty error; or eight empty cells and the
 // reason the row was not solved. A row is solved when exactly two of its seven value cells
-// hold something other than blanks; an empty launch height is 0.
+// hold something other than blanks and tabs; an empty launch height is 0.
 void AppendBatchRow(const CsvRecord& record, const BatchHeader& header, std::string& out);
 
 // Receives the output in pieces of about a megabyte; false when it could not be written.
@@ -36,6 +36,7 @@ using BatchSink = std::function<bool(std::string_view)>;
 
 // Reads the whole input and writes the output. Returns the exit status: 0 when the input was
 // read to its end (an empty input gives the output's header alone), 2 with the reason in
-// `error` when the header cannot be used or the output cannot be written; nothing is written
-// after a refused header.
+// `error` when the header cannot be used, the input cannot be read or the output cannot be
+// written. Nothing is written after a refused header, nor after a failed read (the pieces
+// written before it stay).
 int RunBatch(CsvReader::Source read, const BatchSink& write, std::string& error);

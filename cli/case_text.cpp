@@ -13,8 +13,6 @@ namespace {
 constexpr const char* kParamNames[] = {"", "vo", "angle", "vx", "vy0", "reach", "height", "t"};
 constexpr const char* kPointNames[] = {"", "x", "y", "vy", "v", "t"};
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
-
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view name, std::string_view lowerName) {
@@ -49,39 +47,28 @@ bool IsPlainDecimal(std::string_view text) {
 CaseOutcome Unreadable(const Message& message) { return {CaseStatus::Unreadable, MessageLine(message), {}, {}}; }
 CaseOutcome Refused(const Message& message) { return {CaseStatus::Refused, MessageLine(message), {}, {}}; }
 
-// A case under conditions other than Earth without air: the checks and the solver of the
-// conditions, with the refusals in their own terms.
+// A case under conditions other than Earth without air that passed their checks: the solver of
+// the conditions, with the refusals in their own terms.
 CaseOutcome SolveUnderConditions(const Conditions& conditions, const GivenData& given) {
-    const std::vector<CaseFault> faults = CheckCase(conditions, given);
-    if (!faults.empty()) {
-        const bool ground = given.y0 == 0;
-        const double vo = given.values[ParamVo];
-        std::string line = "* Errors in the data *: ";
-        for (std::size_t i = 0; i < faults.size(); ++i) {
-            if (i > 0) line += "; ";
-            line += conditions.air ? AirDataFaultLine(faults[i], vo, ground, 1)
-                                   : DataFaultLine({faults[i].fault, faults[i].param}, ground);
-        }
-        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}, {}};
-    }
     CaseOutcome outcome;
     AirLimit limit;
     double bound;
     const SolveResult result = SolveCaseUnder(conditions, given, outcome.full, limit, bound);
     if (result != SolveResult::Solved)
-        return Refused(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, 1) : SolveFailureMessage(result));
+        return Refused(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, kEnglish)
+                                               : SolveFailureMessage(result, kEnglish));
     outcome.status = CaseStatus::Solved;
     outcome.solution = outcome.full.solution;
     return outcome;
 }
 
-bool ReadOptional(std::string_view text, double& value) { return IsBlank(text) || ReadNumber(TrimBlanks(text), value); }
+bool ReadOptional(std::string_view text, double& value) { return IsEmptyValue(text) || ReadNumber(TrimBlanks(text), value); }
 
 }  // namespace
 
 bool NamesConditions(const CaseText& t) {
     for (std::string_view v : {t.g, t.object, t.cd, t.diameter, t.mass, t.rho})
-        if (!IsBlank(v)) return true;
+        if (!IsEmptyValue(v)) return true;
     return false;
 }
 
@@ -97,14 +84,14 @@ CaseStatus ReadConditions(const CaseText& t, Conditions& c, std::string& reason)
     c.world = kWorldOther;
     for (int w = 0; w < kWorldCount; ++w)
         if (kWorlds[w].g == c.g) c.world = w;
-    if (!IsBlank(t.object)) {
+    if (!IsEmptyValue(t.object)) {
         const std::string key = TrimBlanks(t.object);
         const int ball = FindBall(key.c_str());
         if (ball < 0) return reason = "unknown object: " + key + " (objects: " + BallList() + ")", CaseStatus::Unreadable;
         PutBall(c, ball);
     }
-    const bool anyBallValue = !IsBlank(t.cd) || !IsBlank(t.diameter) || !IsBlank(t.mass);
-    if (!c.air && anyBallValue && (IsBlank(t.cd) || IsBlank(t.diameter) || IsBlank(t.mass)))
+    const bool anyBallValue = !IsEmptyValue(t.cd) || !IsEmptyValue(t.diameter) || !IsEmptyValue(t.mass);
+    if (!c.air && anyBallValue && (IsEmptyValue(t.cd) || IsEmptyValue(t.diameter) || IsEmptyValue(t.mass)))
         return reason = "cd, diameter and mass go together (or name an object)", CaseStatus::Unreadable;
     const double ballMass = c.mass, ballDiameter = c.diameter, ballCd = c.cd;
     const struct {
@@ -116,10 +103,10 @@ CaseStatus ReadConditions(const CaseText& t, Conditions& c, std::string& reason)
         if (!ReadOptional(n.text, *n.value)) return reason = "wrong value: " + std::string(n.name), CaseStatus::Unreadable;
     if (anyBallValue) c.air = true;
     if (c.mass != ballMass || c.diameter != ballDiameter || c.cd != ballCd) c.ball = kBallOther;
-    if (!c.air && !IsBlank(t.rho))
+    if (!c.air && !IsEmptyValue(t.rho))
         return reason = "rho needs air: name an object or give cd, diameter and mass", CaseStatus::Unreadable;
     const ConditionsFault fault = CheckConditions(c);
-    if (fault != ConditionsFault::None) return reason = MessageLine(ConditionsFaultMessage(fault, 1)), CaseStatus::Refused;
+    if (fault != ConditionsFault::None) return reason = MessageLine(ConditionsFaultMessage(fault, kEnglish)), CaseStatus::Refused;
     return CaseStatus::Solved;
 }
 
@@ -143,6 +130,8 @@ bool ReadNumber(std::string_view text, double& value) {
     return ParseReal(text, value);
 }
 
+bool IsEmptyValue(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
 const char* CliParamName(int paramId) {
     return paramId >= 1 && paramId <= kParamCount ? kParamNames[paramId] : "";
 }
@@ -159,45 +148,41 @@ std::string MessageLine(const Message& message) {
 
 CaseOutcome SolveCaseText(const CaseText& text) {
     GivenData given;
-    int count = 0;
-    int params[2] = {};
-    for (int p = 1; p <= kParamCount; ++p) {
-        if (!text.given[p]) continue;
-        if (count < 2) params[count] = p;
-        ++count;
-    }
-    if (count < 2) return Unreadable(InsufficientDataMessage());
-    if (count > 2)
-        return Unreadable({TooManyDataMessage().caption, std::to_string(count) + " are given"});
-    given.pair = {params[0], params[1]};
-    if (IsIndeterminatePair(given.pair)) return Refused(IndeterminateMessage());
-
-    for (int p : params)
-        if (!ReadNumber(text.value[p], given.values[p])) return Unreadable(WrongValueMessage(ParamName(p)));
-    if (!ReadNumber(text.y0, given.y0)) return Unreadable(WrongValueMessage("launch height"));
-
+    // A launch height of blanks and tabs alone is left out, and reads as 0 like an empty one.
+    GivenTexts texts = text;
+    if (IsEmptyValue(texts.y0)) texts.y0 = {};
+    // The conditions are read before the checks of the given data, which depend on them; a
+    // fault of theirs is told after the faults of the given values' texts.
     Conditions conditions;
     std::string why;
-    if (const CaseStatus status = ReadConditions(text, conditions, why); status != CaseStatus::Solved)
-        return {status, why, {}, {}};
-    if (!IsEarthVacuum(conditions)) return SolveUnderConditions(conditions, given);
-
-    const std::vector<DataFaultAt> faults = CheckGivenData(given);
-    if (!faults.empty()) {
-        // The dialog stands the faults one per paragraph in its box; on one line they are
-        // separated by semicolons.
-        const bool ground = given.y0 == 0;
-        std::string line = std::string(DataFaultsMessage(faults, ground).caption) + ": ";
-        for (std::size_t i = 0; i < faults.size(); ++i) {
-            if (i > 0) line += "; ";
-            line += DataFaultLine(faults[i], ground);
+    const CaseStatus conditionsRead = ReadConditions(text, conditions, why);
+    if (conditionsRead != CaseStatus::Solved) conditions = Conditions();
+    const GivenReading reading = ReadGivenTexts(texts, GivenStage::Whole, conditions, given, ReadNumber);
+    const bool textsRead = reading.refusal == GivenRefusal::None || reading.refusal == GivenRefusal::DataFaults;
+    if (textsRead && conditionsRead != CaseStatus::Solved) return {conditionsRead, why, {}, {}};
+    switch (reading.refusal) {
+        case GivenRefusal::None: break;
+        case GivenRefusal::TooMany:
+            return Unreadable({TooManyDataMessage(kEnglish).caption, std::to_string(reading.count) + " are given"});
+        case GivenRefusal::LaunchHeight:
+        case GivenRefusal::WrongValue:
+        case GivenRefusal::TooFew: return Unreadable(GivenRefusalMessage(reading, given, kEnglish));
+        case GivenRefusal::Indeterminate: return Refused(GivenRefusalMessage(reading, given, kEnglish));
+        case GivenRefusal::DataFaults: {
+            // The dialog stands the faults one per paragraph in its box; on one line they are
+            // separated by semicolons.
+            std::string line = std::string(Say(Word::DataErrorsCaption, kEnglish)) + ": ";
+            for (std::size_t i = 0; i < reading.faults.size(); ++i) {
+                if (i > 0) line += "; ";
+                line += GivenFaultLine(reading, i, given, kEnglish);
+            }
+            return {CaseStatus::Refused, Cp1252ToUtf8(line), {}, {}};
         }
-        return {CaseStatus::Refused, Cp1252ToUtf8(line), {}, {}};
     }
-
+    if (!IsEarthVacuum(conditions)) return SolveUnderConditions(conditions, given);
     CaseOutcome outcome;
     const SolveResult result = SolveCase(given, outcome.solution);
-    if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result));
+    if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result, kEnglish));
     outcome.status = CaseStatus::Solved;
     outcome.full.solution = outcome.solution;
     Solution steeper;
@@ -212,7 +197,7 @@ PointOutcome AnswerPointText(const ConditionsCase& solved, int k, std::string_vi
     PointOutcome outcome;
     double value;
     if (!ParseReal(text, value)) {
-        outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k));
+        outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k, kEnglish));
         return outcome;
     }
     PointRange range;
@@ -220,11 +205,11 @@ PointOutcome AnswerPointText(const ConditionsCase& solved, int k, std::string_vi
     if (error != PointDone) {
         outcome.status = CaseStatus::Refused;
         if (solved.conditions.air && error == PointOutOfRange)
-            outcome.reason = MessageLine(PointRangeMessage(k, range, 1));
+            outcome.reason = MessageLine(PointRangeMessage(k, range, kEnglish));
         else if (solved.conditions.air && error == PointBelowVx)
-            outcome.reason = MessageLine(LeastSpeedMessage(range.low, 1));
+            outcome.reason = MessageLine(LeastSpeedMessage(range.low, kEnglish));
         else
-            outcome.reason = MessageLine(PointErrorMessage(error, k));
+            outcome.reason = MessageLine(PointErrorMessage(error, k, kEnglish));
         return outcome;
     }
     outcome.status = CaseStatus::Solved;

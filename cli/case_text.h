@@ -1,6 +1,6 @@
 // A case given as text, read and solved exactly as the dialog reads and solves its fields, with
 // every refusal as one line of UTF-8 text. Shared by the one-case form and the batch form of
-// ovanta-solve, so that both say what the dialog says.
+// ovanta-solve, so that both say what the dialog says. The command line speaks English only.
 #pragma once
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "physics/case_solve.h"
 #include "physics/motion.h"
 #include "physics/point.h"
+#include "text/given_text.h"
 #include "text/messages.h"
 
 // Command-line names of the parameters by ParamId 1..7 ("vo" .. "t"), "" otherwise.
@@ -23,18 +24,20 @@ int PointFieldByName(std::string_view name);
 // decimals such as "-12.5".
 bool ReadNumber(std::string_view text, double& value);
 
+// Nothing, or nothing but blanks and tabs: a value left out. A cell or an argument like this
+// gives no value (the dialog's reading takes blanks as 0 and refuses a tab).
+bool IsEmptyValue(std::string_view text);
 // A message on one line, "caption: text", in UTF-8.
 std::string MessageLine(const Message& message);
 
 // The given values as typed. A parameter is given when given[p] is set; its text is read with
-// the dialog's number reading. The views must outlive the call.
-struct CaseText {
-    bool given[kParamCount + 1] = {};
-    std::string_view value[kParamCount + 1];
-    std::string_view y0;  // the launch height; empty reads as 0
-    // The conditions, each empty for its default: gravity (9.81), a ball by name (kBalls' keys),
-    // its drag coefficient, diameter and mass (the three go together without a ball; with one,
-    // each replaces the ball's), and the air's density (1.225). The air is on with a ball or Cd.
+// the dialog's number reading. The launch height's empty text, or one of blanks and tabs alone
+// (IsEmptyValue), reads as 0. The views must outlive the call.
+// The conditions, each left out (IsEmptyValue) for its default: gravity (9.81), a ball by name
+// (kBalls' keys), its drag coefficient, diameter and mass (the three go together without a
+// ball; with one, each replaces the ball's), and the air's density (1.225). The air is on with
+// a ball or Cd.
+struct CaseText : GivenTexts {
     std::string_view g, object, cd, diameter, mass, rho;
 };
 
@@ -54,8 +57,10 @@ struct CaseOutcome {
     ConditionsCase full;    // the case with its conditions and, with air, its path
 };
 
-// Reads and solves a case in the dialog's order: the number of given values, an indeterminate
-// pair, each value, the launch height, the checks of the given data, the solver.
+// Reads and solves a case on the dialog's road (ReadGivenTexts: the launch height, each given
+// value, an indeterminate pair, too few values, the checks of the given data), then the solver.
+// Too few or too many values, and a text that is not a number, are the input's fault
+// (Unreadable); the rest are refusals.
 CaseOutcome SolveCaseText(const CaseText& text);
 
 struct PointOutcome {

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char kUsageLine[] =
     "usage: ovanta-solve [--y0 METRES] [--json] NAME=VALUE NAME=VALUE [--point NAME=VALUE]"
-    " | --batch FILE | --help | --version\n";
+    " | --batch FILE | --help | -h | --version\n";
 
 constexpr const char kHelp[] =
     "       with gravity and air: [--g G] [--object NAME | --cd CD --diameter D --mass M]"
@@ -24,7 +24,10 @@ constexpr const char kHelp[] =
     "                      vy0 (m/s), reach (m), height (m), t (s), in any letter case\n"
     "  --y0 METRES         the launch height (0 when left out)\n"
     "  --point NAME=VALUE  the point of the path where one of x (m), y (m), vy (m/s), v (m/s)\n"
-    "                      or t (s) has this value; y and v give the second passage too\n"
+    "                      or t (s) has this value; y and v give the second passage too. The\n"
+    "                      path's equations go on past the flight, so a point may lie before\n"
+    "                      the launch (t below 0) or after the landing (y below 0); with air\n"
+    "                      the path is known from the launch to the landing only\n"
     "  --g G               the gravity in m/s^2 (9.81 when left out; moon 1.62, mars 3.71,\n"
     "                      jupiter 24.79)\n"
     "  --object NAME       a ball flying in air (quadratic drag), its mass, diameter and drag\n"
@@ -40,8 +43,16 @@ constexpr const char kHelp[] =
     "  --batch FILE        solve each row of a CSV file (- for standard input): a header\n"
     "                      naming columns among vo angle vx vy0 reach height t y0, and rows\n"
     "                      with two values each; optional columns g object cd diameter mass\n"
-    "                      rho give each row's conditions, an empty cell its default\n"
-    "  --help, --version   this text; the program's version\n"
+    "                      rho give each row's conditions, an empty cell its default. Each row\n"
+    "                      is answered with its values, or with the reason in the column\n"
+    "                      error: the dialog's refusal, \"the row is too long\" (beyond 64 KB),\n"
+    "                      \"a quoted cell is not closed\", a wrong number of cells, a value\n"
+    "                      that is not a number\n"
+    "  -h, --help          this text\n"
+    "  --version           the program's version\n"
+    "\n"
+    "--y0, --point, --batch and the options of gravity and air also take their value as\n"
+    "--y0=METRES, --point=NAME=VALUE, --batch=FILE, --g=G...; an empty value is a usage error.\n"
     "\n"
     "With air the path is integrated numerically from the launch to the landing; where the\n"
     "given values fix two launches, the flatter is written.\n"
@@ -70,8 +81,6 @@ std::string HelpText() {
 CommandResult Answer(const std::string& out) { return {0, out, "", false, ""}; }
 CommandResult Refusal(const std::string& reason) { return {1, "", reason + "\n", false, ""}; }
 CommandResult UsageError(const std::string& what) { return {2, "", what + "\n" + kUsageLine, false, ""}; }
-
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 // The field of a condition's option ("--g" and so on), or null for another option.
 std::string_view* ConditionOption(CaseText& text, std::string_view name) {
@@ -103,7 +112,7 @@ CommandResult SolveAndShow(const CaseText& text, bool json, std::optional<std::s
             return UsageError("--point needs NAME=VALUE: " + std::string(*point));
         pointField = PointFieldByName(name);
         if (pointField == 0) return UsageError("unknown point name: " + std::string(name) + " (names: x y vy v t)");
-        if (IsBlank(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
+        if (IsEmptyValue(pointText)) return UsageError("--point " + std::string(*point) + " has no value");
     }
 
     const CaseOutcome solved = SolveCaseText(text);
@@ -163,8 +172,7 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
                 if (!condition->empty()) return UsageError(std::string(name) + " is given twice");
                 if (hasInline) *condition = inlineValue;
                 else if (i + 1 < args.size()) *condition = args[++i];
-                else return UsageError(std::string(name) + " needs a value");
-                if (IsBlank(*condition)) return UsageError(std::string(name) + " has no value");
+                if (IsEmptyValue(*condition)) return UsageError(std::string(name) + " needs a value");
                 continue;
             }
             if (name == "--y0") option = &y0;
@@ -176,9 +184,10 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
                 *option = inlineValue;
             } else if (i + 1 < args.size()) {
                 *option = args[++i];
-            } else {
-                return UsageError(std::string(name) + " needs a value");
             }
+            // "--y0=" or an empty argument, as a script's unset variable gives: no value at all,
+            // not a launch height of 0.
+            if (!*option || IsEmptyValue(**option)) return UsageError(std::string(name) + " needs a value");
             continue;
         }
         std::string_view name, value;
@@ -190,7 +199,7 @@ CommandResult RunCommandLine(const std::vector<std::string_view>& args) {
             return UsageError("unknown name: " + std::string(name) + " (names: vo angle vx vy0 reach height t)");
         }
         if (text.given[p]) return UsageError(std::string(name) + " is given twice");
-        if (IsBlank(value)) return UsageError(std::string(arg) + " has no value");
+        if (IsEmptyValue(value)) return UsageError(std::string(arg) + " has no value");
         text.given[p] = true;
         text.value[p] = value;
     }

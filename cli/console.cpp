@@ -1,6 +1,13 @@
 #include "cli/console.h"
 
+#include <sys/stat.h>
+
 std::FILE* OpenInputFile(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
+
+bool IsFolder(const std::string& name) {
+    struct stat info;
+    return stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
 
 void UseBinaryStandardInput() {}  // POSIX streams never translate
 

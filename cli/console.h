@@ -14,6 +14,9 @@ int SolveMain(const std::vector<std::string>& args);
 
 // Opens the file named `name` (UTF-8) for reading bytes; null, with errno set, when it cannot.
 std::FILE* OpenInputFile(const std::string& name);
+// True when `name` (UTF-8) is a folder: it is then refused before anything is read or written
+// (Windows would say "permission denied", Linux fail the first read).
+bool IsFolder(const std::string& name);
 // Standard input gives its bytes as they are: no end of the input at a Ctrl-Z, no CR LF turned
 // into LF. Input typed at a console keeps the console's own end of input.
 void UseBinaryStandardInput();

@@ -19,6 +19,11 @@ HANDLE ConsoleOf(std::FILE* stream) {
 
 std::FILE* OpenInputFile(const std::string& name) { return _wfopen(WideOf(name).c_str(), L"rb"); }
 
+bool IsFolder(const std::string& name) {
+    const DWORD attributes = GetFileAttributesW(WideOf(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void UseBinaryStandardInput() {
     // In text mode the C library ends the input at the first Ctrl-Z (0x1A), even inside a row
     // of a file or a pipe, and drops the CR of CR LF. A console keeps Ctrl-Z as its end of input.

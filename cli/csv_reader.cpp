@@ -15,8 +15,9 @@ bool CsvReader::Fill() {
     if (atEnd_) return false;
     if (pos_ == end_) pos_ = end_ = 0;
     const std::size_t n = read_(buffer_.data() + end_, buffer_.size() - end_);
-    if (n == 0) {
+    if (n == 0 || n == kReadFailed) {
         atEnd_ = true;
+        failed_ = n == kReadFailed;
         return false;
     }
     end_ += n;

@@ -21,14 +21,18 @@ class CsvReader {
 public:
     static constexpr std::size_t kMaxRecordBytes = 1 << 16;  // cell text plus one per cell
 
-    // `read` fills up to `size` bytes of `buffer` and returns how many; 0 at the end.
+    // `read` fills up to `size` bytes of `buffer` and returns how many; 0 at the end, and
+    // kReadFailed when the input cannot be read, which ends it too.
     using Source = std::function<std::size_t(char* buffer, std::size_t size)>;
+    static constexpr std::size_t kReadFailed = static_cast<std::size_t>(-1);
     explicit CsvReader(Source read);
 
     // Reads the next record; false at the end of the input. The record stays valid until the
     // next call.
     bool Next();
     const CsvRecord& Record() const { return record_; }
+    // The input ended because it could not be read.
+    bool Failed() const { return failed_; }
 
 private:
     enum class State { CellStart, Unquoted, Quoted, QuoteInQuoted };
@@ -41,6 +45,7 @@ private:
     std::vector<char> buffer_;
     std::size_t pos_ = 0, end_ = 0;
     bool atEnd_ = false;
+    bool failed_ = false;
     bool started_ = false;  // the byte-order mark has been looked for
     State state_ = State::CellStart;
     std::size_t recordBytes_ = 0;

@@ -16,6 +16,10 @@ namespace {
 
 int RunBatchFile(const std::string& name) {
     const bool standardInput = name == "-";
+    if (!standardInput && IsFolder(name)) {
+        WriteText(stderr, "cannot read " + name + ": it is a folder\n");
+        return 2;
+    }
     if (standardInput) UseBinaryStandardInput();
     std::FILE* in = standardInput ? stdin : OpenInputFile(name);
     if (!in) {
@@ -23,13 +27,18 @@ int RunBatchFile(const std::string& name) {
         return 2;
     }
     std::string error;
+    bool readFailed = false;
+    int readError = 0;
     int status = RunBatch(
-        [in](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, in); },
+        [in, &readFailed, &readError](char* buffer, std::size_t size) {
+            const std::size_t n = std::fread(buffer, 1, size, in);
+            if (n > 0 || !std::ferror(in)) return n;
+            readFailed = true;
+            readError = errno;
+            return CsvReader::kReadFailed;
+        },
         [](std::string_view text) { return WriteText(stdout, text); }, error);
-    if (status == 0 && std::ferror(in)) {
-        error = "cannot read " + name;
-        status = 2;
-    }
+    if (readFailed) error = "cannot read " + name + (readError ? std::string(": ") + std::strerror(readError) : "");
     if (status == 0 && std::fflush(stdout) != 0) {
         error = "the output cannot be written";
         status = 2;

@@ -7,12 +7,11 @@
 
 namespace {
 
-// The shown texts and the exact ones both take -0 as 0: a sign on a zero says nothing.
+// The exact texts take -0 as 0: a sign on a zero says nothing.
 double NoNegativeZero(double value) { return value == 0 ? 0.0 : value; }
 
-std::string Shown(double value, unsigned decimals) {
-    return TrimBlanks(FormatFixed(NoNegativeZero(value), 6, decimals));
-}
+// Nor on a value that rounds to zero at these decimals: "0.000", never "-0.000".
+std::string Shown(double value, unsigned decimals) { return FormatPlain(value, decimals); }
 
 // The five point fields in the panel's order, k = 1..5 at index k - 1.
 void PointValues(const TrajectoryPoint& point, double (&values)[5]) {

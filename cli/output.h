@@ -1,6 +1,6 @@
 // What ovanta-solve writes: the values as the dialog shows them, JSON, and CSV cells. Every
 // value passed in must be finite (the solver and the point query guarantee it); -0 is written
-// as 0.
+// as 0, and a value that rounds to zero at the decimals shown is written without its sign.
 #pragma once
 
 #include <string>

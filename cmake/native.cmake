@@ -19,3 +19,7 @@ include(cmake/bench.cmake)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME layers COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/check_layers.py ${CMAKE_SOURCE_DIR})
 set_tests_properties(layers PROPERTIES LABELS unit)
+
+# Every word a user sees stands in the word tables of text/, in every language.
+add_test(NAME texts COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/check_texts.py ${CMAKE_SOURCE_DIR})
+set_tests_properties(texts PROPERTIES LABELS unit)

@@ -57,6 +57,8 @@ target_link_options(startup_timer PRIVATE ${OVANTA_STATIC_RUNTIME})
 # with the presets); the 64-bit build makes it with the target user_guide (the build preset
 # `guide`), never in a plain build: typesetting takes a Wine set-up of its own.
 set(OVANTA_GUIDE ${CMAKE_BINARY_DIR}/guide/Ovanta.pdf CACHE FILEPATH "The user guide to put in the packages")
+get_filename_component(OVANTA_GUIDE_DIR ${OVANTA_GUIDE} DIRECTORY)
+set(OVANTA_GUIDES ${OVANTA_GUIDE_DIR}/Ovanta-ca.pdf ${OVANTA_GUIDE_DIR}/Ovanta-es.pdf)
 file(GLOB OVANTA_DOC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.ms ${CMAKE_SOURCE_DIR}/docs/examples.txt)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_custom_command(OUTPUT ${OVANTA_GUIDE}
@@ -65,7 +67,16 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     DEPENDS Ovanta ovanta_drive ${OVANTA_DOC_SOURCES} ${CMAKE_SOURCE_DIR}/scripts/docs.sh
             ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
     COMMENT "Typesetting the user guide ${OVANTA_GUIDE}" VERBATIM)
-  add_custom_target(user_guide DEPENDS ${OVANTA_GUIDE})
+  # The Catalan and Spanish editions, beside it.
+  foreach(language ca es)
+    add_custom_command(OUTPUT ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf
+      COMMAND ${CMAKE_COMMAND} -E env ${OVANTA_TOOLS_ENV}
+              ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf
+              ${PROJECT_VERSION} ${language}
+      DEPENDS Ovanta ovanta_drive ${CMAKE_SOURCE_DIR}/docs/help_${language}.ms ${CMAKE_SOURCE_DIR}/scripts/docs.sh
+      COMMENT "Typesetting the user guide ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf" VERBATIM)
+  endforeach()
+  add_custom_target(user_guide DEPENDS ${OVANTA_GUIDE} ${OVANTA_GUIDES})
 endif()
 
 include(cmake/package.cmake)

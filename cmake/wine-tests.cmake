@@ -59,6 +59,16 @@ ovanta_wine_test(plot_point "PlotPoint.*:PlotPaint.*")
 ovanta_wine_test(results_out "ResultsOut.*")
 ovanta_wine_test(plot_motion "PlotMotion*")
 
+# Every word of the dialogs fits its control, in every language, at 96, 144 and 192 DPI.
+add_test(NAME wine.fit COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/fit.sh ${OVANTA_WINE_DIR} $<TARGET_FILE:ovanta_wine_tests>)
+set_tests_properties(wine.fit PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE TIMEOUT 180)
+
+# The language at start follows the display language when none is remembered.
+add_test(NAME wine.display_language COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/display_language.sh ${OVANTA_WINE_DIR}
+  ${CMAKE_BINARY_DIR})
+set_tests_properties(wine.display_language PROPERTIES FIXTURES_REQUIRED wine LABELS wine RUN_SERIAL TRUE TIMEOUT 120)
+add_dependencies(ovanta_wine_tests ovanta_drive)
+
 # The dialog at 96 and 144 DPI, as pictures to look at; the test checks that it scales.
 add_test(NAME wine.dpi_screenshots COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/dpi_shots.sh
   ${OVANTA_WINE_DIR} ${CMAKE_BINARY_DIR} ${OVANTA_ARTIFACTS})

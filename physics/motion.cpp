@@ -32,19 +32,32 @@ Real Clamp1(Real x) { return x > 1 ? 1 : (x < -1 ? -1 : x); }
 
 constexpr Real kDegreesPerRadian = 180 / kPi;
 
-// A radicand that should be zero at a boundary may come out a few units of rounding negative.
-bool NonNegativeRadicand(Real& radicand, Real scale) {
-    if (radicand >= 0) return true;
-    if (radicand >= -1e-15L * scale) {
-        radicand = 0;
+// A quantity that is zero at a boundary (a radicand, a margin) comes out a little below zero
+// from rounding, or from given values that meet a bound within kBoundSlack: within a few times
+// that share of `scale`, the sum of the magnitudes of the terms it is made of, it is zero.
+bool NotBelowZero(Real& x, Real scale) {
+    if (x >= 0) return true;
+    if (x >= -4 * kBoundSlack * scale) {
+        x = 0;
         return true;
     }
     return false;
 }
 
 // The path from height y0 must still be at or above the ground line at time t with vertical
-// speed vy0 meeting it there on the way down, which holds exactly when y0 >= -g t^2 / 2.
-bool LandsAtTime(Real y0, Real t) { return y0 >= -Gravity * t * t / 2; }
+// speed vy0 meeting it there on the way down, which holds exactly when y0 >= -g t^2 / 2 (here
+// within the slack of a bound).
+bool LandsAtTime(Real y0, Real t) {
+    const Real fall = Gravity * t * t / 2;
+    Real margin = y0 + fall;
+    return NotBelowZero(margin, std::fabs(y0) + fall);
+}
+
+// The rise from the launch height y0 to the maximum height h, which must not be negative.
+bool RiseTo(Real h, Real y0, Real& rise) {
+    rise = h - y0;
+    return NotBelowZero(rise, std::fabs(h) + std::fabs(y0));
+}
 
 // Initial speed for a given angle (cos c, sin s > or < 0) that lands at reach r from y0.
 SolveResult SpeedForAngleAndReach(Real angle, Real r, Real y0, Real& vo) {
@@ -53,7 +66,8 @@ SolveResult SpeedForAngleAndReach(Real angle, Real r, Real y0, Real& vo) {
     if (c == 0) return SolveResult::VerticalLaunch;
     // Where the path meets y = 0 it must be going down, or it meets the ground earlier on the
     // way up only from below: r tan(a) + 2 y0 >= 0 (always true for y0 >= 0 when it lands).
-    if (y0 < 0 && r * s + 2 * y0 * c < 0) return SolveResult::NoLanding;
+    Real descent = r * s + 2 * y0 * c;
+    if (y0 < 0 && !NotBelowZero(descent, std::fabs(r * s) + std::fabs(2 * y0 * c))) return SolveResult::NoLanding;
     Real denominator = DegSin(2 * angle) + 2 * y0 * c * c / r;
     if (!(denominator > 0)) return SolveResult::NoLanding;
     vo = std::sqrt(r * Gravity / denominator);
@@ -68,12 +82,15 @@ int LandingTangents(Real vo, Real r, Real y0, Real tangents[2]) {
     // k u^2 - r u + (k - y0) = 0 with k = g r^2 / (2 vo^2).
     Real k = Gravity * r * r / (2 * vo * vo);
     Real discriminant = r * r - 4 * k * (k - y0);
-    if (!NonNegativeRadicand(discriminant, r * r)) return 0;
+    if (!NotBelowZero(discriminant, r * r + 4 * k * (k + std::fabs(y0)))) return 0;
     Real q = (r + std::sqrt(discriminant)) / 2;  // no cancellation: r > 0
     Real roots[2] = {(k - y0) / q, q / k};
     int count = 0;
-    for (Real u : roots)
-        if (y0 >= 0 || u * r + 2 * y0 >= 0) tangents[count++] = u;  // the landing, not the rise through y = 0
+    for (Real u : roots) {
+        // The landing, not the rise through y = 0.
+        Real descent = u * r + 2 * y0;
+        if (y0 >= 0 || NotBelowZero(descent, std::fabs(u * r) + 2 * std::fabs(y0))) tangents[count++] = u;
+    }
     return count;
 }
 
@@ -149,17 +166,19 @@ SolveResult PairWithSpeed(int second, double vo, Real v, Real y0, Launch& launch
             break;
         }
         case ParamHeight: {
-            if (v < y0) return SolveResult::HeightBelowLaunch;
-            const Real vy = std::fmin(std::sqrt(TwoGravity * (v - y0)), Real(vo));
+            Real rise;
+            if (!RiseTo(v, y0, rise)) return SolveResult::HeightBelowLaunch;
+            const Real vy = std::fmin(std::sqrt(TwoGravity * rise), Real(vo));
             launch = SpeedAndComponents(vo, OtherComponent(vo, vy), vy);
             break;
         }
         case ParamTime: {
             if (!LandsAtTime(y0, v)) return SolveResult::NoLanding;
-            // The vertical speed that lands at time T from y0: T g / 2 - y0 / T.
-            const Real s = v * Gravity / vo / 2 - y0 / v / vo;
-            if (std::fabs(s) > 1 + 1e-15L) return SolveResult::NoLanding;
-            const Real vy = vo * Clamp1(s);
+            // The sine of the launch that lands at time T from y0: (T g / 2 - y0 / T) / Vo.
+            const Real fall = v * Gravity / vo / 2, lift = y0 / v / vo;
+            Real spare = 1 - std::fabs(fall - lift);  // below 0: faster than Vo, up or down
+            if (!NotBelowZero(spare, 1 + std::fabs(fall) + std::fabs(lift))) return SolveResult::NoLanding;
+            const Real vy = vo * Clamp1(fall - lift);
             launch = SpeedAndComponents(vo, OtherComponent(vo, vy), vy);
             break;
         }
@@ -185,19 +204,24 @@ SolveResult PairWithAngle(int second, double angle, Real v, Real y0, Launch& lau
         case ParamReach:
             if (SolveResult r = SpeedForAngleAndReach(angle, v, y0, vo); r != SolveResult::Solved) return r;
             break;
-        case ParamHeight:
-            if (v < y0) return SolveResult::HeightBelowLaunch;
+        case ParamHeight: {
+            Real rise;
+            if (!RiseTo(v, y0, rise)) return SolveResult::HeightBelowLaunch;
             // At or below the horizontal the launch point is the highest: a height above it
             // contradicts the angle, and a height equal to it fits every speed.
-            if (s <= 0) return v > y0 ? SolveResult::NeverRises : SolveResult::SpeedNotDetermined;
-            vo = std::sqrt(TwoGravity * (v - y0) / s / s);
+            if (s <= 0) return rise > 0 ? SolveResult::NeverRises : SolveResult::SpeedNotDetermined;
+            vo = std::sqrt(TwoGravity * rise / s / s);
             break;
-        case ParamTime:
+        }
+        case ParamTime: {
             if (s == 0) return SolveResult::SpeedNotDetermined;
             if (!LandsAtTime(y0, v)) return SolveResult::NoLanding;
-            vo = v * Gravity / s / 2 - y0 / v / s;
-            if (vo < 0) return SolveResult::NoLanding;
+            // Zero speed is a drop from y0 that takes T; below it the time is too short.
+            const Real fall = v * Gravity / s / 2, lift = y0 / v / s;
+            vo = fall - lift;
+            if (!NotBelowZero(vo, std::fabs(fall) + std::fabs(lift))) return SolveResult::NoLanding;
             break;
+        }
         default: return SolveResult::NoLanding;
     }
     // Vo as it will be stored, so that the components agree with the Vo shown.
@@ -218,11 +242,13 @@ SolveResult PairOfComponents(KnownPair pair, Real a, Real b, Real y0, Launch& la
             vx = a;
             vy = (b * Gravity / a / a / 2 - y0 / b) * a;
             break;
-        case PairMask(ParamVx, ParamHeight):
-            if (b < y0) return SolveResult::HeightBelowLaunch;
+        case PairMask(ParamVx, ParamHeight): {
+            Real rise;
+            if (!RiseTo(b, y0, rise)) return SolveResult::HeightBelowLaunch;
             vx = a;
-            vy = std::sqrt(TwoGravity * (b - y0));
+            vy = std::sqrt(TwoGravity * rise);
             break;
+        }
         case PairMask(ParamVx, ParamTime):
             if (!LandsAtTime(y0, b)) return SolveResult::NoLanding;
             vx = a;
@@ -230,18 +256,20 @@ SolveResult PairOfComponents(KnownPair pair, Real a, Real b, Real y0, Launch& la
             break;
         case PairMask(ParamVy0, ParamReach): {
             // T = (Vy0 + sqrt(Vy0^2 + 2g Y0)) / g and Vx = R / T.
-            const Real radicand = a * a + TwoGravity * y0;
-            if (radicand < 0) return SolveResult::NeverReachesGround;
+            Real radicand = a * a + TwoGravity * y0;
+            if (!NotBelowZero(radicand, a * a + std::fabs(TwoGravity * y0))) return SolveResult::NeverReachesGround;
             vx = b * Gravity / (a + std::sqrt(radicand));
             vy = a;
             break;
         }
-        case PairMask(ParamReach, ParamHeight):
+        case PairMask(ParamReach, ParamHeight): {
             // Vy0^2 = 2g (H - Y0), and the fall from the apex at H takes sqrt(2 H / g).
-            if (b < y0) return SolveResult::HeightBelowLaunch;
-            vy = std::sqrt(TwoGravity * (b - y0));
+            Real rise;
+            if (!RiseTo(b, y0, rise)) return SolveResult::HeightBelowLaunch;
+            vy = std::sqrt(TwoGravity * rise);
             vx = a * Gravity / (vy + std::sqrt(TwoGravity * b));
             break;
+        }
         case PairMask(ParamReach, ParamTime):
             if (!LandsAtTime(y0, b)) return SolveResult::NoLanding;
             vx = a / b;
@@ -257,7 +285,7 @@ SolveResult PairOfComponents(KnownPair pair, Real a, Real b, Real y0, Launch& la
 SolveResult Complete(const GivenData& given, const Launch& launch, Solution& solution) {
     const Real y0 = given.y0, vx = launch.vx, vy = launch.vy;
     Real radicand = vy * vy + TwoGravity * y0;
-    if (!NonNegativeRadicand(radicand, vy * vy + std::fabs(TwoGravity * y0)))
+    if (!NotBelowZero(radicand, vy * vy + std::fabs(TwoGravity * y0)))
         return SolveResult::NeverReachesGround;
     const Real root = std::sqrt(radicand);
     // Time to y = 0 on the way down; for a downward launch the same root written without the

@@ -46,6 +46,11 @@ struct Solution {
     double apexTime;  // time from launch to the apex (negative for a downward launch)
 };
 
+// A given value beyond a bound by at most this share of the bound's size meets the bound: the
+// double nearest to a bound (the solver's own results fed back among them) may lie a few units
+// in its last place beyond it. The checks let it pass and the solver solves it at the bound.
+constexpr long double kBoundSlack = 4 * std::numeric_limits<double>::epsilon();
+
 constexpr long double Gravity = 9.81L;
 constexpr long double TwoGravity = 19.62L;
 static_assert(TwoGravity == 2 * Gravity);

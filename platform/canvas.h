@@ -8,6 +8,9 @@
 // white background, the system font.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "platform/dialog.h"
 
 struct CanvasWindowTag;
@@ -68,6 +71,12 @@ void CanvasMoveTo(CanvasContext dc, int x, int y);
 void CanvasLineTo(CanvasContext dc, int x, int y);  // current pen; the end becomes current
 // Writes `length` characters of text (zero-terminated) with its top-left corner at the pixel.
 void CanvasTextOut(CanvasContext dc, int x, int y, const char* text, int length);
+// Writes at most 255 characters of text with its top-left corner at the pixel, in the context's
+// current font, text colour and background.
+inline void TextOutShort(CanvasContext dc, int px, int py, std::string_view text) {
+    const std::string buffer(text.substr(0, kMaxShortText));  // zero-terminated, as GDI wants
+    CanvasTextOut(dc, px, py, buffer.c_str(), static_cast<int>(buffer.size()));
+}
 void CanvasTextColour(CanvasContext dc, CanvasColour colour);
 void CanvasSelectPen(CanvasContext dc, CanvasPen pen);
 

@@ -10,6 +10,8 @@
 void CreateCanvasPens();
 
 inline HWND WindowOf(CanvasWindow window) { return reinterpret_cast<HWND>(window); }
+// A device context of the program's own, drawn into through the canvas's calls.
+inline CanvasContext ContextOf(HDC dc) { return reinterpret_cast<CanvasContext>(dc); }
 
 // Every GDI and window call the canvas has made since the program started; a test reads it
 // before and after a repaint to see what one drawing costs.

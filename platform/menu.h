@@ -23,6 +23,14 @@ void AppendMenuCommand(MenuHandle popup, unsigned id, std::string_view text);
 // Enables or greys the menu item with command id `id` in the dialog's menu bar.
 void EnableMenuCommand(DialogHandle dialog, int id, bool enable);
 
+// Renames, keeping its state, the item with command id `id` of the dialog's menu bar, or the
+// popup at 1-based `position` of the bar (at most 255 characters each).
+void SetMenuCommandText(DialogHandle dialog, int id, std::string_view text);
+void SetMenuPopupText(DialogHandle dialog, int position, std::string_view text);
+// Marks item `id` of the popup at `position` as the chosen one of the items first..last, and
+// draws the menu bar again.
+void CheckMenuChoice(DialogHandle dialog, int position, int first, int last, int id);
+
 // An item of a popup menu: its command id, its text (at most 255 characters) and whether it
 // can be chosen or is greyed.
 struct PopupMenuItem {

@@ -32,6 +32,37 @@ void EnableMenuCommand(DialogHandle dialog, int id, bool enable) {
         EnableMenuItem(bar, static_cast<UINT>(id), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
 }
 
+namespace {
+
+void SetItemText(HMENU menu, UINT item, BOOL byPosition, std::string_view text) {
+    std::string buffer(text.substr(0, 255));
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = buffer.data();
+    SetMenuItemInfoA(menu, item, byPosition, &info);
+}
+
+}  // namespace
+
+void SetMenuCommandText(DialogHandle dialog, int id, std::string_view text) {
+    if (HMENU bar = GetMenu(WindowOf(dialog))) SetItemText(bar, static_cast<UINT>(id), FALSE, text);
+}
+
+void SetMenuPopupText(DialogHandle dialog, int position, std::string_view text) {
+    HMENU bar = GetMenu(WindowOf(dialog));
+    if (bar && position >= 1 && position <= GetMenuItemCount(bar))
+        SetItemText(bar, static_cast<UINT>(position - 1), TRUE, text);
+}
+
+void CheckMenuChoice(DialogHandle dialog, int position, int first, int last, int id) {
+    HMENU bar = GetMenu(WindowOf(dialog));
+    if (!bar || position < 1 || position > GetMenuItemCount(bar)) return;
+    CheckMenuRadioItem(GetSubMenu(bar, position - 1), static_cast<UINT>(first), static_cast<UINT>(last),
+                       static_cast<UINT>(id), MF_BYCOMMAND);
+    DrawMenuBar(WindowOf(dialog));
+}
+
 unsigned ChoosePopupMenu(DialogHandle dialog, CanvasWindow window, int x, int y,
                          const std::vector<PopupMenuItem>& items) {
     HMENU menu = CreatePopupMenu();

@@ -12,9 +12,15 @@
 
 namespace {
 
-const wchar_t kAllFiles[] = L"All files (*.*)\0*.*\0";  // the literal adds the final zero
-const wchar_t kCsvFiles[] = L"CSV files (*.csv)\0*.csv\0All files (*.*)\0*.*\0";
-const wchar_t kPictureFiles[] = L"PNG pictures (*.png)\0*.png\0Enhanced metafiles (*.emf)\0*.emf\0";
+// The file types of a dialog: each type's name in the program's language (Windows-1252 words),
+// then its pattern, each followed by a zero; a second zero (the string's own) ends the list.
+std::wstring Filter(std::string_view firstName, const wchar_t* firstPattern, std::string_view secondName = {},
+                    const wchar_t* secondPattern = nullptr) {
+    std::wstring filter = WideOf1252(firstName);
+    filter.append(1, L'\0').append(firstPattern).append(1, L'\0');
+    if (secondPattern) filter.append(WideOf1252(secondName)).append(1, L'\0').append(secondPattern).append(1, L'\0');
+    return filter;
+}
 
 // The wide-character dialogs: a name the ANSI ones would turn into look-alikes or '?' comes
 // back with every character.
@@ -22,7 +28,6 @@ OPENFILENAMEW Request(DialogHandle owner, wchar_t* name, DWORD size, DWORD flags
     OPENFILENAMEW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = WindowOf(owner);  // disabled while the user chooses
-    request.lpstrFilter = kAllFiles;
     request.lpstrFile = name;
     request.nMaxFile = size;
     request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | flags;
@@ -38,21 +43,27 @@ void Fill(wchar_t* buffer, std::size_t size, const std::wstring& text) {
 
 }  // namespace
 
-bool ChooseSaveFile(DialogHandle owner, std::string& path) {
+bool ChooseSaveFile(DialogHandle owner, std::string& path, const FileDialogWords& words) {
     wchar_t buffer[MAX_PATH];
     Fill(buffer, MAX_PATH, WideOf(path));
     // No default extension: a name typed without one is kept as typed.
     OPENFILENAMEW dialog = Request(owner, buffer, MAX_PATH, 0);
+    const std::wstring filter = Filter(words.types[0], L"*.*"), title = WideOf1252(words.title);
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrTitle = title.c_str();
     bool chosen = DeferredGetSaveFileNameW(&dialog) != 0;
     path = Utf8Of(buffer);
     return chosen;
 }
 
-bool ChooseOpenFile(DialogHandle owner, std::string& path) {
+bool ChooseOpenFile(DialogHandle owner, std::string& path, const FileDialogWords& words) {
     wchar_t name[260];
     Fill(name, 256, WideOf(path));
     OPENFILENAMEW request = Request(owner, name, 260, OFN_FILEMUSTEXIST);
     request.lpstrDefExt = L"*";
+    const std::wstring filter = Filter(words.types[0], L"*.*"), title = WideOf1252(words.title);
+    request.lpstrFilter = filter.c_str();
+    request.lpstrTitle = title.c_str();
     if (!DeferredGetOpenFileNameW(&request)) {
         // A remembered path that is no longer valid would keep the dialog from opening at all.
         if (DeferredCommDlgExtendedError() != FNERR_INVALIDFILENAME) return false;
@@ -63,14 +74,18 @@ bool ChooseOpenFile(DialogHandle owner, std::string& path) {
     return true;
 }
 
-bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path) {
+bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path, const FileDialogWords& words) {
     const bool table = kind == NewFileKind::PathTable;
     wchar_t buffer[MAX_PATH];
-    Fill(buffer, MAX_PATH, table ? L"path.csv" : L"plot.png");
+    Fill(buffer, MAX_PATH, WideOf1252(words.name));
+    const std::wstring filter = table ? Filter(words.types[0], L"*.csv", words.types[1], L"*.*")
+                                      : Filter(words.types[0], L"*.png", words.types[1], L"*.emf");
+    const std::wstring title = WideOf1252(words.title);
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = WindowOf(owner);
-    dialog.lpstrFilter = table ? kCsvFiles : kPictureFiles;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrTitle = title.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer;
     dialog.nMaxFile = MAX_PATH;

@@ -112,7 +112,3 @@ void PlotText(const PlotFrame& frame, double x, double y, std::string_view text)
     if (frame.dc) TextOutShort(frame.dc, WorldToPixelX(frame, x), WorldToPixelY(frame, y), text);
 }
 
-void TextOutShort(CanvasContext dc, int px, int py, std::string_view text) {
-    const std::string buffer(text.substr(0, kMaxShortText));  // zero-terminated, as GDI wants
-    CanvasTextOut(dc, px, py, buffer.c_str(), static_cast<int>(buffer.size()));
-}

@@ -53,7 +53,3 @@ void PlotLineTo(const PlotFrame& frame, double x, double y);
 void PlotLine(const PlotFrame& frame, double xa, double ya, double xb, double yb);
 // Text (at most 255 characters) with its top-left corner at the point.
 void PlotText(const PlotFrame& frame, double x, double y, std::string_view text);
-
-// Writes at most 255 characters of text with its top-left corner at the pixel, in the context's
-// current font, text colour and background.
-void TextOutShort(CanvasContext dc, int px, int py, std::string_view text);

@@ -45,10 +45,8 @@ void ExtendAxes(const PlotExtras& extras, Real& xEnd, Real& yEnd) {
 // The drawing of the case, leaving the frame open for the points that follow it.
 bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotExtras& extras) {
     const double* solved = mc.values;
-    const Real y0 = mc.y0, vo = solved[ParamVo], angle = solved[ParamAngle];
+    const Real y0 = mc.y0, angle = solved[ParamAngle];
     const Real reach = solved[ParamReach], height = solved[ParamHeight];
-    const double flightTime = solved[ParamTime];
-    const Real vx = vo * mc.cosAngle, vy = vo * mc.sinAngle;
     auto d = [](Real v) { return static_cast<double>(v); };
 
     // The window holds the case and the steeper path that lands at its reach; the earlier paths
@@ -68,13 +66,10 @@ bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotE
     PlotLine(f, 0, 0, d(xEnd), 0);
     PlotLine(f, 0, 0, 0, d(yEnd));
     if (y0 > 0) PlotText(f, d(-reach / 15), d(1.07L * y0), TrimBlanks(CaseLabel(d(y0))));
-    if (extras.conditions && extras.flight && !IsEarthVacuum(*extras.conditions)) {
+    if (extras.conditions && extras.flight)
         DrawPathLine(f, mc, *extras.conditions, *extras.flight);
-    } else {
-        PlotMoveTo(f, 0, d(y0));
-        for (double t : TrajectoryTimes(flightTime))
-            PlotLineTo(f, d(vx * t), d(vy * t + y0 - (Gravity * t) * t / 2));
-    }
+    else
+        DrawPathLine(f, mc);
 
     CanvasTextColour(f.dc, CanvasColour::Blue);
     CanvasSelectPen(f.dc, CanvasPen::Blue);

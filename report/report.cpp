@@ -6,12 +6,11 @@
 #include "platform/system.h"
 #include "resources/ids.h"
 #include "text/conditions_text.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-constexpr char kCaption[] = "Save case";
 
 std::string Line(std::string_view text) { return std::string(text) + kLineEnd; }
 
@@ -21,19 +20,15 @@ bool TakeBack(std::string_view path, WrittenFile& file) {
     return file.created ? RemoveFile(path) : TruncateFile(path, file.startSize);
 }
 
-void ReportFailure(ReportResult result, std::string_view path) {
-    std::string text;
+void ReportFailure(ReportResult result, std::string_view path, int language) {
+    Word text = Word::ReportNotOpened;
     switch (result) {
-        case ReportResult::NotOpened: text = "The file cannot be opened for writing:"; break;
-        case ReportResult::NotWritten:
-            text = "The case could not be written; the file has been left as it was:";
-            break;
-        case ReportResult::LeftDamaged:
-            text = "The case could not be written, and the file may now hold part of it:";
-            break;
+        case ReportResult::NotOpened: text = Word::ReportNotOpened; break;
+        case ReportResult::NotWritten: text = Word::ReportNotWritten; break;
+        case ReportResult::LeftDamaged: text = Word::ReportLeftDamaged; break;
         case ReportResult::Written: return;
     }
-    ShowFileMessage(kCaption, text, path, MessageIcon::Exclamation);
+    ShowFileMessage(Say(Word::SaveCaseCaption, language), Say(text, language), path, MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -61,25 +56,27 @@ ReportSheet DialogReportSheet(DialogHandle dialog, const PointQuery& query, int 
     return sheet;
 }
 
-std::vector<std::string> ReportLines(const ReportSheet& sheet) {
-    std::vector<std::string> lines = {Line(""), Line("Ovanta movement"), Line("")};
+std::vector<std::string> ReportLines(const ReportSheet& sheet, int language) {
+    std::vector<std::string> lines = {Line(""), Line(Say(Word::ReportHeading, language)), Line("")};
     for (int i = 1; i <= kParamCount; ++i)
-        lines.push_back(Line(std::string(ParamName(i)) + '\t' + sheet.values[i] + '\t' + (sheet.given[i] ? "*" : "")));
-    for (const std::string& line : sheet.conditionLines) lines.push_back(Line(line));
+        lines.push_back(Line(std::string(ParamName(i, language)) + '\t' + sheet.values[i] + '\t' +
+                             (sheet.given[i] ? "*" : "")));
+    for (const std::string& line : ConditionsReportLines(sheet.conditions, language)) lines.push_back(Line(line));
     if (sheet.pointShown) {
         lines.push_back(Line(""));
-        lines.push_back(Line("Point:"));
+        lines.push_back(Line(Say(Word::ReportPoint, language)));
         for (int k = 1; k <= 5; ++k) lines.push_back(Line(sheet.pointLines[k]));
         if (sheet.secondShown)
             for (const std::string& second : sheet.secondLines) lines.push_back(Line(second));
     }
     lines.push_back(Line(""));
-    lines.push_back(Line("* : data"));
+    lines.push_back(Line(Say(Word::ReportDataMark, language)));
     return lines;
 }
 
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput) {
-    return ReportLines(DialogReportSheet(dialog, query, pointInput));
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
+                                         int language) {
+    return ReportLines(DialogReportSheet(dialog, query, pointInput), language);
 }
 
 ReportResult AppendReport(std::string_view path, const std::vector<std::string>& lines) {
@@ -97,18 +94,15 @@ ReportResult AppendReport(std::string_view path, const std::vector<std::string>&
 }
 
 void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
-              const Conditions& conditions) {
+              const Conditions& conditions, int language) {
     std::string path;
-    bool chosen = ChooseSaveFile(dialog, path);
-    // The dialog may have left the current directory wherever the user browsed; the help
-    // document and the tool list are looked up by bare names, relative to it.
-    if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
-    if (!chosen) return;
+    const FileDialogWords words = {Say(Word::SaveCaseCaption, language), {Say(Word::AllFiles, language)}, {}};
+    if (!ChooseFileToSave(dialog, std::nullopt, startDirectory, path, words)) return;
     ReportSheet sheet = DialogReportSheet(dialog, query, pointInput);
-    sheet.conditionLines = ConditionsReportLines(conditions, 1);
-    ReportResult result = AppendReport(path, ReportLines(sheet));
+    sheet.conditions = conditions;
+    ReportResult result = AppendReport(path, ReportLines(sheet, language));
     if (result != ReportResult::Written) {
-        ReportFailure(result, path);
+        ReportFailure(result, path, language);
         return;
     }
     // Opened as a document, whole, whatever its folders are called; whether the shell finds a

@@ -12,11 +12,11 @@
 
 // Asks for the report file (a save dialog owned by `dialog`) and appends the case to it. A file
 // that cannot be opened or written is reported in a message box and left exactly as it was; the
-// current directory is `startDirectory` again when the command ends, however it ends.
+// current directory is `startDirectory` again when the command ends, however it ends. The
+// report's words and the messages are those of `language`.
 // `pointInput` is the edit id of the point field the last query read.
-// The conditions the case was solved under add their lines unless they are the Earth's without air.
 void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
-              const Conditions& conditions = Conditions());
+              const Conditions& conditions, int language);
 
 // The texts of one case as the report writes them.
 struct ReportSheet {
@@ -26,7 +26,7 @@ struct ReportSheet {
     std::string pointLines[6];            // [1..5]: label, tab, value, tab, "*" on the input field
     bool secondShown = false;             // the second solution follows the point
     std::string secondLines[3];           // the texts of x2, Vy2 and t2
-    std::vector<std::string> conditionLines;  // under other conditions than the Earth's without air
+    Conditions conditions;                // the case's; lines of their own unless Earth without air
 };
 
 // The case as the dialog shows it now: the value fields and their boxes, and the point panel
@@ -34,12 +34,14 @@ struct ReportSheet {
 // when there are two.
 ReportSheet DialogReportSheet(DialogHandle dialog, const PointQuery& query, int pointInput);
 
-// The lines of a case, each ending in CR LF: the heading, the seven parameters, the conditions'
-// lines if any, the point section and the second solution when the sheet has them, and the legend.
-std::vector<std::string> ReportLines(const ReportSheet& sheet);
+// The lines of a case, each ending in CR LF: the heading, the seven parameters, the lines of the
+// sheet's conditions unless they are the Earth's without air, the point section and the second
+// solution when the sheet has them, and the legend.
+std::vector<std::string> ReportLines(const ReportSheet& sheet, int language);
 
 // ReportLines of the case as the dialog shows it.
-std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput);
+std::vector<std::string> CaseReportLines(DialogHandle dialog, const PointQuery& query, int pointInput,
+                                         int language);
 
 enum class ReportResult {
     Written,

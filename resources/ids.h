@@ -18,6 +18,8 @@
 #define IDC_STATUS 170        /* status line under the drawing area: the case, a point, the ball */
 #define IDC_PICTURE 171       /* the dialog's picture, drawn for the screen's density */
 #define IDC_LAUNCH_ICON 172   /* the icon beside the launch height */
+#define IDC_PARAM_HEADS 180     /* "Parameter  value  data?" over the parameter table */
+#define IDC_PARAM_LABEL_BASE 180 /* row label of ParamId p: 180 + p (181..187) */
 #define IDC_PARAM_FRAME 1300
 
 #define IDM_SAVE_CASE 301
@@ -27,6 +29,10 @@
 #define IDM_PLAY 310          /* the plot's menu: play the shot (also F5) */
 #define IDM_CLEAR_PATHS 311   /* the plot's menu: forget the earlier paths */
 #define IDM_CONDITIONS 320    /* Gravity and air... */
+#define IDM_LANGUAGE_BASE 330 /* Language menu: language i (0 Catalan, 1 English, 2 Spanish) is 330 + i */
+#define IDM_LANGUAGE_CA 330
+#define IDM_LANGUAGE_EN 331
+#define IDM_LANGUAGE_ES 332
 #define IDM_TOOLS_EDITION 501
 #define IDM_INFO 800
 #define IDM_ABOUT 801

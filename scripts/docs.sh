@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the user guide Ovanta.pdf from docs/: plays the worked examples of docs/examples.txt
 # in the real Ovanta.exe under Wine, takes their pictures and values, and typesets with groff.
-# Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION   (CONVERT names ImageMagick's convert if need be)
+# Usage: docs.sh WIN64_BUILD_DIR OUT.pdf VERSION [ca|es]   (CONVERT names ImageMagick's convert
+# if need be). With a language, the guide of that language (docs/help_LANGUAGE.ms), its picture
+# taken from a run of the program in that language.
 # The runs' pictures and values are kept in work/ beside OUT.pdf, their Wine set-up in wine/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,13 +12,14 @@ mkdir -p "$(dirname "$2")"
 folder=$(cd "$(dirname "$2")" && pwd)
 out=$folder/$(basename "$2")
 version=$3
-work=$folder/work
+language=${4:-}
+work=$folder/work${language:+-$language}
 rm -rf "$work"
 mkdir -p "$work"
 cp "$top"/docs/*.ms "$work/"
 win() { echo "Z:${1//\//\\}"; }
 
-dir=$folder/wine
+dir=$folder/wine${language:+-$language}
 "$top/scripts/wine/setup.sh" "$dir" >/dev/null
 trap '"$top/scripts/wine/teardown.sh" "$dir"' EXIT
 # shellcheck disable=SC1091
@@ -27,6 +30,32 @@ to_pdf() {
   "${CONVERT:-convert}" "$work/$1" -background white -alpha remove "$work/${1%.*}.tif"
   tiff2pdf -z -o "$work/${1%.*}.pdf" "$work/${1%.*}.tif"
 }
+
+# The Tools edition dialog, the About window and a message box in the language of the menu
+# command $1, side by side, as windows.pdf.
+windows() {
+  "$WINE64" "$build/Ovanta.exe" &
+  "$WINE64" "$build/ovanta_drive.exe" "menu:$1" menu:501 "front:$(win "$work/tools.bmp")" \
+    menu:801 "front:$(win "$work/about.bmp")" only:1 press:3 "front:$(win "$work/box.bmp")" close
+  wait
+  "${CONVERT:-convert}" "$work/tools.bmp" "$work/about.bmp" "$work/box.bmp" -bordercolor white -border 8x0 \
+    -background white -gravity north +append "$work/windows.png"
+  to_pdf windows.png
+}
+
+if [ -n "$language" ]; then
+  case $language in ca) command=330 ;; es) command=332 ;; *) echo "no guide in $language" >&2; exit 2 ;; esac
+  "$WINE64" "$build/Ovanta.exe" &
+  "$WINE64" "$build/ovanta_drive.exe" "menu:$command" only:12 set:107=0 set:100=20 set:101=30 accept \
+    set:101=45 accept set:101=60 accept point:2=5 "shot:$(win "$work/main.bmp")" close
+  wait
+  to_pdf main.bmp
+  windows "$command"
+  (cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" "help_$language.ms" >"$out.tmp")
+  mv "$out.tmp" "$out"
+  echo "User guide ($language): $out"
+  exit 0
+fi
 
 n=0
 picture=
@@ -46,6 +75,8 @@ while IFS= read -r line; do
       ;;
   esac
 done <"$top/docs/examples.txt"
+
+windows 331
 
 # The ways out of the first example: the File menu open, and the plot picture and the path
 # table as the program writes them.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Packs the files of FOLDER (Ovanta.exe, ovanta-solve.exe, Ovanta.pdf, readme.txt) into a per-user
-# MSI package with wixl, from installer/ovanta.wxs, then writes into its tables what wixl cannot:
+# Packs the files of FOLDER (Ovanta.exe, ovanta-solve.exe, the guides Ovanta.pdf, Ovanta-ca.pdf and
+# Ovanta-es.pdf, readme.txt) into a per-user MSI package with wixl, from installer/ovanta.wxs, then
+# writes into its tables what wixl cannot:
 #  - the upgrade of the package's own version (a rebuild replaces the installed one, and so do
 #    x86 and x64 each other): wixl ignores AllowSameVersionUpgrades, so the Upgrade row that
 #    finds the products to remove gets VersionMaxInclusive (512);
@@ -43,6 +44,8 @@ queries=(
   "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('RemoveEnvironmentStrings', 3300)"
   "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('WriteEnvironmentStrings', 5200)"
   "UPDATE File SET FileName = 'OVANTA~1.EXE|ovanta-solve.exe' WHERE FileName = 'ovanta-solve.exe'"
+  "UPDATE File SET FileName = 'OVANTA~1.PDF|Ovanta-ca.pdf' WHERE FileName = 'Ovanta-ca.pdf'"
+  "UPDATE File SET FileName = 'OVANTA~2.PDF|Ovanta-es.pdf' WHERE FileName = 'Ovanta-es.pdf'"
   "UPDATE Shortcut SET Name = 'OVANTA~1|Ovanta shot' WHERE Name = 'Ovanta shot'")
 while IFS=$'\t' read -r id name; do
   read -r file_version language < <("$top/scripts/pe_version.py" "$folder/${name#*|}") || continue

@@ -6,13 +6,12 @@
 #include "platform/pickers.h"
 #include "platform/safe_file.h"
 #include "platform/system.h"
-#include "text/messages.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 
 namespace {
 
 constexpr int kSteps = 100;
-constexpr char kCaption[] = "Export path table";
 
 PathRow RowAt(const Solution& solution, double t, const Conditions& conditions, const FlightPath* flight) {
     TrajectoryPoint point = {};
@@ -75,20 +74,20 @@ std::vector<std::string> PathTableLines(const Solution& solution, const Conditio
 }
 
 void ExportPathTable(DialogHandle dialog, const Solution& solution, const std::string& startDirectory,
-                     const Conditions& conditions, const FlightPath* flight) {
+                     const Conditions& conditions, const FlightPath* flight, int language) {
     std::string path;
-    const bool chosen = ChooseNewFile(dialog, NewFileKind::PathTable, path);
-    // The dialog may have left the current directory wherever the user browsed; the help
-    // document and the tool list are looked up by bare names, relative to it.
-    if (!startDirectory.empty()) SetCurrentDirectoryTo(startDirectory);
-    if (!chosen) return;
+    const FileDialogWords words = {Say(Word::ExportPathTableCaption, language),
+                                   {Say(Word::CsvFiles, language), Say(Word::AllFiles, language)},
+                                   Say(Word::PathTableName, language)};
+    if (!ChooseFileToSave(dialog, NewFileKind::PathTable, startDirectory, path, words)) return;
     const std::vector<std::string> lines = PathTableLines(solution, conditions, flight);
     if (lines.empty()) {
-        const Message message = PathTableTooLargeMessage();
-        ShowMessage(message.caption, message.text, MessageIcon::Exclamation);
+        ShowMessage(MessageOf(Word::ExportPathTableCaption, Word::PathTableTooLarge, language),
+                    MessageIcon::Exclamation);
         return;
     }
     const SaveOutcome outcome = SaveWholeFile(path, lines);
     if (outcome != SaveOutcome::Saved)
-        ShowFileMessage(kCaption, SaveFailureReason(outcome), path, MessageIcon::Exclamation);
+        ShowFileMessage(Say(Word::ExportPathTableCaption, language), SaveFailureReason(outcome, language), path,
+                        MessageIcon::Exclamation);
 }

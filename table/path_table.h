@@ -35,7 +35,8 @@ std::vector<std::string> PathTableLines(const Solution& solution, const Conditio
 
 // File > Export path table...: a save dialog owned by `dialog` proposes "path.csv" and asks
 // before replacing a file; the table is written safely (the file chosen is replaced only when
-// the whole table is on the disk) and a failure is reported naming the file. Cancel does
-// nothing. The current directory is `startDirectory` again afterwards.
+// the whole table is on the disk) and a failure is reported naming the file, in the words of
+// `language`. Cancel does nothing. The current directory is `startDirectory` again afterwards.
+// The rows are those of the path under `conditions` (with air, the integrated `flight`).
 void ExportPathTable(DialogHandle dialog, const Solution& solution, const std::string& startDirectory,
-                     const Conditions& conditions = Conditions(), const FlightPath* flight = nullptr);
+                     const Conditions& conditions, const FlightPath* flight, int language);

@@ -94,7 +94,7 @@ std::string DragSummary(const Conditions& c, int) {
     return Join({"k ", Significant(DragConstant(c)), " 1/m   terminal speed ", FormatPlain(TerminalSpeed(c), 3), " m/s"});
 }
 
-std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int) {
+std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int languageIndex) {
     const char* what = nullptr;
     bool atMost = true;
     const char* unit = " s";
@@ -103,7 +103,7 @@ std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int
         case DataFault::HeightAboveBound: what = " rises at most to ", unit = " m"; break;
         case DataFault::TimeAboveBound: what = " stays up at most "; break;
         case DataFault::TimeBelowBound: what = " comes down in no less than ", atMost = false; break;
-        default: return DataFaultLine({fault.fault, fault.param}, ground);
+        default: return DataFaultLine({fault.fault, fault.param}, ground, languageIndex);
     }
     return Join({kAirCause, Speed(vo), what, Bound(fault.bound, atMost), unit});
 }
@@ -123,10 +123,10 @@ Message AirLimitMessage(AirLimit limit, const GivenData& given, double bound, in
                                  " carries at most ", Bound(bound, true), " m"})};
 }
 
-Message PointRangeMessage(int k, const PointRange& range, int) {
+Message PointRangeMessage(int k, const PointRange& range, int languageIndex) {
     static const char* const units[] = {"", " m", " m", " m/s", " m/s", " s"};
     const int unit = k >= 1 && k <= 5 ? k : 1;
-    return {"Outside the path", Join({"With air the path is known from the launch to the landing: ", PointFieldName(unit),
+    return {"Outside the path", Join({"With air the path is known from the launch to the landing: ", PointFieldName(unit, languageIndex),
                                       " must be between ", FormatPlain(range.low, 2), " and ",
                                       FormatPlain(range.high, 2), units[unit]})};
 }

@@ -364,6 +364,13 @@ std::string ShortestDigits(double magnitude, int& k) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Every double, and every midpoint between two neighbouring doubles, is written exactly in at
+// most 768 significant digits. So a longer decimal rounds as its first kKeptDigits digits do
+// with one more nonzero digit after them when any of the dropped digits is not zero: both lie
+// strictly between the same two multiples of the last kept digit's unit, and no midpoint lies
+// strictly between those. Reading the rest is then a scan, whatever the length of the text.
+constexpr std::size_t kKeptDigits = 800;
+
 // The double nearest to the decimal number `digits` * 10^exponent (digits without leading
 // zeros, not empty). Returns false when it is too large for a double.
 bool DecimalToDouble(const std::string& digits, long long exponent, double& value) {
@@ -529,19 +536,23 @@ bool ParseReal(std::string_view raw, double& value) {
     }
     if (intDigits.empty() && fracDigits.empty()) return false;
     bool expNegative = false;
-    long long exponent = 0;  // clamped: anything past a few thousand is out of range anyway
+    // Clamped far beyond the length of any text, so that the digits cannot move the value
+    // back into range from a clamped exponent.
+    constexpr long long kExponentClamp = 1000000000000000;
+    long long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-')) expNegative = text[i++] == '-';
         std::size_t expStart = i;
         while (i < n && IsDigit(text[i])) {
-            if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+            if (exponent < kExponentClamp) exponent = exponent * 10 + (text[i] - '0');
             ++i;
         }
         if (i == expStart) return false;
     }
     if (i != n) return false;
     if (expNegative) exponent = -exponent;
+    exponent -= static_cast<long long>(fracDigits.size());
 
     std::string digits = intDigits + fracDigits;
     std::size_t lead = digits.find_first_not_of('0');
@@ -549,9 +560,18 @@ bool ParseReal(std::string_view raw, double& value) {
         value = negative ? -0.0 : 0.0;
         return true;
     }
+    digits.erase(0, lead);
+    if (digits.size() > kKeptDigits) {
+        const bool sticky = digits.find_first_not_of('0', kKeptDigits) != std::string::npos;
+        exponent += static_cast<long long>(digits.size() - kKeptDigits);
+        digits.resize(kKeptDigits);
+        if (sticky) {
+            digits += '1';
+            --exponent;
+        }
+    }
     double magnitude;
-    if (!DecimalToDouble(digits.substr(lead), exponent - static_cast<long long>(fracDigits.size()), magnitude))
-        return false;
+    if (!DecimalToDouble(digits, exponent, magnitude)) return false;
     value = negative ? -magnitude : magnitude;
     return true;
 }

@@ -54,4 +54,6 @@ std::string TrimBlanks(std::string_view text);
 // digit in all), an optional exponent (E or e, optional sign, at least one digit), and nothing
 // after it. Empty text reads as 0. Returns false (and sets value to 0) for any other text and
 // for a magnitude beyond the range of a double; a magnitude too small for a double reads as 0.
+// The value is the double nearest to the text's exact value (a tie to the even mantissa),
+// however many digits it has; the time grows in step with the text's length.
 bool ParseReal(std::string_view text, double& value);

@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/system.h"
 #include "text/code_page.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 
 namespace {
@@ -75,23 +76,23 @@ LaunchPlan ProgramPlan(std::string_view text) {
     return ProgramUpTo(text, ProgramEnd(text));
 }
 
-std::string Reason(const StartOutcome& outcome) {
+std::string Reason(const StartOutcome& outcome, int language) {
     switch (outcome.error) {
         case StartError::None: return "";
-        case StartError::FileNotFound: return "File not found.";
-        case StartError::PathNotFound: return "Path not found.";
-        case StartError::AccessDenied: return "Access denied.";
-        case StartError::NotAProgram: return "Not a program this system can run.";
-        case StartError::NoAssociation: return "No program is associated with this kind of file.";
+        case StartError::FileNotFound: return Say(Word::StartFileNotFound, language);
+        case StartError::PathNotFound: return Say(Word::StartPathNotFound, language);
+        case StartError::AccessDenied: return Say(Word::StartAccessDenied, language);
+        case StartError::NotAProgram: return Say(Word::StartNotAProgram, language);
+        case StartError::NoAssociation: return Say(Word::StartNoAssociation, language);
         case StartError::Other: break;
     }
-    return "Error " + IntToText(static_cast<std::int32_t>(outcome.code)) + ".";
+    return Say(Word::StartErrorNumber, language) + IntToText(static_cast<std::int32_t>(outcome.code)) + ".";
 }
 
-void ReportFailure(std::string_view text, const StartOutcome& outcome) {
+void ReportFailure(std::string_view text, const StartOutcome& outcome, int language) {
     std::string message(1, '"');
-    message.append(text.substr(0, 200)).append("\"\r\n\r\n").append(Reason(outcome));
-    ShowMessage("Cannot start", message, MessageIcon::Exclamation);
+    message.append(text.substr(0, 200)).append("\"\r\n\r\n").append(Reason(outcome, language));
+    ShowMessage({Say(Word::CannotStartCaption, language), message}, MessageIcon::Exclamation);
 }
 
 // The program's full path: a name with a folder in it is taken as it is (relative to the
@@ -129,7 +130,7 @@ LaunchPlan PlanLaunch(std::string_view text) {
     return plan;
 }
 
-bool RunCommand(std::string_view text) {
+bool RunCommand(std::string_view text, int language) {
     text = text.substr(0, 255);
     // The command's paths, as the system calls take them, with every letter of the text.
     const LaunchPlan plan = PlanLaunch(Cp1252ToUtf8(text));
@@ -137,21 +138,21 @@ bool RunCommand(std::string_view text) {
     const StartOutcome outcome = plan.kind == LaunchPlan::Program
                                      ? StartProgram(ProgramPath(plan.target), plan.arguments)
                                      : OpenWithShell(plan.target, plan.arguments);
-    if (outcome.error != StartError::None) ReportFailure(text, outcome);
+    if (outcome.error != StartError::None) ReportFailure(text, outcome, language);
     return outcome.error == StartError::None;
 }
 
-void LaunchTool(const ToolEntry& entry) {
+void LaunchTool(const ToolEntry& entry, int language) {
     const std::string savedDirectory = CurrentDirectory();
     const std::string& directory = entry.workDirectory;
     if (!directory.empty()) {
         // A directory that exists but cannot be entered is no more usable than a missing one.
         const std::string path = Cp1252ToUtf8(directory);
         if (!DirectoryExists(path) || !SetCurrentDirectoryTo(path)) {
-            ShowMessage("No trobat directori...", directory, MessageIcon::Exclamation);
+            ShowMessage({Say(Word::NoDirectoryCaption, language), directory}, MessageIcon::Exclamation);
             return;
         }
     }
-    RunCommand(entry.file);
+    RunCommand(entry.file, language);
     SetCurrentDirectoryTo(savedDirectory);
 }

@@ -27,12 +27,12 @@ LaunchPlan PlanLaunch(std::string_view text);
 // Starts a program or opens a document as PlanLaunch splits it: a program by its own path (a
 // bare name is looked up in the current directory, then the system's folders and PATH), with
 // the current directory as its own; a document through the shell's "open". A start that fails
-// is reported in a message box naming the command. The text is Windows-1252, as Tools.rel keeps
-// it. True when something started.
-bool RunCommand(std::string_view text);
+// is reported in a message box naming the command, in the words of `language`. The text is
+// Windows-1252, as Tools.rel keeps it. True when something started.
+bool RunCommand(std::string_view text, int language);
 
 // Starts a tool (its fields Windows-1252): its work directory (when not empty) is made current
 // while its file field is run, and the current directory is restored afterwards. A work
 // directory that is not found, or cannot be made current, is reported ("No trobat
 // directori...") and nothing starts.
-void LaunchTool(const ToolEntry& entry);
+void LaunchTool(const ToolEntry& entry, int language);

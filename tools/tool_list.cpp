@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/safe_file.h"
 #include "platform/system.h"
+#include "text/message_box.h"
 
 namespace {
 
@@ -59,14 +60,14 @@ void ParseToolList(std::string_view bytes, ToolList& list, bool& truncated) {
     }
 }
 
-bool LoadToolList(ToolList& list, const std::string& path) {
+bool LoadToolList(ToolList& list, int language, const std::string& path) {
     std::string bytes;
     // Present but unreadable counts as missing.
     if (!FileExists(path) || !ReadFileBytes(path, bytes, kMaxListBytes)) return false;
     bool truncated = false;
     ParseToolList(bytes, list, truncated);
     if (truncated)
-        ShowMessage("Tools", "Tools.rel holds more than 64 tools.\r\nOnly the first 64 are used.");
+        ShowMessage(MessageOf(Word::ToolsListCaption, Word::ToolsListTooLong, language));
     return true;
 }
 

@@ -38,8 +38,8 @@ std::string ToolListPath(std::string_view folder);
 
 // Fills the list from the file at `path` (UTF-8). False (list unchanged) when there is no such
 // file (a search that sees ordinary and hidden files only) or it cannot be read. Beyond 64 tools
-// reading stops and the user is told.
-bool LoadToolList(ToolList& list, const std::string& path = kToolListFile);
+// reading stops and the user is told, in the words of `language`.
+bool LoadToolList(ToolList& list, int language, const std::string& path = kToolListFile);
 // Writes the whole list to the file at `path` (UTF-8). The old file stays byte for byte as it
 // was unless the new one was written completely: a temporary file in the same directory
 // replaces it at the end, taking over its attributes. No temporary file is left behind. True on

@@ -6,26 +6,23 @@
 #include "platform/system.h"
 #include "text/code_page.h"
 #include "text/messages.h"
+#include "text/message_box.h"
 
 namespace {
 
-// Caption and labels in Catalan and Spanish, Windows-1252 bytes; English is the template's.
-struct Labels {
-    const char* caption;
-    const char* texts[6];  // controls 30, 150, 31, 32, 33, 34
-};
-const Labels kCatalan = {"Edici\xF3 eines",
-                         {"Eines", "Eina", "T\xEDtol", "Fitxer", "Dir. de treball", "par\xE0metres"}};
-const Labels kSpanish = {"Edici\xF3n \xFAtiles",
-                         {"\xDAtiles", "\xDAtil", "T\xEDtulo", "Fichero", "Dir. de trabajo", "par\xE1metros"}};
-const int kLabelIds[6] = {IdToolsLabel, IdToolsGroup, IdToolsTitleLabel, IdToolsFileLabel,
-                          IdToolsDirectoryLabel, IdToolsParametersLabel};
-
+// The caption and the labels in the dialog's language; the buttons keep the template's texts.
 void Relabel(DialogHandle dialog, int language) {
-    const Labels* labels = language == 0 ? &kCatalan : language == 2 ? &kSpanish : nullptr;
-    if (!labels) return;
-    SetWindowCaption(dialog, labels->caption);
-    for (int i = 0; i < 6; ++i) SetFieldText(dialog, kLabelIds[i], labels->texts[i]);
+    const struct {
+        int id;
+        Word word;
+    } labels[] = {{IdToolsLabel, Word::ToolsLabel},
+                  {IdToolsGroup, Word::ToolGroup},
+                  {IdToolsTitleLabel, Word::ToolTitleLabel},
+                  {IdToolsFileLabel, Word::ToolFileLabel},
+                  {IdToolsDirectoryLabel, Word::ToolDirectoryLabel},
+                  {IdToolsParametersLabel, Word::ToolParametersLabel}};
+    SetWindowCaption(dialog, Say(Word::ToolsEditionCaption, language));
+    for (const auto& label : labels) SetFieldText(dialog, label.id, Say(label.word, language));
 }
 
 void FillList(DialogHandle dialog, const ToolList& list) {
@@ -73,8 +70,9 @@ void Move(DialogHandle dialog, ToolsDialog& state, int step) {
 
 void Delete(DialogHandle dialog, ToolsDialog& state) {
     if (!ToolSelected(state)) return;
-    std::string question = "Eliminar \"" + ToolAt(*state.list, state.editPosition).title + "\"?";
-    if (AskYesNo("Confirmar eliminar", question, MessageIcon::Question) != Answer::Yes) return;
+    const std::string question =
+        Say(Word::DeleteToolQuestion, state.language) + ('"' + ToolAt(*state.list, state.editPosition).title + "\"?");
+    if (AskYesNo(Say(Word::DeleteToolCaption, state.language), question, MessageIcon::Question) != Answer::Yes) return;
     DeleteTool(*state.list, state.editPosition);
     FillList(dialog, *state.list);
     NewToolState(dialog, state);
@@ -85,7 +83,7 @@ void Store(DialogHandle dialog, ToolsDialog& state) {
     if (!ToolSelected(state)) {
         // The menu has ids for 64 tools only: a 65th is refused before anything is read.
         if (list.toolCount >= MaxTools) {
-            ShowMessage("Tools edition", "The list already holds 64 tools.\r\nDelete one to add another.");
+            ShowMessage(MessageOf(Word::ToolsEditionCaption, Word::ToolsListFull, state.language));
             return;
         }
         AppendTool(list);
@@ -99,14 +97,15 @@ void Store(DialogHandle dialog, ToolsDialog& state) {
 
 void Browse(DialogHandle dialog, ToolsDialog& state) {
     std::string& browsePath = *state.browsePath;
-    const bool chosen = ChooseOpenFile(dialog, browsePath);
+    const FileDialogWords words = {Say(Word::BrowseToolTitle, state.language), {Say(Word::AllFiles, state.language)}, {}};
+    const bool chosen = ChooseOpenFile(dialog, browsePath, words);
     // The open dialog may leave the current directory wherever the user browsed: the tools
     // without a work directory start in the program's folder, as before.
     if (!state.folder.empty()) SetCurrentDirectoryTo(state.folder);
     if (!chosen) return;
     std::string path;  // as the fields show it and Tools.rel keeps it
     if (!Utf8ToCp1252(browsePath, path)) {
-        ShowFileMessage("Tools edition", "Tools.rel cannot keep the letters of this file's name:", browsePath,
+        ShowFileMessage(Say(Word::ToolsEditionCaption, state.language), Say(Word::ToolFileNameNotKept, state.language), browsePath,
                         MessageIcon::Exclamation);
         return;
     }
@@ -133,7 +132,8 @@ void SaveAndEnd(DialogHandle dialog, const ToolsDialog& state) {
         EndDialogWith(dialog, 1);
         return;
     }
-    ShowFileMessage("Tools edition", SaveFailureReason(outcome), path, MessageIcon::Exclamation);
+    ShowFileMessage(Say(Word::ToolsEditionCaption, state.language), SaveFailureReason(outcome, state.language), path,
+                    MessageIcon::Exclamation);
 }
 
 void MoveFocusOn(DialogHandle dialog) {

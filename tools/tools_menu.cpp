@@ -3,9 +3,9 @@
 #include "tools/launch.h"
 #include "tools/tools_dialog.h"
 
-void InstallToolsMenu(DialogHandle dialog, ToolsState& tools) {
+void InstallToolsMenu(DialogHandle dialog, ToolsState& tools, int language) {
     tools.popup = DialogMenuPopup(dialog, 2);
-    if (LoadToolList(tools.list, ToolListPath(tools.folder))) UpdateToolsMenu(tools);
+    if (LoadToolList(tools.list, language, ToolListPath(tools.folder))) UpdateToolsMenu(tools);
 }
 
 void UpdateToolsMenu(const ToolsState& tools) {
@@ -28,7 +28,7 @@ bool HandleToolsCommand(DialogHandle dialog, std::uint16_t id, ToolsState& tools
     }
     if (id > ToolCommandBase && id <= ToolCommandBase + MaxTools) {
         int position = id - ToolCommandBase;
-        if (position <= tools.list.toolCount) LaunchTool(ToolAt(tools.list, position));
+        if (position <= tools.list.toolCount) LaunchTool(ToolAt(tools.list, position), language);
         return true;
     }
     return false;

@@ -21,8 +21,8 @@ struct ToolsState {
 };
 
 // Finds the Tools popup (the second of the dialog's menu bar), loads Tools.rel from the tools'
-// folder and appends the tools to the popup.
-void InstallToolsMenu(DialogHandle dialog, ToolsState& tools);
+// folder and appends the tools to the popup; a list too long is told in `language`.
+void InstallToolsMenu(DialogHandle dialog, ToolsState& tools, int language);
 
 // Makes the tool items of the Tools popup name the tools of the list, in order.
 void UpdateToolsMenu(const ToolsState& tools);

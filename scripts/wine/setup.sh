@@ -26,6 +26,9 @@ for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
   printf 'export WINEDLLOVERRIDES=%q\n' "mscoree,mshtml=;winemenubuilder.exe=d"
   printf 'export WINE64=%q\n' "${WINE64:-$(command -v wine64 || echo /usr/lib/wine/wine64)}"
   printf 'export WINESERVER=%q\n' "${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}"
+  # Wine takes the user's display language from the locale: the tests expect English, whatever
+  # the machine's own language is.
+  printf 'export LANG=C.UTF-8 LC_ALL=C.UTF-8\n'
 } >"$dir/env"
 # shellcheck disable=SC1091
 . "$dir/env"

@@ -36,18 +36,20 @@ package() { "$(dirname "$0")/../msi.sh" "$1" "$2" "$3" "$4" "$OVANTA_ICON" "$OVA
 
 rm -rf "$work"
 mkdir -p "$work/older" "$work/same"
-cp "$OVANTA_EXE" "$OVANTA_GUIDE" "$OVANTA_README" "$work/older/"
+guides=$(dirname "$OVANTA_GUIDE")
+cp "$OVANTA_EXE" "$OVANTA_GUIDE" "$guides/Ovanta-ca.pdf" "$guides/Ovanta-es.pdf" "$OVANTA_README" "$work/older/"
 cp "$OVANTA_PROBE" "$work/older/ovanta-solve.exe"
-cp "$OVANTA_EXE" "$OVANTA_SOLVE" "$OVANTA_GUIDE" "$OVANTA_README" "$work/same/"
+cp "$OVANTA_EXE" "$OVANTA_SOLVE" "$OVANTA_GUIDE" "$guides/Ovanta-ca.pdf" "$guides/Ovanta-es.pdf" "$OVANTA_README" "$work/same/"
 package "$work/older" "$work/Ovanta-0.0.1-x64.msi" x64 0.0.1
 package "$work/same" "$work/rebuild.msi" x64 "$version"
 package "$work/same" "$work/x86.msi" x86 "$version"
 folder=$(unix_path LOCALAPPDATA 'Programs\Ovanta')
 shortcut=$(unix_path APPDATA 'Microsoft\Windows\Start Menu\Programs\Ovanta shot.lnk')
-listing() { (cd "$folder" && find . -mindepth 1 -printf '%P ' | tr ' ' '\n' | sort | xargs); }
+listing() { (cd "$folder" && find . -mindepth 1 -printf '%P ' | tr ' ' '\n' | LC_ALL=C sort | xargs); }
 entries() { "$WINE64" uninstaller --list | grep -c 'Ovanta shot' || true; }
 user_path() { "$WINE64" reg query 'HKCU\Environment' /v PATH 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_[A-Z_]*SZ *//p'; }
 windows_folder=$("$WINE64" winepath -w "$folder" | tr -d '\r')
+installed="Ovanta-ca.pdf Ovanta-es.pdf Ovanta.exe Ovanta.pdf ovanta-solve.exe readme.txt"
 
 ! msiexec i "$msi" ALLUSERS=1 || fail "installed with ALLUSERS=1"
 [ ! -e "$folder/Ovanta.exe" ] && [ "$(entries)" = 0 ] || fail "ALLUSERS=1 left an installation"
@@ -55,10 +57,12 @@ windows_folder=$("$WINE64" winepath -w "$folder" | tr -d '\r')
 msiexec i "$work/Ovanta-0.0.1-x64.msi" || fail "msiexec ended with $?"
 cmp "$OVANTA_PROBE" "$folder/ovanta-solve.exe"
 msiexec i "$msi" || fail "msiexec ended with $?"
-[ "$(listing)" = "Ovanta.exe Ovanta.pdf ovanta-solve.exe readme.txt" ] || fail "installed: $(listing)"
+[ "$(listing)" = "$installed" ] || fail "installed: $(listing)"
 cmp "$OVANTA_EXE" "$folder/Ovanta.exe"
 cmp "$OVANTA_SOLVE" "$folder/ovanta-solve.exe"
 cmp "$OVANTA_GUIDE" "$folder/Ovanta.pdf"
+cmp "$guides/Ovanta-ca.pdf" "$folder/Ovanta-ca.pdf"
+cmp "$guides/Ovanta-es.pdf" "$folder/Ovanta-es.pdf"
 cmp "$OVANTA_README" "$folder/readme.txt"
 [ "$(entries)" = 1 ] || fail "not one entry in Apps & features"
 # A command prompt opened after the install finds the solver from any folder.
@@ -70,7 +74,7 @@ answer=$(cd "$work" && "$WINE64" cmd /c ovanta-solve vo=20 angle=45 | tr -d '\r'
 for package in "$work/rebuild.msi" "$work/x86.msi" "$msi"; do
   msiexec i "$package" || fail "msiexec ended with $?"
   [ "$(entries)" = 1 ] || fail "$(entries) entries in Apps & features after $(basename "$package")"
-  [ "$(listing)" = "Ovanta.exe Ovanta.pdf ovanta-solve.exe readme.txt" ] || fail "installed: $(listing)"
+  [ "$(listing)" = "$installed" ] || fail "installed: $(listing)"
 done
 
 printf 'Notes\r\nnotepad.exe\r\n\r\n\r\n' >"$folder/Tools.rel"

@@ -28,7 +28,7 @@ std::string OneLine(const SolveExample& c) {
     return Cp1252ToUtf8(std::string(c.caption) + ": " + text);
 }
 
-bool IsWrongValue(const SolveExample& c) { return std::string(c.caption) == WrongValueMessage("").caption; }
+bool IsWrongValue(const SolveExample& c) { return std::string(c.caption) == WrongValueMessage("", kEnglish).caption; }
 
 double Read(const char* text) {
     double value = 0;

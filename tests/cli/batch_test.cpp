@@ -37,6 +37,8 @@ TEST(Batch, EachRowItsValuesOrItsReason) {
         {"-0 written as 0", "20,-0,,0", "20,0,20,0,0,0,0,0,"},
         {"three given", "20,45,30,", ",,,,,,,,The number of data must be 2: 3 are given"},
         {"blank cells are empty", "20, ,  ,", ",,,,,,,,Insufficient data: 2 data are needed"},
+        {"so are cells of tabs", "20,45,\t,\t ",
+         "20,45,14.142135623730951,14.142135623730951,40.774719673802245,10.193679918450561,2.8832080782326095,0,"},
         {"too few cells", "20,45", ",,,,,,,,2 cells where the header has 4"},
         {"too many cells", "20,45,,,", ",,,,,,,,5 cells where the header has 4"},
         {"a decimal comma", "\"2,5\",45,,", ",,,,,,,,wrong value: to initial speed"},
@@ -72,6 +74,29 @@ TEST(Batch, AHeaderThatCannotBeUsedStopsBeforeAnyOutput) {
     for (const char* input : {"", "vo,angle\n", "\xEF\xBB\xBFvo,angle\r\n\r\n"}) {
         SCOPED_TRACE("no rows");
         EXPECT_EQ(Batch(input).out, kBatchOutputHeader);
+    }
+}
+
+// An input that fails, at once (a folder) or after some rows, writes nothing more: no header
+// before the reason, no rows that look like the whole answer.
+TEST(Batch, AnInputThatCannotBeReadWritesNothingMore) {
+    for (const std::string before : {"", "vo,angle\n20,45\n10,30\n"}) {
+        SCOPED_TRACE(before.empty() ? "at once" : "after two rows");
+        BatchRun run;
+        run.status = RunBatch(
+            [before, done = false](char* buffer, std::size_t) mutable {
+                if (done || before.empty()) return CsvReader::kReadFailed;
+                done = true;
+                return before.copy(buffer, before.size());
+            },
+            [&run](std::string_view text) {
+                run.out += text;
+                return true;
+            },
+            run.error);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.error, "the input cannot be read");
     }
 }
 

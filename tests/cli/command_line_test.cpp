@@ -49,6 +49,11 @@ TEST(CommandLine, EveryFailureItsStatusAndItsLine) {
         {"not a number", {"vo=20", "angle=4,5"}, 2, "wrong value: to angle"},
         {"launch height not a number", {"vo=20", "angle=45", "--y0", "ten"}, 2, "wrong value: to launch height"},
         {"option without its value", {"vo=20", "angle=45", "--y0"}, 2, "--y0 needs a value"},
+        {"an option's empty value", {"vo=20", "angle=45", "--y0="}, 2, "--y0 needs a value"},
+        {"an empty argument as the value", {"--y0", "", "vo=20", "angle=45"}, 2, "--y0 needs a value"},
+        {"a point without its question", {"vo=20", "angle=45", "--point= "}, 2, "--point needs a value"},
+        {"a batch without its file", {"--batch="}, 2, "--batch needs a value"},
+        {"a tab alone is no value", {"vo=\t", "angle=45"}, 2, "vo=\t has no value"},
         {"option twice", {"--y0=1", "vo=20", "angle=45", "--y0", "2"}, 2, "--y0 is given twice"},
         {"unknown option", {"vo=20", "angle=45", "--metric"}, 2, "unknown option: --metric"},
         {"--json with a value", {"vo=20", "angle=45", "--json=yes"}, 2, "--json takes no value"},
@@ -103,6 +108,11 @@ TEST(CommandLine, ShownValuesAndPointsWithTheDialogsDecimals) {
          seven + "point x 5.84 y 5.00 vy 10.09 v 17.38 t 0.41\npoint2 x 34.94 y 5.00 vy -10.09 v 17.38 t 2.47\n"},
         {"a given -0 is shown as 0", {"vo=20", "angle=-0"},
          "vo 20.000\nangle 0.000\nvx 20.000\nvy0 0.000\nreach 0.000\nheight 0.000\nt 0.000\n"},
+        // The solver's angle and Vy0 come out a rounding below zero here.
+        {"values that round to zero have no sign", {"vx=10", "reach=20", "--y0", "19.62"},
+         "vo 10.000\nangle 0.000\nvx 10.000\nvy0 0.000\nreach 20.000\nheight 19.620\nt 2.000\n"},
+        {"nor the point's", {"vo=20", "angle=45", "--point", "t=1.4416"},
+         seven + "point x 20.39 y 10.19 vy 0.00 v 14.14 t 1.44\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

@@ -74,6 +74,11 @@ check "no such file" --batch missing.csv <<'END'
 exit 2
 cannot open missing.csv: No such file or directory
 END
+mkdir folder
+check "a folder" --batch folder <<'END'
+exit 2
+cannot read folder: it is a folder
+END
 check "a file named in Cyrillic" --batch данные.csv <<<"$batch"
 check "no such file, named in Cyrillic" --batch нет.csv <<'END'
 exit 2

@@ -11,7 +11,8 @@
 #include "text/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string text(reinterpret_cast<const char*>(data), size < 300 ? size : 300);
+    // Long enough for texts of more digits than the reading keeps exactly.
+    std::string text(reinterpret_cast<const char*>(data), size < 2000 ? size : 2000);
     double value = 1;
     if (!ParseReal(text, value)) {
         if (value != 0) std::abort();

@@ -30,6 +30,18 @@ void EnableMenuCommand(DialogHandle, int id, bool enable) {
     if (fake.hasMenu) fake.enabled[id] = enable;
 }
 
+void SetMenuCommandText(DialogHandle, int id, std::string_view text) {
+    if (fake.hasMenu) fake.commandTexts[id] = std::string(text.substr(0, 255));
+}
+
+void SetMenuPopupText(DialogHandle, int position, std::string_view text) {
+    if (fake.hasMenu) fake.popupTitles[position] = std::string(text.substr(0, 255));
+}
+
+void CheckMenuChoice(DialogHandle, int, int, int, int id) {
+    if (fake.hasMenu) fake.chosen = id;
+}
+
 unsigned ChoosePopupMenu(DialogHandle, CanvasWindow, int x, int y, const std::vector<PopupMenuItem>& items) {
     ++fake.popups;
     fake.popupTexts.clear();

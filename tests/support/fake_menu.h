@@ -13,6 +13,9 @@ struct FakeMenu {
     std::vector<std::string> tail;  // the titles of the items after the fixed ones
     std::vector<unsigned> tailIds;  // and their ids
     std::map<int, bool> enabled;  // command id -> enabled, as last set
+    std::map<int, std::string> commandTexts;  // command id -> text, as last set
+    std::map<int, std::string> popupTitles;   // position on the bar -> text, as last set
+    int chosen = 0;                           // the item marked by CheckMenuChoice
     // Popup menus: what the last one showed, where, and what the user chooses (0: nothing).
     int popups = 0;
     std::vector<std::string> popupTexts;

@@ -10,8 +10,9 @@ FakePickers fake;
 FakePickers& Pickers() { return fake; }
 void ResetPickers() { fake = FakePickers(); }
 
-bool ChooseSaveFile(DialogHandle owner, std::string& path) {
+bool ChooseSaveFile(DialogHandle owner, std::string& path, const FileDialogWords& words) {
     fake.saveOwners.push_back(owner);
+    fake.titles.emplace_back(words.title);
     if (!fake.browsedDirectory.empty()) System().currentDirectory = fake.browsedDirectory;
     if (fake.cancelSave) return false;
     path = fake.saveChoice;
@@ -19,14 +20,16 @@ bool ChooseSaveFile(DialogHandle owner, std::string& path) {
 }
 
 // The save dialog for a new file answers from the same script as the one for the report.
-bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path) {
+bool ChooseNewFile(DialogHandle owner, NewFileKind kind, std::string& path, const FileDialogWords& words) {
     fake.newFileKinds.push_back(kind);
-    return ChooseSaveFile(owner, path);
+    fake.proposedNames.emplace_back(words.name);
+    return ChooseSaveFile(owner, path, words);
 }
 
-bool ChooseOpenFile(DialogHandle, std::string& path) {
+bool ChooseOpenFile(DialogHandle, std::string& path, const FileDialogWords& words) {
     fake.openStarts.push_back(path);
     if (!fake.browsedDirectory.empty()) System().currentDirectory = fake.browsedDirectory;
+    fake.titles.emplace_back(words.title);
     if (fake.openAnswers.empty()) return false;
     std::string answer = fake.openAnswers.front();
     fake.openAnswers.pop_front();

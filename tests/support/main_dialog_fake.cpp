@@ -11,6 +11,7 @@
 #include "tests/support/fake_modal_dialog.h"
 #include "tests/support/fake_picture.h"
 #include "tests/support/fake_pickers.h"
+#include "tests/support/fake_settings.h"
 #include "tests/support/fake_system.h"
 #include "tests/support/fake_timer.h"
 
@@ -26,6 +27,7 @@ void ResetAllFakes() {
     ResetClipboard();
     ResetPictureEncoder();
     ResetTimer();
+    ResetSettings();
     AboutTitles().clear();
 }
 

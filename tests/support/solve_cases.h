@@ -52,6 +52,14 @@ inline constexpr SolveExample kSolveExamples[] = {
      "Indeterminate case", "Since Vy0 and height or time only depend to each other"},
     {"a value that is not a number", ParamVo, "2,5", ParamAngle, "3", "0", {},
      "wrong value", "to initial speed"},
+    // Read in the dialog's order: the launch height, then the values in the order of the
+    // parameters, then the checks of the data.
+    {"nothing is a number: the launch height is named", ParamVo, "abc", ParamAngle, "100", "x", {},
+     "wrong value", "to launch height"},
+    {"two values that are not numbers: the first is named", ParamVx, "1..", ParamReach, "-", "0", {},
+     "wrong value", "to Vx"},
+    {"a wrong value before a fault of the data", ParamVo, "-5", ParamAngle, "9O", "0", {},
+     "wrong value", "to angle"},
     {"angle beyond 90", ParamVo, "20", ParamAngle, "100", "0", {},
      "* Errors in the data *", "Range of l'angle: -90... 90 \xBA\r\n\r\n"},
     {"two faults together", ParamVo, "-5", ParamAngle, "100", "0", {},

@@ -151,6 +151,8 @@ TEST_F(GivenSelection, BoundsMayBeMetExactly) {
         {"reach under Vo^2/g", 5, "10", "10.19", "0"}, {"angle 90", 2, "10", "90", "0"},
         {"angle -90", 2, "10", "-90", "5"},           {"Vx equal to Vo", 3, "10", "10", "0"},
         {"T at 2Vo/g", 7, "9.81", "2", "0"},           {"reach from 10 m", 5, "10", "17.5", "10"},
+        // The solver's greatest reach at Vo 20, 2.7e-15 above Vo^2/g.
+        {"the greatest reach as ovanta-solve writes it", 5, "20", "40.774719673802245", "0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

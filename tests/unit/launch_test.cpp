@@ -10,6 +10,7 @@
 #include "tests/support/fake_modal_dialog.h"
 #include "tests/support/fake_system.h"
 #include "tools/launch.h"
+#include "text/words.h"
 #include "platform/system.h"
 #include "tools/tool_list.h"
 #include "tools/tools_menu.h"
@@ -99,8 +100,8 @@ protected:
 };
 
 TEST_F(Launching, ToolsStartInTheirWorkDirectories) {
-    LaunchTool(ToolAt(toolList, 1));
-    LaunchTool(ToolAt(toolList, 2));
+    LaunchTool(ToolAt(toolList, 1), kEnglish);
+    LaunchTool(ToolAt(toolList, 2), kEnglish);
     EXPECT_EQ(System().commands, (std::vector<std::string>{"one.exe", "two.txt"}));
     EXPECT_EQ(System().arguments, (std::vector<std::string>{"a", ""}));
     EXPECT_EQ(System().directoriesAtStart, (std::vector<std::string>{"C:\\Start", "C:\\Work dir"}));
@@ -130,7 +131,7 @@ TEST_F(Launching, RootsAreWorkDirectoriesWhateverTheirAttributes) {
         System().directoryAttributes = {{row.directory, row.attributes}};
         ToolEntry tool;
         SetToolFields(tool, "Root", "run.exe", row.directory, "");
-        LaunchTool(tool);
+        LaunchTool(tool, kEnglish);
         EXPECT_EQ(System().commands.size(), row.started ? 1u : 0u) << row.directory;
         EXPECT_EQ(Fake().messages.size(), row.started ? 0u : 1u) << row.directory;
     }
@@ -142,7 +143,7 @@ TEST_F(Launching, AToolsPathsReachTheSystemWithTheirLetters) {
     System().files.insert("C:\\Caf\xC3\xA9\\men\xC3\xBA.exe");
     ToolEntry tool;
     SetToolFields(tool, "Men\xFA", "C:\\Caf\xE9\\men\xFA.exe -x", "C:\\Caf\xE9", "");
-    LaunchTool(tool);
+    LaunchTool(tool, kEnglish);
     EXPECT_EQ(System().commands, std::vector<std::string>{"C:\\Caf\xC3\xA9\\men\xC3\xBA.exe"});
     EXPECT_EQ(System().arguments, std::vector<std::string>{"-x"});
     EXPECT_EQ(System().directoriesAtStart, std::vector<std::string>{"C:\\Caf\xC3\xA9"});
@@ -151,7 +152,7 @@ TEST_F(Launching, AToolsPathsReachTheSystemWithTheirLetters) {
 }
 
 TEST_F(Launching, MissingWorkDirectoryIsReportedAndNothingStarts) {
-    LaunchTool(ToolAt(toolList, 3));
+    LaunchTool(ToolAt(toolList, 3), kEnglish);
     EXPECT_TRUE(System().commands.empty());
     EXPECT_TRUE(System().directoryChanges.empty());
     ASSERT_EQ(Fake().messages.size(), 1u);

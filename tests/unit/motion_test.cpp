@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "physics/given_checks.h"
 #include "physics/motion.h"
 #include "tests/support/motion_cases.h"
 #include "text/messages.h"
@@ -308,12 +309,75 @@ TEST(SolveCase, CasesWithoutSolutionAreRefusedAndChangeNothing) {
         for (int p = 1; p <= 7; ++p) EXPECT_EQ(s.values[p], before.values[p]) << p;
         EXPECT_EQ(s.y0, before.y0);
         EXPECT_EQ(s.apexX, before.apexX);
-        EXPECT_NE(SolveFailureMessage(c.expected).text, "");
+        EXPECT_NE(SolveFailureMessage(c.expected, kEnglish).text, "");
     }
     // A horizontal throw from a height has a reach that fixes its speed.
     const Solution s = SolvedCase(2, 0, 5, 20, 4.905);
     EXPECT_EQ(Shown(s.values[1]), "20.000");
     EXPECT_EQ(Shown(s.values[7]), " 1.000");
+}
+
+// A value on a bound, as the double nearest to it and up to three units in its last place
+// beyond, passes the checks and is solved at the bound; a value a millionth of a millionth
+// beyond is still refused. The bounds are computed here in extended precision; the solver's
+// own greatest reach at Vo 20 lies 2.7e-15 above its exact bound.
+TEST(SolveCase, ValuesOnABoundAreSolvedThere) {
+    const Real g = 9.81L;
+    auto landing = [g](Real vo, Real y0) { return std::sqrt(vo * vo + 2 * g * y0); };
+    const struct {
+        const char* label;
+        int first;
+        double a;
+        int second;
+        double b;     // the value that is not varied (unused where b is the one varied)
+        int varied;   // the ParamId on its bound
+        Real bound;
+        double y0;
+        int beyond;   // +1: values above the bound are refused; -1: below it
+        double angle; // the angle solved at the bound; NAN where not compared
+    } rows[] = {
+        {"Vx at Vo", 1, 20, 3, 0, 3, 20, 0, +1, 0},
+        {"Vy0 at Vo", 1, 20, 4, 0, 4, 20, 0, +1, 90},
+        {"the greatest reach", 1, 20, 5, 0, 5, 400 / g, 0, +1, 45},
+        {"the greatest reach from 10 m", 1, 20, 5, 0, 5, 20 * landing(20, 10) / g, 10, +1,
+         double(std::atan(20 / landing(20, 10)) * 180 / 3.141592653589793238462643383279502884L)},
+        {"the greatest reach from 5 m below", 1, 20, 5, 0, 5, 20 * landing(20, -5) / g, -5, +1, NAN},
+        {"the greatest height", 1, 20, 6, 0, 6, 400 / (2 * g), 0, +1, 90},
+        {"the greatest height from 10 m", 1, 20, 6, 0, 6, 10 + 400 / (2 * g), 10, +1, 90},
+        {"the launch height as the greatest", 1, 20, 6, 0, 6, 10, 10, -1, 0},
+        {"the longest time", 1, 20, 7, 0, 7, 40 / g, 0, +1, 90},
+        {"the longest time from 10 m", 1, 20, 7, 0, 7, (20 + landing(20, 10)) / g, 10, +1, 90},
+        {"the longest time from 5 m below", 1, 20, 7, 0, 7, (20 + landing(20, -5)) / g, -5, +1, 90},
+        {"the shortest time from 10 m", 1, 20, 7, 0, 7, (landing(20, 10) - 20) / g, 10, -1, -90},
+        // The solver's own bounds.
+        {"Vx with the launch height as the greatest", 3, 5, 6, 0, 6, 10, 10, -1, 0},
+        {"reach with the launch height as the greatest", 5, 30, 6, 0, 6, 10, 10, -1, 0},
+        {"Vx with T landing at the apex from below", 3, 5, 7, 0, 7, std::sqrt(10 / g), -5, -1, NAN},
+        {"reach with T landing at the apex from below", 5, 30, 7, 0, 7, std::sqrt(10 / g), -5, -1, NAN},
+        {"Vy0 that just climbs to the ground", 4, 0, 5, 30, 4, std::sqrt(10 * g), -5, -1, NAN},
+        {"an angle and a reach at the apex from below", 2, 45, 5, 0, 5, 10, -5, -1, 45},
+        {"an angle and the time of a drop", 2, 45, 7, 0, 7, 2, 19.62, -1, 45},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        const double direction = row.beyond > 0 ? INFINITY : -INFINITY;
+        double value = static_cast<double>(row.bound);
+        for (int ulps = 0; ulps <= 3; ++ulps, value = std::nextafter(value, direction)) {
+            SCOPED_TRACE(ulps);
+            GivenData given = GiveCase(row.first, row.a, row.second, row.b, row.y0);
+            given.values[row.varied] = value;
+            EXPECT_TRUE(CheckGivenData(given).empty());
+            Solution s = {};
+            ASSERT_EQ(SolveCase(given, s), SolveResult::Solved);
+            EXPECT_EQ(s.values[row.varied], value);
+            if (!std::isnan(row.angle)) { EXPECT_NEAR(s.values[ParamAngle], row.angle, 1e-5); }
+        }
+        GivenData given = GiveCase(row.first, row.a, row.second, row.b, row.y0);
+        given.values[row.varied] = static_cast<double>(row.bound * (1 + row.beyond * 1e-12L));
+        Solution s = {};
+        EXPECT_TRUE(!CheckGivenData(given).empty() || SolveCase(given, s) != SolveResult::Solved)
+            << "a millionth of a millionth beyond";
+    }
 }
 
 TEST(DegreeTrigonometry, ExactAtWholeQuadrantsAndNeverNegativeZero) {

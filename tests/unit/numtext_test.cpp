@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <chrono>
 #include <random>
 #include <string>
 
@@ -150,6 +151,55 @@ TEST(ParseReal, Table) {
     double value;
     ASSERT_TRUE(ParseReal("-0", value));
     EXPECT_TRUE(std::signbit(value));
+}
+
+// Texts far longer than a double needs: a midpoint between two doubles written out exactly
+// (767 significant digits), then a long run of zeros, with or without a last nonzero digit,
+// must round as the exact value does; digits past the clamp of any exponent still count.
+TEST(ParseReal, LongTextsRoundAsTheirExactValue) {
+    // Between the subnormals m and m + 1 (units of 2^-1074), m even: a tie goes down to m.
+    const long double m = std::ldexp(1.0L, 52) - 2;
+    char exact[1200];
+    std::snprintf(exact, sizeof exact, "%.1100Lf", (2 * m + 1) * std::ldexp(1.0L, -1075));
+    std::string mid(exact);
+    mid.erase(mid.find_last_not_of('0') + 1);
+    ASSERT_EQ(mid.back(), '5');
+    const double low = static_cast<double>(m * std::ldexp(1.0L, -1074));
+    const double high = std::nextafter(low, 1.0);
+    const std::string zeros(100000, '0');
+    std::string below = mid;
+    below.back() = '4';
+    const struct {
+        const char* label;
+        std::string text;
+        double value;
+    } rows[] = {
+        {"the midpoint: a tie, to the even mantissa", mid, low},
+        {"the midpoint and many zeros", mid + zeros, low},
+        {"a last digit far past the midpoint", mid + zeros + "1", high},
+        {"just below the midpoint", below + std::string(100000, '9'), low},
+        {"many leading zeros and a large exponent", "0." + std::string(150000, '0') + "25e150001", 2.5},
+        {"many digits and a large negative exponent", "4" + std::string(150000, '0') + "e-150000", 4},
+        {"a million digits of a third", "0." + std::string(1000000, '3'), 1.0 / 3},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        double value = -99;
+        EXPECT_TRUE(ParseReal(row.text, value));
+        EXPECT_EQ(value, row.value);
+    }
+}
+
+// The reading is linear in the text's length: a megabyte of digits is read at once, where a
+// conversion that multiplies a growing number by ten for each digit takes minutes.
+TEST(ParseReal, AMegabyteOfDigitsIsReadQuickly) {
+    const std::string text = "-" + std::string(1 << 20, '3') + "e-1048576";
+    const auto start = std::chrono::steady_clock::now();
+    double value = 0;
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(ParseReal(text, value));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(value, -1.0 / 3);
+    EXPECT_LT(seconds, 2.0);
 }
 
 // Digits of the exact value, as glibc prints them with many decimals.

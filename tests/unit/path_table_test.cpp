@@ -11,6 +11,7 @@
 
 #include "resources/ids.h"
 #include "table/path_table.h"
+#include "text/words.h"
 #include "tests/support/fake_dialog.h"
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_pickers.h"
@@ -222,7 +223,7 @@ TEST(PathTable, ANumberBeyondTheDoublesIsNotWritten) {
     huge.values[ParamTime] = 1e308;
     EXPECT_TRUE(PathTableLines(huge).empty());
     DialogHandle dialog = SolvedDialog();
-    ExportPathTable(dialog, huge, kStart);
+    ExportPathTable(dialog, huge, kStart, Conditions(), nullptr, kEnglish);
     EXPECT_TRUE(Files().files.empty());
     ASSERT_EQ(Fake().messages.size(), 1u);
     EXPECT_EQ(Fake().messages[0].caption, "Export path table");

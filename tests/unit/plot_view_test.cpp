@@ -134,7 +134,7 @@ TEST_F(PlotViewLogic, HoverShowsThePathsPointAndMovesOnlyTheMarker) {
         const double t = x / (20 * std::cos(theta));
         const TrajectoryPoint p = {x, 20 * std::sin(theta) * t - g * t * t / 2, 20 * std::sin(theta) - g * t,
                                    std::hypot(20 * std::cos(theta), 20 * std::sin(theta) - g * t), t};
-        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(p, state_.motionCase.solution));
+        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(p, state_.motionCase.solution, kEnglish));
         EXPECT_EQ(LastEllipse().x + LastEllipse().right, 2 * Px(p.x) + 1) << "centred on the point";
         EXPECT_EQ(LastEllipse().y + LastEllipse().bottom, 2 * Py(p.y) + 1);
         EXPECT_EQ(LastEllipse().pen, CanvasPen::Marker);
@@ -297,7 +297,7 @@ TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
         PlayTick(dialog_, state_);
         EXPECT_EQ(state_.view.ball.t, T) << "the last frame at the landing";
         EXPECT_EQ(LastEllipse().x + LastEllipse().right, 2 * Px(s.values[ParamReach]) + 1);
-        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(state_.view.ball, s) + c.scaleNote);
+        EXPECT_EQ(Text(IDC_STATUS), PointStatusText(state_.view.ball, s, kEnglish) + c.scaleNote);
         const std::size_t before = Canvas().calls.size();
         Timer().now += kPlayRestSeconds + 1e-6;
         PlayTick(dialog_, state_);
@@ -306,7 +306,7 @@ TEST_F(PlotViewLogic, PlayFliesTheBallAndLeavesThePlotAsItWas) {
         EXPECT_EQ(OpsSince(before), (std::vector<CanvasOp>{CanvasOp::Begin, CanvasOp::Clip, CanvasOp::Restore,
                                                            CanvasOp::FreeRegion, CanvasOp::End}))
             << "only the ball's square is put back";
-        EXPECT_EQ(Text(IDC_STATUS), CaseStatusText(s, nullptr));
+        EXPECT_EQ(Text(IDC_STATUS), CaseStatusText(s, nullptr, kEnglish));
         ClosePlotView(dialog_, state_);
     }
 }

@@ -14,6 +14,7 @@
 #include "tests/support/motion_cases.h"
 #include "tests/support/main_dialog_fake.h"
 #include "text/number_text.h"
+#include "text/words.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ TEST(PointQueries, RefusalsAndFarPointsNeverShowNonNumbers) {
         SetFieldText(dialog, IDC_POINT_BASE + c.k, c.text);
         const PointError code = QueryPoint(dialog, c.k, state);
         EXPECT_EQ(code, c.code);
-        ReportPointError(code, c.k);
+        ReportPointError(code, c.k, kEnglish);
         if (c.code == PointDone) {
             EXPECT_TRUE(Fake().messages.empty());
             EXPECT_NE(state.pointQuery.first.t, 5);

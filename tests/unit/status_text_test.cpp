@@ -46,7 +46,7 @@ TEST(StatusText, TheCaseInWords) {
         {"Vo 1e150", SolvedCase(ParamVo, 1e150, ParamAngle, 45), nullptr,
          "Lands 1.019e299 m away after 1.442e149 s; highest 2.548e298 m at 7.208e148 s"},
     };
-    for (const auto& c : cases) EXPECT_EQ(CaseStatusText(c.solution, c.steeper), c.text) << c.label;
+    for (const auto& c : cases) EXPECT_EQ(CaseStatusText(c.solution, c.steeper, kEnglish), c.text) << c.label;
 }
 
 // Each figure keeps three significant digits at its quantity's scale, so what is small beside
@@ -73,8 +73,8 @@ TEST(StatusText, ThePointAndThePlaysTimeScale) {
         {"a tiny case", tiny, tinyPoint, 1.44e-20,
          "x 5.1e-40 m   y 2.5e-40 m   Vy 0 m/s   |V| 7.071e-20 m/s   t 7.2e-21 s  (\xD7" "1.4e-20)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(PlayStatusText(c.point, c.solution, c.scale), c.text) << c.label;
-    EXPECT_EQ(PointStatusText(late, s), PlayStatusText(late, s, 1));
+    for (const auto& c : cases) EXPECT_EQ(PlayStatusText(c.point, c.solution, c.scale, kEnglish), c.text) << c.label;
+    EXPECT_EQ(PointStatusText(late, s, kEnglish), PlayStatusText(late, s, 1, kEnglish));
 }
 
 // A clock that does not run in real time never reads 1 or 0.

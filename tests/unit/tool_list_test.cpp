@@ -12,6 +12,7 @@
 #include "tests/support/fake_files.h"
 #include "tests/support/fake_system.h"
 #include "tools/tool_list.h"
+#include "text/words.h"
 
 namespace fs = std::filesystem;
 
@@ -74,7 +75,7 @@ protected:
     bool Load(const std::string& bytes) {
         WriteBytes(path_, bytes);
         System().files.insert(path_);
-        return LoadToolList(toolList, path_);
+        return LoadToolList(toolList, kEnglish, path_);
     }
     // The names of the files in the list's directory.
     std::vector<std::string> Entries() {
@@ -155,11 +156,11 @@ TEST_F(ToolFile, GoldenFilesSave) {
 
 TEST_F(ToolFile, MissingFileKeepsTheList) {
     SetList(kThree);
-    EXPECT_FALSE(LoadToolList(toolList, path_));  // not found by the search
+    EXPECT_FALSE(LoadToolList(toolList, kEnglish, path_));  // not found by the search
     WriteBytes(path_, "x\r\n");
-    EXPECT_FALSE(LoadToolList(toolList, path_));  // still not: a system file, say
+    EXPECT_FALSE(LoadToolList(toolList, kEnglish, path_));  // still not: a system file, say
     System().files.insert(dir_ + "\\Gone.rel");
-    EXPECT_FALSE(LoadToolList(toolList, dir_ + "\\Gone.rel"));  // found, cannot be opened
+    EXPECT_FALSE(LoadToolList(toolList, kEnglish, dir_ + "\\Gone.rel"));  // found, cannot be opened
     EXPECT_EQ(Describe(ListNow()), Describe(kThree));
 }
 

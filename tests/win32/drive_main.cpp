@@ -23,6 +23,10 @@
 //   air:B[,PATH]    Info > Gravity and air: the air on with ball B (0 baseball ... 6 shot
 //                   put; -1 turns the air off), a picture of that dialog into PATH.bmp if given,
 //                   then OK and wait for the case on screen, if any, solved again
+//   press:ID        press the button with that id, without waiting for anything
+//   print:ID        write the text of the control with that id on standard output, on a line
+//   front:PATH.bmp  save a picture of the program's other window that is open (the Tools edition
+//                   dialog, a message box, the About window), then close it
 //   close           end the program
 #include <cstdio>
 #include <cstring>
@@ -83,10 +87,35 @@ bool SaveClipboard(const std::string& path) {
     return ok;
 }
 
+// A visible top-level window of the program other than its main dialog, once one is open.
+HWND OtherWindow(HWND dialog) {
+    struct Search {
+        HWND dialog;
+        DWORD process;
+        HWND found;
+    } search = {dialog, 0, nullptr};
+    GetWindowThreadProcessId(dialog, &search.process);
+    WaitFor([&] {
+        search.found = nullptr;
+        EnumWindows(
+            [](HWND window, LPARAM data) {
+                auto* s = reinterpret_cast<Search*>(data);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                if (window == s->dialog || process != s->process || !IsWindowVisible(window)) return TRUE;
+                s->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, 5000);
+    return search.found;
+}
+
 bool ChooseBall(HWND dialog, int ball, const std::string& shot) {
     const std::string before = FieldText(dialog, IDC_VALUE_BASE + 5);
     Command(dialog, IDM_CONDITIONS);
-    HWND box = WaitDialog("Gravity and air");
+    HWND box = OtherWindow(dialog);
     if (!box) return false;
     if (IsChecked(box, IDC_COND_AIR) != (ball >= 0)) Click(box, IDC_COND_AIR);
     WaitFor([&] { return IsChecked(box, IDC_COND_AIR) == (ball >= 0); }, 2000);
@@ -199,6 +228,25 @@ bool Step(HWND dialog, const std::string& step) {
         return std::fclose(out) == 0;
     }
     if (verb == "air") return ChooseBall(dialog, std::stoi(rest), rest.find(',') == std::string::npos ? "" : rest.substr(rest.find(',') + 1));
+    if (verb == "press") {
+        Click(dialog, std::stoi(rest));
+        return true;
+    }
+    if (verb == "print") {
+        std::printf("%s\n", FieldText(dialog, std::stoi(rest)).c_str());
+        return std::fflush(stdout) == 0;
+    }
+    if (verb == "front") {
+        HWND window = OtherWindow(dialog);
+        if (!window) return false;
+        Sleep(500);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(300);
+        const bool saved = SaveWindowBitmap(window, rest);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        WaitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 3000);
+        return saved;
+    }
     if (verb == "close") {
         PostMessageA(dialog, WM_CLOSE, 0, 0);
         return true;

@@ -68,10 +68,11 @@ std::string MenuText(HMENU menu, UINT position) {
 TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     HMENU bar = GetMenu(dialog_);
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    ASSERT_EQ(GetMenuItemCount(bar), 4);
     EXPECT_EQ(MenuText(bar, 0), "&File");
     EXPECT_EQ(MenuText(bar, 1), "&Tools");
     EXPECT_EQ(MenuText(bar, 2), "&Info");
+    EXPECT_EQ(MenuText(bar, 3), "&Language");
     HMENU file = GetSubMenu(bar, 0), tools = GetSubMenu(bar, 1), info = GetSubMenu(bar, 2);
     // Save case first and Exit last, after a separator; the ways out of a case in between.
     const struct {
@@ -209,6 +210,28 @@ TEST_F(InProcess, EnablingActsOnTheMainDialogNotTheActiveWindow) {
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog_, 101)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(other, 102)));
     DestroyWindow(other);
+}
+
+// The Language menu renames the menus where they stand, keeping each item's state, and marks
+// the language chosen.
+TEST_F(InProcess, LanguageMenuRenamesTheMenusAndKeepsTheirState) {
+    HMENU bar = GetMenu(dialog_);
+    ASSERT_NE(bar, nullptr);
+    auto state = [bar](UINT id) { return GetMenuState(bar, id, MF_BYCOMMAND); };
+    EXPECT_TRUE(state(IDM_SAVE_CASE) & MF_GRAYED);
+    EXPECT_TRUE(state(IDM_LANGUAGE_EN) & MF_CHECKED);
+    Command(IDM_LANGUAGE_ES);
+    EXPECT_EQ(MenuText(bar, 0), "&Archivo");
+    EXPECT_EQ(MenuText(bar, 3), "&Idioma");
+    EXPECT_EQ(MenuText(GetSubMenu(bar, 0), 0), "&Guardar caso");
+    EXPECT_TRUE(state(IDM_SAVE_CASE) & MF_GRAYED);  // still nothing to save
+    EXPECT_TRUE(state(IDM_LANGUAGE_ES) & MF_CHECKED);
+    EXPECT_FALSE(state(IDM_LANGUAGE_EN) & MF_CHECKED);
+    EXPECT_EQ(Text(IDC_EXIT), "Salir");
+    Command(IDM_LANGUAGE_EN);
+    EXPECT_EQ(MenuText(bar, 0), "&File");
+    EXPECT_EQ(MenuText(GetSubMenu(bar, 1), 0), "Tools &edition ");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Ovanta");
 }
 
 }  // namespace

@@ -146,4 +146,25 @@ TEST_F(MainDialog, FileExitAndCloseBoxEndTheProgram) {
     running_ = false;
 }
 
+// The language chosen from the menu is the one the next start speaks; the case on screen stays.
+TEST_F(MainDialog, TheChosenLanguageIsRememberedForTheNextStart) {
+    Solve("20", "45");
+    ASSERT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_VALUE_BASE + 5) == "40.775"; }));
+    Command(dialog_, IDM_LANGUAGE_ES);
+    EXPECT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_ACCEPT) == "Aceptar"; }));
+    EXPECT_EQ(FieldText(dialog_, IDC_VALUE_BASE + 5), "40.775");
+    EXPECT_EQ(FieldText(dialog_, IDC_STATUS).rfind("Cae a 40.775 m", 0), 0u) << FieldText(dialog_, IDC_STATUS);
+    Click(dialog_, IDC_EXIT);
+    ASSERT_EQ(WaitExit(process_), 0);
+
+    dialog_ = StartOvanta(process_);
+    ASSERT_NE(dialog_, nullptr);
+    EXPECT_EQ(FieldText(dialog_, IDC_EXIT), "Salir");
+    EXPECT_EQ(FieldText(dialog_, IDC_POINT_GROUP), "Punto de la trayectoria");
+    // Back to the display language's choice for the tests that follow.
+    Command(dialog_, IDM_LANGUAGE_EN);
+    EXPECT_TRUE(WaitFor([&] { return FieldText(dialog_, IDC_EXIT) == "Exit"; }));
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Ovanta");
+}
+
 }  // namespace

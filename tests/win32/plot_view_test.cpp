@@ -361,8 +361,9 @@ TEST_F(PlotMotionCost, TheStatusLineFitsItsTwoLines) {
         int second;
         const char *vo, *value;
     } cases[] = {{5, "1e150", "1e299"}, {5, "3100", "979000"}, {2, "1e-19", "45"}, {2, "0.001", "45"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "Vo " << c.vo << ", " << c.second << " " << c.value);
+    for (int language = 0; language < kLanguageCount; ++language) for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "language " << language << ", Vo " << c.vo << ", " << c.second << " " << c.value);
+        state_.languageIndex = language;
         solve(c.second, c.vo, c.value);
         ASSERT_TRUE(state_.view.caseDrawn);
         EXPECT_EQ(fits("the case").find(" 0.000 "), std::string::npos);
@@ -373,7 +374,7 @@ TEST_F(PlotMotionCost, TheStatusLineFitsItsTwoLines) {
         const Solution& s = state_.motionCase.solution;
         TrajectoryPoint landing = {};
         SolvePoint(s, landing, 5, s.values[ParamTime]);
-        SetDlgItemTextA(dialog_, IDC_STATUS, PlayStatusText(landing, s, state_.view.timeline.scale).c_str());
+        SetDlgItemTextA(dialog_, IDC_STATUS, PlayStatusText(landing, s, state_.view.timeline.scale, language).c_str());
         fits("the ball");
     }
 }
