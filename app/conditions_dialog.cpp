@@ -6,6 +6,7 @@
 #include "platform/modal_dialog.h"
 #include "resources/ids.h"
 #include "text/conditions_text.h"
+#include "text/message_box.h"
 #include "text/number_text.h"
 
 namespace {
@@ -62,14 +63,16 @@ void EnableAir(DialogHandle dialog, bool air) {
 void Init(DialogHandle dialog, void* context) {
     DialogState& s = *static_cast<DialogState*>(context);
     const Conditions& c = s.conditions;
-    SetWindowCaption(dialog, ConditionsLabelText(ConditionsLabel::Title, s.language));
-    const ConditionsLabel labels[] = {ConditionsLabel::World, ConditionsLabel::Gravity, ConditionsLabel::Air,
-                                      ConditionsLabel::Ball,  ConditionsLabel::Mass,    ConditionsLabel::Diameter,
-                                      ConditionsLabel::Cd,    ConditionsLabel::Density};
-    for (int i = 0; i < 8; ++i)
-        SetFieldText(dialog, i == 2 ? IDC_COND_AIR : IDC_COND_LABEL + i, ConditionsLabelText(labels[i], s.language));
-    SetFieldText(dialog, IDC_COND_OK, ConditionsLabelText(ConditionsLabel::Ok, s.language));
-    SetFieldText(dialog, IDC_COND_CANCEL, ConditionsLabelText(ConditionsLabel::Cancel, s.language));
+    SetWindowCaption(dialog, Say(Word::ConditionsTitle, s.language));
+    const struct {
+        int id;
+        Word word;
+    } labels[] = {{IDC_COND_LABEL, Word::ConditionsWorldLabel},     {IDC_COND_LABEL + 1, Word::ConditionsGravityLabel},
+                  {IDC_COND_AIR, Word::ConditionsAirBox},           {IDC_COND_LABEL + 3, Word::ConditionsBallLabel},
+                  {IDC_COND_LABEL + 4, Word::ConditionsMassLabel},  {IDC_COND_LABEL + 5, Word::ConditionsDiameterLabel},
+                  {IDC_COND_LABEL + 6, Word::ConditionsCdLabel},    {IDC_COND_LABEL + 7, Word::ConditionsDensityLabel},
+                  {IDC_COND_OK, Word::ConditionsOk},                {IDC_COND_CANCEL, Word::ConditionsCancel}};
+    for (const auto& label : labels) SetFieldText(dialog, label.id, Say(label.word, s.language));
     ClearListField(dialog, IDC_COND_WORLD);
     for (int w = 0; w <= kWorldCount; ++w) AddListLine(dialog, IDC_COND_WORLD, WorldName(w < kWorldCount ? w : kWorldOther, s.language));
     ClearListField(dialog, IDC_COND_BALL);
@@ -94,8 +97,7 @@ void Accept(DialogHandle dialog, DialogState& s) {
     const Conditions c = Shown(dialog);
     const ConditionsFault fault = CheckConditions(c);
     if (fault != ConditionsFault::None) {
-        const Message m = ConditionsFaultMessage(fault, s.language);
-        ShowMessage(m.caption, m.text, MessageIcon::Exclamation);
+        ShowMessage(ConditionsFaultMessage(fault, s.language), MessageIcon::Exclamation);
         return;
     }
     s.conditions = c;

@@ -1,30 +1,24 @@
 #include "text/conditions_text.h"
 
 #include <cmath>
-#include <initializer_list>
-#include <string_view>
 
 #include "text/number_text.h"
+#include "text/words.h"
 
 namespace {
 
-constexpr const char* kWorldNames[] = {"Earth", "Moon", "Mars", "Jupiter"};
-constexpr const char* kBallNames[] = {"Baseball",          "Golf ball",  "Football", "Tennis ball",
-                                      "Table-tennis ball", "Basketball", "Shot put"};
-static_assert(sizeof kWorldNames / sizeof *kWorldNames == kWorldCount);
-static_assert(sizeof kBallNames / sizeof *kBallNames == kBallCount);
+constexpr Word kWorldWords[] = {Word::WorldEarth, Word::WorldMoon, Word::WorldMars, Word::WorldJupiter};
+constexpr Word kBallWords[] = {Word::BallBaseball, Word::BallGolf,       Word::BallFootball, Word::BallTennis,
+                               Word::BallTableTennis, Word::BallBasketball, Word::BallShotPut};
+static_assert(sizeof kWorldWords / sizeof *kWorldWords == kWorldCount);
+static_assert(sizeof kBallWords / sizeof *kBallWords == kBallCount);
 
-constexpr const char* kAirCause = "With this air resistance, ";
-
-// The pieces one after the other: one function instead of a chain of temporaries at each use.
-std::string Join(std::initializer_list<std::string_view> pieces) {
-    std::string text;
-    for (std::string_view piece : pieces) text += piece;
-    return text;
-}
-
+// A name inside a sentence: its first letter small, Windows-1252's accented capitals included.
 std::string Lower(std::string text) {
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    if (text.empty()) return text;
+    const auto first = static_cast<unsigned char>(text[0]);
+    if ((first >= 'A' && first <= 'Z') || (first >= 0xC0 && first <= 0xDE && first != 0xD7))
+        text[0] = static_cast<char>(first + 0x20);
     return text;
 }
 
@@ -43,128 +37,118 @@ std::string Significant(double value) {
     return FormatPlain(value, static_cast<unsigned>(decimals < 0 ? 0 : decimals > 16 ? 16 : decimals));
 }
 
-std::string Speed(double vo) { return FormatShortest(vo) + " m/s"; }
-
 }  // namespace
 
-std::string WorldName(int world, int) {
-    return world >= 0 && world < kWorldCount ? kWorldNames[world] : "Other";
+std::string WorldName(int world, int language) {
+    return Say(world >= 0 && world < kWorldCount ? kWorldWords[world] : Word::WorldOther, language);
 }
 
-std::string BallName(int ball, int) { return ball >= 0 && ball < kBallCount ? kBallNames[ball] : "Other"; }
+std::string BallName(int ball, int language) {
+    return Say(ball >= 0 && ball < kBallCount ? kBallWords[ball] : Word::BallOther, language);
+}
 
-std::string ConditionsPhrase(const Conditions& c, int languageIndex) {
-    const std::string g = Join({"g ", FormatShortest(c.g), " m/s\xB2"});
+std::string ConditionsPhrase(const Conditions& c, int language) {
+    // Four significant digits at most, as the line's other figures: the presets keep all of
+    // theirs, and a value typed to the last digit does not push the case off the line.
+    auto figure = [](double value) { return FormatSignificant(value, 4); };
     std::string text = c.world >= 0 && c.world < kWorldCount && kWorlds[c.world].g == c.g
-                           ? Join({WorldName(c.world, languageIndex), " (", g, ")"})
-                           : g;
-    if (!c.air) return Join({text, ", no air"});
+                           ? SayWith(Word::ConditionsWorld, language, {WorldName(c.world, language), figure(c.g)})
+                           : SayWith(Word::ConditionsGravity, language, {figure(c.g)});
+    if (!c.air) return text + Say(Word::ConditionsNoAir, language);
     if (c.ball >= 0 && c.ball < kBallCount && kBalls[c.ball].mass == c.mass && kBalls[c.ball].diameter == c.diameter &&
         kBalls[c.ball].cd == c.cd)
-        return Join({text, ", ", Lower(BallName(c.ball, languageIndex)), " in air"});
-    return Join({text, ", a ball of ", FormatShortest(c.mass), " kg, ", FormatShortest(c.diameter), " m, Cd ",
-                 FormatShortest(c.cd), " in air"});
+        return text + SayWith(Word::ConditionsBallInAir, language, {Lower(BallName(c.ball, language))});
+    return text + SayWith(Word::ConditionsOwnBallInAir, language, {figure(c.mass), figure(c.diameter), figure(c.cd)});
 }
 
-std::string StatusUnderConditions(const Conditions& c, const std::string& caseText, int languageIndex) {
+std::string StatusUnderConditions(const Conditions& c, const std::string& caseText, int language) {
     if (IsEarthVacuum(c)) return caseText;
-    return Join({ConditionsPhrase(c, languageIndex), ": ", Lower(caseText)});
+    return ConditionsPhrase(c, language) + ": " + Lower(caseText);
 }
 
-std::string OtherSpeedPhrase(double vo, int) { return Join({"; also fits at ", FormatPlain(vo, 3), " m/s"}); }
+std::string OtherSpeedPhrase(double vo, int language) {
+    return SayWith(Word::StatusOtherSpeed, language, {FormatPlain(vo, 3)});
+}
 
-std::vector<std::string> ConditionsReportLines(const Conditions& c, int languageIndex) {
+std::vector<std::string> ConditionsReportLines(const Conditions& c, int language) {
     std::vector<std::string> lines;
     if (IsEarthVacuum(c)) return lines;
-    lines.push_back(Join({"g\t", FormatShortest(c.g), "\t"}));
+    auto line = [&](Word name, const std::string& value) {
+        lines.push_back(std::string(Say(name, language)) + '\t' + value + '\t');
+    };
+    line(Word::ReportGravity, FormatShortest(c.g));
     if (!c.air) return lines;
-    lines.push_back(Join({"object\t", BallName(c.ball, languageIndex), "\t"}));
+    line(Word::ReportObject, BallName(c.ball, language));
     const struct {
-        const char* name;
+        Word name;
         double value;
-    } rows[] = {{"mass", c.mass}, {"diameter", c.diameter}, {"Cd", c.cd}, {"air density", c.rho}, {"k", DragConstant(c)}};
-    for (const auto& row : rows) lines.push_back(Join({row.name, "\t", FormatShortest(row.value), "\t"}));
-    lines.push_back(Join({"terminal speed\t", FormatPlain(TerminalSpeed(c), 3), "\t"}));
+    } rows[] = {{Word::ReportMass, c.mass},
+                {Word::ReportDiameter, c.diameter},
+                {Word::ReportCd, c.cd},
+                {Word::ReportDensity, c.rho},
+                {Word::ReportDragConstant, DragConstant(c)}};
+    for (const auto& row : rows) line(row.name, FormatShortest(row.value));
+    line(Word::ReportTerminalSpeed, FormatPlain(TerminalSpeed(c), 3));
     return lines;
 }
 
-std::string DragSummary(const Conditions& c, int) {
-    if (!c.air) return "No air";
-    if (CheckConditions(c) != ConditionsFault::None) return "k and the terminal speed need every value above 0";
-    return Join({"k ", Significant(DragConstant(c)), " 1/m   terminal speed ", FormatPlain(TerminalSpeed(c), 3), " m/s"});
+std::string DragSummary(const Conditions& c, int language) {
+    if (!c.air) return Say(Word::DragSummaryNoAir, language);
+    if (CheckConditions(c) != ConditionsFault::None) return Say(Word::DragSummaryNeedsValues, language);
+    return SayWith(Word::DragSummary, language, {Significant(DragConstant(c)), FormatPlain(TerminalSpeed(c), 3)});
 }
 
-std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int languageIndex) {
-    const char* what = nullptr;
+std::string AirDataFaultLine(const CaseFault& fault, double vo, bool ground, int language) {
+    Word line = Word::AirReachAbove;
     bool atMost = true;
-    const char* unit = " s";
     switch (fault.fault) {
-        case DataFault::ReachAboveBound: what = " carries at most ", unit = " m"; break;
-        case DataFault::HeightAboveBound: what = " rises at most to ", unit = " m"; break;
-        case DataFault::TimeAboveBound: what = " stays up at most "; break;
-        case DataFault::TimeBelowBound: what = " comes down in no less than ", atMost = false; break;
-        default: return DataFaultLine({fault.fault, fault.param}, ground, languageIndex);
+        case DataFault::ReachAboveBound: break;
+        case DataFault::HeightAboveBound: line = Word::AirHeightAbove; break;
+        case DataFault::TimeAboveBound: line = Word::AirTimeAbove; break;
+        case DataFault::TimeBelowBound: line = Word::AirTimeBelow, atMost = false; break;
+        default: return DataFaultLine({fault.fault, fault.param}, ground, language);
     }
-    return Join({kAirCause, Speed(vo), what, Bound(fault.bound, atMost), unit});
+    return SayWith(line, language, {FormatShortest(vo), Bound(fault.bound, atMost)});
 }
 
-Message AirDataFaultsMessage(const std::vector<CaseFault>& faults, double vo, bool ground, int languageIndex) {
+Message AirDataFaultsMessage(const std::vector<CaseFault>& faults, double vo, bool ground, int language) {
     std::string text;
-    for (const CaseFault& f : faults) text += AirDataFaultLine(f, vo, ground, languageIndex) + "\r\n\r\n";
-    return {"* Errors in the data *", text.substr(0, 255)};
+    for (const CaseFault& f : faults) text += AirDataFaultLine(f, vo, ground, language) + "\r\n\r\n";
+    return {Say(Word::DataErrorsCaption, language), text.substr(0, 255)};
 }
 
-Message AirLimitMessage(AirLimit limit, const GivenData& given, double bound, int) {
+Message AirLimitMessage(AirLimit limit, const GivenData& given, double bound, int language) {
     if (limit == AirLimit::None) return {"", ""};
-    if (limit == AirLimit::NotSettled)
-        return {"No solution", "With air, this case could not be solved to the digits shown; nothing is shown"};
-    const bool vx = limit == AirLimit::ReachWithVx;
-    return {"No solution", Join({kAirCause, vx ? "Vx " : "Voy ", Speed(given.values[vx ? ParamVx : ParamVy0]),
-                                 " carries at most ", Bound(bound, true), " m"})};
+    if (limit == AirLimit::NotSettled) return MessageOf(Word::NoSolutionCaption, Word::AirNotSettled, language);
+    const int component = limit == AirLimit::ReachWithVx ? ParamVx : ParamVy0;
+    return {Say(Word::NoSolutionCaption, language),
+            SayWith(Word::AirReachWithComponent, language,
+                    {ParamName(component, language), FormatShortest(given.values[component]), Bound(bound, true)})};
 }
 
-Message PointRangeMessage(int k, const PointRange& range, int languageIndex) {
-    static const char* const units[] = {"", " m", " m", " m/s", " m/s", " s"};
-    const int unit = k >= 1 && k <= 5 ? k : 1;
-    return {"Outside the path", Join({"With air the path is known from the launch to the landing: ", PointFieldName(unit, languageIndex),
-                                      " must be between ", FormatPlain(range.low, 2), " and ",
-                                      FormatPlain(range.high, 2), units[unit]})};
+Message PointRangeMessage(int k, const PointRange& range, int language) {
+    const int field = k >= 1 && k <= 5 ? k : 1;
+    const Word text = field <= 2 ? Word::OutsidePathLength : field <= 4 ? Word::OutsidePathSpeed : Word::OutsidePathTime;
+    return {Say(Word::OutsidePathCaption, language),
+            SayWith(text, language,
+                    {PointFieldName(field, language), FormatPlain(range.low, 2), FormatPlain(range.high, 2)})};
 }
 
-Message LeastSpeedMessage(double leastSpeed, int) {
-    return {"Too low speed", Join({"|V| must be >= the least speed of the flight, ", FormatPlain(leastSpeed, 2), " m/s"})};
+Message LeastSpeedMessage(double leastSpeed, int language) {
+    return {Say(Word::PointBelowVxCaption, language),
+            SayWith(Word::BelowLeastSpeed, language, {FormatPlain(leastSpeed, 2)})};
 }
 
-Message ConditionsFaultMessage(ConditionsFault fault, int) {
-    const char* text = "";
+Message ConditionsFaultMessage(ConditionsFault fault, int language) {
+    Word text = Word::GravityNotAboveZero;
     switch (fault) {
         case ConditionsFault::None: return {"", ""};
-        case ConditionsFault::Gravity: text = "g must be a number above 0 (m/s\xB2)"; break;
-        case ConditionsFault::Mass: text = "The mass must be a number above 0 (kg)"; break;
-        case ConditionsFault::Diameter: text = "The diameter must be a number above 0 (m)"; break;
-        case ConditionsFault::Cd: text = "The drag coefficient Cd must be a number above 0"; break;
-        case ConditionsFault::Density: text = "The air density must be a number above 0 (kg/m\xB3)"; break;
-        case ConditionsFault::DragTooLarge:
-            text = "These values give a drag constant k out of 1e-12 to 1e6 1/m, which cannot be computed";
-            break;
+        case ConditionsFault::Gravity: break;
+        case ConditionsFault::Mass: text = Word::MassNotAboveZero; break;
+        case ConditionsFault::Diameter: text = Word::DiameterNotAboveZero; break;
+        case ConditionsFault::Cd: text = Word::CdNotAboveZero; break;
+        case ConditionsFault::Density: text = Word::DensityNotAboveZero; break;
+        case ConditionsFault::DragTooLarge: text = Word::DragOutOfRange; break;
     }
-    return {"Gravity and air", text};
-}
-
-std::string ConditionsLabelText(ConditionsLabel label, int) {
-    switch (label) {
-        case ConditionsLabel::Title: return "Gravity and air";
-        case ConditionsLabel::MenuCommand: return "&Gravity and air...";
-        case ConditionsLabel::World: return "&World:";
-        case ConditionsLabel::Gravity: return "&g (m/s\xB2):";
-        case ConditionsLabel::Air: return "&Air resistance";
-        case ConditionsLabel::Ball: return "&Object:";
-        case ConditionsLabel::Mass: return "&Mass (kg):";
-        case ConditionsLabel::Diameter: return "&Diameter (m):";
-        case ConditionsLabel::Cd: return "Drag &coefficient Cd:";
-        case ConditionsLabel::Density: return "Air d&ensity (kg/m\xB3):";
-        case ConditionsLabel::Ok: return "OK";
-        case ConditionsLabel::Cancel: return "Cancel";
-    }
-    return "";
+    return MessageOf(Word::ConditionsTitle, text, language);
 }
