@@ -8,8 +8,10 @@
 #include "app/main_dialog.h"
 #include "resources/ids.h"
 #include "text/number_text.h"
+#include "tests/support/fake_clipboard.h"
 #include "tests/support/fake_dialog.h"
 #include "tests/support/fake_list_field.h"
+#include "tests/support/fake_menu.h"
 #include "tests/support/fake_modal_dialog.h"
 #include "tests/support/main_dialog_fake.h"
 
@@ -110,6 +112,31 @@ TEST_F(ConditionsDialog, TheOtherSpeedOfAGivenAngleIsNamed) {
     const std::string status = FakeOf(dialog_).controls.at(IDC_STATUS).text;
     EXPECT_NE(status.find("; also fits at 75."), std::string::npos) << status;
     EXPECT_EQ(status.find("also lands there"), std::string::npos) << status;
+}
+
+// The dialog opens in the dialog's language, and the case's conditions follow a change of
+// language in the status line, the menu and a copy of the case.
+TEST_F(ConditionsDialog, TheConditionsSpeakTheChosenLanguage) {
+    UserClicks(dialog_, IDM_LANGUAGE_CA);
+    WhileOpen([] {
+        EXPECT_EQ(Text(IDC_COND_LABEL), "&M\xF3n:");
+        EXPECT_EQ(ListOf(kConditions, IDC_COND_WORLD)->lines.front(), "Terra");
+        EXPECT_EQ(ListOf(kConditions, IDC_COND_BALL)->lines.back(), "Altre");
+        SetFieldChecked(kConditions, IDC_COND_AIR, true);
+        FakeOf(kConditions).onCommand(IDC_COND_AIR, ControlEvent::Command);
+        UserSelectsLine(kConditions, IDC_COND_BALL, 0);
+        EXPECT_EQ(Text(IDC_COND_SUMMARY), "k 0.0063071 1/m   velocitat l\xEDmit 39.438 m/s");
+        UserClicks(kConditions, IDC_COND_OK);
+    });
+    Choose();
+    auto status = [this] { return FakeOf(dialog_).controls.at(IDC_STATUS).text; };
+    EXPECT_EQ(status().rfind("Terra (g 9.81 m/s\xB2), pilota de beisbol amb aire: cau a 95.042 m", 0), 0u) << status();
+    UserClicks(dialog_, IDM_LANGUAGE_ES);
+    EXPECT_EQ(status().rfind("Tierra (g 9.81 m/s\xB2), pelota de b\xE9isbol con aire: cae a 95.042 m", 0), 0u) << status();
+    EXPECT_EQ(Menu().commandTexts[IDM_CONDITIONS], "Gra&vedad y aire...");
+    UserClicks(dialog_, IDM_COPY_CASE);
+    EXPECT_NE(Clipboard().text.find("objeto\tPelota de b\xE9isbol\t\r\nmasa\t0.145\t"), std::string::npos)
+        << Clipboard().text;
 }
 
 TEST_F(ConditionsDialog, CancelChangesNothing) {

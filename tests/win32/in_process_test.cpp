@@ -224,6 +224,7 @@ TEST_F(InProcess, LanguageMenuRenamesTheMenusAndKeepsTheirState) {
     EXPECT_EQ(MenuText(bar, 0), "&Archivo");
     EXPECT_EQ(MenuText(bar, 3), "&Idioma");
     EXPECT_EQ(MenuText(GetSubMenu(bar, 0), 0), "&Guardar caso");
+    EXPECT_EQ(MenuText(GetSubMenu(bar, 2), 3), "Gra&vedad y aire...");
     EXPECT_TRUE(state(IDM_SAVE_CASE) & MF_GRAYED);  // still nothing to save
     EXPECT_TRUE(state(IDM_LANGUAGE_ES) & MF_CHECKED);
     EXPECT_FALSE(state(IDM_LANGUAGE_EN) & MF_CHECKED);
