@@ -48,6 +48,79 @@ bool Reference(const Conditions& c, Wide y0, Wide vx, Wide vy, Wide v[8]) {
     return true;
 }
 
+// The truth for the given doubles, which are the values of a reference launch rounded: the
+// launch they fix, flown in long double. The pairs of launch values give it directly; the
+// pairs with a measure of the flight move the launch's unknown (the angle at Vo, the speed at
+// an angle, Vy at Vx, Vx at Vy0, both components for reach with height or time) from the
+// reference's by Newton steps until the long double flight meets the given measures. The
+// rounding of a given value can matter: a height a few micrometres above Y0 fixes Vy0 only to
+// the digits its double keeps above Y0.
+bool TruthOfGiven(const Conditions& c, int p, int q, const GivenData& given, Wide vx, Wide vy, Wide truth[8]) {
+    const Wide degree = 3.141592653589793238462643383279502884L / 180;
+    const Wide a = given.values[p], b = given.values[q], y0 = given.y0;
+    switch (p * 10 + q) {
+        case 12: return Reference(c, y0, a * std::cos(b * degree), a * std::sin(b * degree), truth);
+        case 13: return Reference(c, y0, b, std::sqrt((a - b) * (a + b)), truth);
+        case 14: return Reference(c, y0, std::sqrt((a - b) * (a + b)), b, truth);
+        case 23: return Reference(c, y0, b, b * std::tan(a * degree), truth);
+        case 24: return Reference(c, y0, b / std::tan(a * degree), b, truth);
+        case 34: return Reference(c, y0, a, b, truth);
+        default: break;
+    }
+    const bool two = p == 5;  // reach with height or time: both components unknown
+    // The unknowns, and the launch they give.
+    Wide u[2] = {0, 0};
+    switch (p) {
+        case 1: u[0] = std::atan2(vy, vx); break;
+        case 2: u[0] = std::hypot(vx, vy); break;
+        case 3: u[0] = vy; break;
+        case 4: u[0] = vx; break;
+        default: u[0] = vx, u[1] = vy; break;
+    }
+    auto launch = [&](const Wide* w, Wide& x, Wide& y) {
+        switch (p) {
+            case 1: x = a * std::cos(w[0]), y = a * std::sin(w[0]); break;
+            case 2: x = w[0] * std::cos(a * degree), y = w[0] * std::sin(a * degree); break;
+            case 3: x = a, y = w[0]; break;
+            case 4: x = w[0], y = a; break;
+            default: x = w[0], y = w[1]; break;
+        }
+    };
+    // The misses of the measures: the second one's, then for two unknowns the first's.
+    auto miss = [&](const Wide* w, Wide* r) {
+        Wide x, y, t[8];
+        launch(w, x, y);
+        if (!Reference(c, y0, x, y, t)) return false;
+        r[0] = t[q] - b;
+        r[1] = two ? t[p] - a : 0;
+        return true;
+    };
+    for (int step = 0; step < 8; ++step) {
+        Wide r[2];
+        if (!miss(u, r)) return false;
+        if (std::fabs(r[0]) <= 1e-17L * std::fabs(b) && (!two || std::fabs(r[1]) <= 1e-17L * std::fabs(a))) break;
+        Wide j[2][2] = {{0, 0}, {0, 0}};
+        for (int k = 0; k < (two ? 2 : 1); ++k) {
+            Wide w[2] = {u[0], u[1]}, rk[2];
+            const Wide h = 1e-8L * std::max<Wide>(std::fabs(u[k]), 1e-3L);
+            w[k] += h;
+            if (!miss(w, rk)) return false;
+            j[0][k] = (rk[0] - r[0]) / h;
+            j[1][k] = (rk[1] - r[1]) / h;
+        }
+        if (two) {
+            const Wide det = j[0][0] * j[1][1] - j[0][1] * j[1][0];
+            u[0] -= (r[0] * j[1][1] - r[1] * j[0][1]) / det;
+            u[1] -= (j[0][0] * r[1] - j[1][0] * r[0]) / det;
+        } else {
+            u[0] -= r[0] / j[0][0];
+        }
+    }
+    Wide x, y;
+    launch(u, x, y);
+    return Reference(c, y0, x, y, truth);
+}
+
 // The correctly rounded 3-decimal text of a precise value, or "" within 1e-9 of a boundary.
 std::string Shown(Wide exact) {
     const Wide scaled = std::fabs(exact) * 1000, fraction = scaled - std::floor(scaled);
@@ -81,6 +154,7 @@ void Accuracy(int perPair) {
             if (truth[4] <= 0 && ((p == 1 && q == 3) || q == 6)) continue;
             const GivenData given = GiveCase(p, double(truth[p]), q, double(truth[q]), y0);
             if (!CheckCase(c, given).empty()) continue;
+            if (!TruthOfGiven(c, p, q, given, vo * std::cos(a), vo * std::sin(a), truth)) continue;
             ConditionsCase solved;
             AirLimit limit;
             double bound;

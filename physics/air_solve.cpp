@@ -14,15 +14,20 @@ constexpr int kSamples = 16;
 
 enum class Measure { Reach, Height, Time };
 
-double Measured(const FlightEvents& e, Measure m, double y0) {
+// A flight's reach, its time, or its height above the launch (the rise, which keeps its own
+// digits however high the launch stands: a height is sought as its rise).
+double Measured(const FlightEvents& e, Measure m) {
     if (e.end != FlightEnd::Landed) return kNoLanding;
     switch (m) {
         case Measure::Reach: return e.landing.x;
-        case Measure::Height: return e.rises ? e.apex.y : y0;
+        case Measure::Height: return e.rises ? e.rise : 0;
         case Measure::Time: return e.landing.t;
     }
     return kNoLanding;
 }
+
+// The value a measure is sought at: a height as its rise above the launch.
+double Sought(Measure m, double value, double y0) { return m == Measure::Height ? value - y0 : value; }
 
 // A one-parameter family of launches: the given value fixes one thing, the parameter the rest.
 enum class Family {
@@ -69,7 +74,7 @@ struct Problem {
         if (!std::isfinite(vx) || !std::isfinite(vy)) return kNoLanding;
         FlightEvents e;
         Fly(conditions, y0, vx, vy, e, nullptr, tolerance);
-        return Measured(e, measure, y0);
+        return Measured(e, measure);
     }
 };
 
@@ -256,8 +261,9 @@ struct FamilySolve {
 };
 
 FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family family, double fixed,
-                        Measure measure, double target) {
+                        Measure measure, double value) {
     const Problem problem{c, given.y0, family, fixed, measure};
+    const double target = Sought(measure, value, given.y0);
     double lo, hi;
     switch (family) {
         case Family::AngleAtSpeed:
@@ -265,7 +271,7 @@ FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family fami
             hi = 90;
             break;
         case Family::SpeedAtAngle: {
-            const double center = std::log(SpeedScale(c, measure, target, given.y0));
+            const double center = std::log(SpeedScale(c, measure, value, given.y0));
             // Launched downward, a faster throw falls slower at first (its speed is mostly
             // horizontal, and the drag on it holds the fall back) and then sooner: the time of
             // flight rises and falls with the speed, and one time may fit two launches.
@@ -315,14 +321,14 @@ bool RisingRoot(Fn f, double target, double guess, double spread, double floor, 
 // answer for a nearby vx, or NaN.
 bool VyForHeight(const Conditions& c, double y0, double vx, double h, double hint, double& vy) {
     if (h == y0) return vy = 0, true;
-    auto height = [&](double v) {
+    auto rise = [&](double v) {
         FlightEvents e;
         Fly(c, y0, vx, v, e);
-        return e.rises ? e.apex.y : y0;
+        return e.rises ? e.rise : 0;
     };
-    const double vacuum = std::sqrt(2 * c.g * (h - y0));
-    if (std::isnan(hint)) return RisingRoot(height, h, vacuum, vacuum, 0.0, vy);
-    return RisingRoot(height, h, hint, 1e-4 * hint, 0.0, vy);
+    const double above = h - y0, vacuum = std::sqrt(2 * c.g * above);
+    if (std::isnan(hint)) return RisingRoot(rise, above, vacuum, vacuum, 0.0, vy);
+    return RisingRoot(rise, above, hint, 1e-4 * hint, 0.0, vy);
 }
 
 // The vertical speed that lands at time t at horizontal speed vx; `hint` as above.
@@ -330,7 +336,7 @@ bool VyForTime(const Conditions& c, double y0, double vx, double t, double hint,
     auto time = [&](double v) {
         FlightEvents e;
         Fly(c, y0, vx, v, e);
-        return Measured(e, Measure::Time, y0);
+        return Measured(e, Measure::Time);
     };
     const double vacuum = c.g * t / 2 - y0 / t;
     if (std::isnan(hint)) return RisingRoot(time, t, vacuum, std::fabs(vacuum) + c.g * t, -INFINITY, vy);
@@ -342,11 +348,12 @@ bool VyForTime(const Conditions& c, double y0, double vx, double t, double hint,
 // a few flights where the nested search below takes dozens. False when it does not settle.
 bool NewtonReachPair(const Conditions& c, double y0, bool height, double r, double other, double& vx, double& vy) {
     const Measure m = height ? Measure::Height : Measure::Time;
+    const double sought = Sought(m, other, y0);
     auto residual = [&](double x, double y, double& fr, double& fo) {
         FlightEvents e;
         if (Fly(c, y0, x, y, e) != FlightEnd::Landed || (height && !e.rises)) return false;
         fr = (e.landing.x - r) / r;
-        fo = (Measured(e, m, y0) - other) / other;
+        fo = (Measured(e, m) - sought) / sought;
         return true;
     };
     if (height) {
@@ -406,7 +413,7 @@ SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& 
         if (!vyOf(x, v)) return kNoLanding;
         FlightEvents e;
         Fly(c, y0, x, v, e);
-        return Measured(e, Measure::Reach, y0);
+        return Measured(e, Measure::Reach);
     };
     double lo = height ? r * c.g / (2 * std::sqrt(2 * c.g * other)) : r / other;
     double hi = lo;

@@ -37,6 +37,7 @@ struct FlightEventsT {
     FlightEnd end;
     bool rises;               // launched upward: the apex is a point of the flight
     FlightPoint<Real> apex;   // the highest point (the launch point when it does not rise)
+    Real rise;                // the apex's height above the launch, to its own last digits
     FlightPoint<Real> landing;
     int steps;
 };
@@ -62,6 +63,15 @@ Real Value(const Real* c, Real tau) {
     Real v = c[kSeriesOrder];
     for (int i = kSeriesOrder - 1; i >= 0; --i) v = v * tau + c[i];
     return v;
+}
+
+// The polynomial's change from 0 to tau: its value there without its constant term, which
+// keeps the digits of a small change on a large value.
+template <class Real>
+Real Change(const Real* c, Real tau) {
+    Real v = c[kSeriesOrder];
+    for (int i = kSeriesOrder - 1; i >= 1; --i) v = v * tau + c[i];
+    return v * tau;
 }
 
 // The root of polynomial c minus target in [lo, hi], where its values have opposite signs (or
@@ -204,6 +214,7 @@ FlightEnd FlyT(Real g, Real k, Real y0, Real vx, Real vy, Real tol, FlightEvents
             landsHere = true;
         }
         piece.h = h;
+        if (!descending) events.rise += Change(piece.c[1], h);
         if (pieces) pieces->push_back(piece);
         p = At(piece, h);
         if (apexHere) {

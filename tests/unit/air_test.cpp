@@ -73,6 +73,24 @@ TEST(AirFlight, AgreesWithAThousandTimesTighterReferenceInALongDouble) {
     }
 }
 
+// A rise of a tenth of a millimetre from 1000 m keeps its own digits, which the apex's height
+// alone (a thousand metres and a little) cannot: the flight and the solver of a height both
+// work with the rise, and a height given exactly gives the speed to the last digits.
+TEST(AirSolve, AHeightJustAboveAHighLaunchKeepsItsDigits) {
+    const double g = 9.81, k = 0.0063, y0 = 1000, rise = 1.0 / 8192;  // h - y0 exact
+    const double vo = std::sqrt(g * std::expm1(2 * k * rise) / k);
+    FlightEvents e;
+    ASSERT_EQ(FlyT<double>(g, k, y0, 0, vo, kFlightTolerance, e, nullptr), FlightEnd::Landed);
+    EXPECT_LT(Rel(e.rise, rise), 1e-13);
+    const Conditions c = Drag(k, g);
+    ConditionsCase solved;
+    AirLimit limit;
+    double bound;
+    ASSERT_EQ(SolveCaseUnder(c, GiveCase(ParamAngle, 90, ParamHeight, y0 + rise, y0), solved, limit, bound),
+              SolveResult::Solved);
+    EXPECT_LT(Rel(solved.solution.values[ParamVo], vo), 1e-12);
+}
+
 // Every pair of a flown launch gives the launch back.
 TEST(AirSolve, EveryPairGivesTheFlownLaunchBack) {
     const struct {
