@@ -53,7 +53,8 @@ CaseOutcome SolveUnderConditions(const Conditions& conditions, const GivenData& 
     CaseOutcome outcome;
     AirLimit limit;
     double bound;
-    const SolveResult result = SolveCaseUnder(conditions, given, outcome.full, limit, bound);
+    // The command line writes the flatter launch alone: the other is not sought.
+    const SolveResult result = SolveCaseUnder(conditions, given, outcome.full, limit, bound, false);
     if (result != SolveResult::Solved)
         return Refused(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, kEnglish)
                                                : SolveFailureMessage(result, kEnglish));

@@ -32,7 +32,6 @@ double FallTimeDownward(double g, double k, double vo, double h);  // a fall of 
 enum class AirLimit {
     None,
     ReachWithVx,   // the reach a launch of this Vx carries at most (bound)
-    ReachWithVy0,  // the reach a launch of this Vy0 carries at most (bound)
     NotSettled,    // the numerics cannot settle the case: nothing is shown
 };
 
@@ -48,9 +47,10 @@ struct AirCase {
 
 // Solves the given pair (first < second, one of the 18 admissible pairs, the checks passed)
 // with the air on. On Solved writes `air`; otherwise leaves it as it was and, for an AirLimit,
-// says which in `limit` with its number in `bound` (SolveResult::NoLanding then).
+// says which in `limit` with its number in `bound` (SolveResult::NoLanding then). Without
+// `other`, only the launch shown is sought.
 SolveResult SolveCaseAir(const Conditions& conditions, const GivenData& given, AirCase& air, AirLimit& limit,
-                         double& bound);
+                         double& bound, bool other = true);
 
 // The completed values of a flown launch: what the solver stores, given values kept as given.
 bool CompleteAir(const GivenData& given, double vx, double vy, const FlightPath& path, Solution& solution);

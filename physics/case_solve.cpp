@@ -117,14 +117,14 @@ std::vector<CaseFault> CheckCase(const Conditions& conditions, const GivenData& 
 }
 
 SolveResult SolveCaseUnder(const Conditions& conditions, const GivenData& given, ConditionsCase& solved,
-                           AirLimit& limit, double& bound) {
+                           AirLimit& limit, double& bound, bool other) {
     limit = AirLimit::None;
     bound = 0;
     ConditionsCase result;
     result.conditions = conditions;
     if (conditions.air) {
         AirCase air;
-        const SolveResult r = SolveCaseAir(conditions, given, air, limit, bound);
+        const SolveResult r = SolveCaseAir(conditions, given, air, limit, bound, other);
         if (r != SolveResult::Solved) return r;
         result.solution = air.solution;
         result.path = std::move(air.path);

@@ -34,9 +34,10 @@ std::vector<CaseFault> CheckCase(const Conditions& conditions, const GivenData& 
 
 // Solves the case under the conditions (which have passed CheckConditions). On Solved writes
 // `solved`; otherwise leaves it as it was, with an AirLimit and its number for refusals in the
-// air's own terms.
+// air's own terms. Without `other`, a second launch with air is neither sought nor kept (the
+// command line writes the flatter alone): the launch shown is the same.
 SolveResult SolveCaseUnder(const Conditions& conditions, const GivenData& given, ConditionsCase& solved,
-                           AirLimit& limit, double& bound);
+                           AirLimit& limit, double& bound, bool other = true);
 
 // The kept case of the other launch (the steeper one), with the same conditions.
 ConditionsCase OtherLaunch(const ConditionsCase& solved);

@@ -14,8 +14,9 @@ using FlightState = FlightPoint<double>;
 // The relative tolerance of one step, in units of the largest speed of the step.
 constexpr double kFlightTolerance = 1e-16;
 
-// A looser tolerance for the searches that only need to find where to look.
-constexpr double kSearchTolerance = 1e-10;
+// A looser tolerance for the searches that only need to find where to look: some 1e-7 of the
+// reach, height or time, in a third of the steps.
+constexpr double kSearchTolerance = 1e-7;
 
 // Flies a launch of components (vx, vy) from height y0 under the conditions (with or without
 // air). Fills `events`; keeps the steps in `pieces` when it is not null.

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 constexpr int kSeriesOrder = 20;
@@ -74,13 +75,17 @@ Real Change(const Real* c, Real tau) {
     return v * tau;
 }
 
-// The root of polynomial c minus target in [lo, hi], where its values have opposite signs (or
-// one is zero): Newton's steps kept inside a shrinking bracket, bisection where they leave it.
+// The root of polynomial c minus target in [0, hi], where its values have opposite signs (or
+// one is zero), `atHi` being its value at hi: Newton's steps kept inside a shrinking bracket,
+// bisection where they leave it, until a step moves it by less than `precision` of itself.
 template <class Real>
-Real Root(const Real* c, Real target, Real lo, Real hi) {
-    Real flo = Value(c, lo) - target;
+Real Root(const Real* c, Real target, Real hi, Real atHi, Real precision) {
+    Real lo = 0, flo = c[0] - target;
     if (flo == 0) return lo;
-    Real t = (lo + hi) / 2;
+    // From where the chord between the ends crosses the target: Newton's steps then need few.
+    const Real fhi = atHi - target;
+    Real t = flo != fhi ? hi * (flo / (flo - fhi)) : hi / 2;
+    if (!(t > lo && t < hi)) t = hi / 2;
     for (int i = 0; i < 200; ++i) {
         Real f, df;
         Horner(c, t, f, df);
@@ -95,7 +100,7 @@ Real Root(const Real* c, Real target, Real lo, Real hi) {
         Real next = t - f / df;
         if (!(next > lo && next < hi)) next = (lo + hi) / 2;
         if (next == t || hi - lo <= 0) return t;
-        if (fabs(next - t) <= fabs(t) * std::numeric_limits<Real>::epsilon()) return next;
+        if (fabs(next - t) <= fabs(t) * precision) return next;
         t = next;
     }
     return t;
@@ -117,27 +122,43 @@ void Series(Real g, Real k, const FlightPoint<Real>& p, bool vertical, FlightPie
     w[0] = p.vy;
     const Real sign = p.vy > 0 ? 1 : -1;
     v[0] = vertical ? fabs(p.vy) : sqrt(p.vx * p.vx + p.vy * p.vy);
+    const Real half = 1 / (2 * v[0]);
+    // Sums in several parts, added at the end: products that do not wait for each other.
     for (int m = 0; m < n; ++m) {
         if (m > 0) {
             if (vertical) {
                 v[m] = sign * w[m];
             } else {
-                // v^2 = u^2 + w^2, term m.
-                Real s = 0;
-                for (int j = 0; j <= m; ++j) s += u[j] * u[m - j] + w[j] * w[m - j];
-                for (int j = 1; j < m; ++j) s -= v[j] * v[m - j];
-                v[m] = s / (2 * v[0]);
+                // v^2 = u^2 + w^2, term m: the products of terms j and m - j, each pair once and
+                // doubled, the middle one (m even) once.
+                Real su = u[0] * u[m], sw = w[0] * w[m], sv = 0;
+                for (int j = 1; 2 * j < m; ++j) {
+                    su += u[j] * u[m - j];
+                    sw += w[j] * w[m - j];
+                    sv += v[j] * v[m - j];
+                }
+                Real s = 2 * ((su + sw) - sv);
+                if (m % 2 == 0) s += u[m / 2] * u[m / 2] + w[m / 2] * w[m / 2] - v[m / 2] * v[m / 2];
+                v[m] = s * half;
             }
         }
-        Real pu = 0, pw = 0;
-        for (int j = 0; j <= m; ++j) {
-            pu += v[j] * u[m - j];
-            pw += v[j] * w[m - j];
+        Real pu0 = 0, pu1 = 0, pw0 = 0, pw1 = 0;
+        int j = 0;
+        for (; j + 1 <= m; j += 2) {
+            pu0 += v[j] * u[m - j];
+            pw0 += v[j] * w[m - j];
+            pu1 += v[j + 1] * u[m - j - 1];
+            pw1 += v[j + 1] * w[m - j - 1];
         }
-        u[m + 1] = -k * pu / (m + 1);
-        w[m + 1] = (-k * pw - (m == 0 ? g : 0)) / (m + 1);
-        x[m + 1] = u[m] / (m + 1);
-        y[m + 1] = w[m] / (m + 1);
+        if (j == m) {
+            pu0 += v[j] * u[0];
+            pw0 += v[j] * w[0];
+        }
+        const Real inverse = Real(1) / (m + 1);
+        u[m + 1] = -k * (pu0 + pu1) * inverse;
+        w[m + 1] = (-k * (pw0 + pw1) - (m == 0 ? g : 0)) * inverse;
+        x[m + 1] = u[m] * inverse;
+        y[m + 1] = w[m] * inverse;
     }
 }
 
@@ -146,17 +167,18 @@ void Series(Real g, Real k, const FlightPoint<Real>& p, bool vertical, FlightPie
 // vertical launch keeps its small reach exact only so), Vy relative to `scale`.
 template <class Real>
 Real StepSize(const FlightPieceT<Real>& piece, Real tol, Real scale, Real cap) {
-    Real h = cap;
+    // The least of (tol scale / term)^(1/m), as exp of the least log(tol scale / term) / m: one
+    // exp for the four, and pow's code not needed.
+    Real least = std::log(cap);
     const Real scales[2] = {fabs(piece.c[2][0]), scale};
     for (int i = 0; i < 2; ++i) {
         if (scales[i] == 0) continue;
         for (int m : {kSeriesOrder - 1, kSeriesOrder}) {
             const Real term = fabs(piece.c[2 + i][m]);
-            // x^(1/m) as exp(log(x) / m): the same value to the step's needs, without pow's code.
-            if (term > 0) h = std::fmin(h, std::exp(std::log(tol * scales[i] / term) / m));
+            if (term > 0) least = std::fmin(least, std::log(tol * scales[i] / term) / m);
         }
     }
-    return h;
+    return std::fmin(cap, std::exp(least));
 }
 
 template <class Real>
@@ -204,19 +226,18 @@ FlightEnd FlyT(Real g, Real k, Real y0, Real vx, Real vy, Real tol, FlightEvents
         // Without drag the series ends at its second term: the cap is a step past any landing.
         const Real cap = 2 * (fabs(p.vy) + sqrt(p.vy * p.vy + 2 * g * fabs(p.y))) / g + 1;
         Real h = StepSize(piece, tol, scale, cap);
-        bool apexHere = false, landsHere = false;
-        if (!descending && Value(piece.c[3], h) <= 0) {
-            h = Root(piece.c[3], Real(0), Real(0), h);
-            apexHere = true;
-        }
-        if (descending && Value(piece.c[1], h) <= 0) {
-            h = Root(piece.c[1], Real(0), Real(0), h);
-            landsHere = true;
-        }
+        // The step's end, and where an event cuts the step short, the event's point.
+        FlightPoint<Real> end = At(piece, h);
+        const bool apexHere = !descending && end.vy <= 0, landsHere = descending && end.y <= 0;
+        // The events as precisely as the flight is flown: a looser flight needs fewer steps.
+        const Real precision = std::fmax(std::numeric_limits<Real>::epsilon(), tol / 100);
+        if (apexHere) h = Root(piece.c[3], Real(0), h, end.vy, precision);
+        if (landsHere) h = Root(piece.c[1], Real(0), h, end.y, precision);
+        if (apexHere || landsHere) end = At(piece, h);
         piece.h = h;
         if (!descending) events.rise += Change(piece.c[1], h);
         if (pieces) pieces->push_back(piece);
-        p = At(piece, h);
+        p = end;
         if (apexHere) {
             p.vy = 0;
             events.apex = p;

@@ -120,7 +120,7 @@ Message AirDataFaultsMessage(const std::vector<CaseFault>& faults, double vo, bo
 Message AirLimitMessage(AirLimit limit, const GivenData& given, double bound, int language) {
     if (limit == AirLimit::None) return {"", ""};
     if (limit == AirLimit::NotSettled) return MessageOf(Word::NoSolutionCaption, Word::AirNotSettled, language);
-    const int component = limit == AirLimit::ReachWithVx ? ParamVx : ParamVy0;
+    const int component = ParamVx;  // the reach at a given Vy0 has no end: only Vx bounds it
     return {Say(Word::NoSolutionCaption, language),
             SayWith(Word::AirReachWithComponent, language,
                     {ParamName(component, language), FormatShortest(given.values[component]), Bound(bound, true)})};
