@@ -56,7 +56,7 @@ package: build guide
 	@cat build/win64/package-sizes.txt build/win32/package-sizes.txt
 
 bench: build
-	cmake --build --preset native --target bench_accuracy bench_speed ovanta-solve
+	cmake --build --preset native --target bench_accuracy bench_speed bench_air ovanta-solve
 	@scripts/bench.sh
 
 fuzz: build

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "physics/case_solve.h"
+#include "physics/conditions.h"
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "platform/canvas.h"
@@ -24,6 +26,8 @@ struct MotionCase {
     double y0 = 0;                        // the launch height as last read
     bool solved = false;                  // a case has been solved in this run
     Solution solution{};  // the last successful solve: the plot, the point panel and the report read it
+    Conditions conditions;  // what it was solved under
+    FlightPath flight;      // with air, its integrated path
 };
 
 // What the drawing area shows beyond the case itself, and what moves on it.
@@ -35,6 +39,7 @@ struct PlotView {
                              // query about this case succeeds, 1 or 2 after it
     bool hasSteeper = false;  // Vo with reach: the steeper launch that lands there too
     Solution steeper{};
+    FlightPath steeperFlight;  // with air, the steeper launch's integrated path
     PlotOverlay overlay;     // the hover marker or the ball, with the pixels under it
     bool hovering = false;   // the marker is on the path at the pointer's column
     int hoverColumn = -1;    // that column, in the area's pixels
@@ -50,10 +55,12 @@ struct PlotView {
 struct AppState {
     std::int32_t languageIndex = 1;  // 0 Catalan, 1 English, 2 Spanish
     std::string startDirectory;      // the current directory when the program started
+    Conditions conditions;  // gravity and air for the next solve: each start, the Earth without air
     MotionCase motionCase;
     PointQuery pointQuery{};
     std::uint16_t lastPointField = 0;  // focused control at the last change of a point field
     std::uint16_t pointInput = 0;      // lastPointField when the last point query started
+    PointRange pointRange;             // with air, what the last point query found out of the path
     CanvasWindow plotWindow = nullptr;  // the drawing area, control 0 of the main dialog
     PlotFrame plotFrame{};
     PlotView view;

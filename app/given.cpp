@@ -10,8 +10,8 @@
 namespace {
 
 // The dialog's fields through the shared road; commandId is the box clicked, or Accept.
-GivenRefusal ReadFields(DialogHandle dialog, int commandId, GivenStage stage, MotionCase& mc, GivenData& data,
-                        int language) {
+GivenRefusal ReadFields(DialogHandle dialog, int commandId, GivenStage stage, const Conditions& conditions,
+                        MotionCase& mc, GivenData& data, int language) {
     std::string texts[kParamCount + 1];
     GivenTexts typed;
     const std::string y0 = GetFieldText(dialog, IDC_LAUNCH_HEIGHT);
@@ -24,7 +24,7 @@ GivenRefusal ReadFields(DialogHandle dialog, int commandId, GivenStage stage, Mo
     }
     // Values of parameters that are not ticked stay as they stand: the last solve's results.
     for (int i = 1; i <= kParamCount; ++i) data.values[i] = mc.values[i];
-    const GivenReading reading = ReadGivenTexts(typed, stage, data, ParseReal);
+    const GivenReading reading = ReadGivenTexts(typed, stage, conditions, data, ParseReal);
     mc.y0 = data.y0;
     mc.given = data.pair;
     mc.givenCount = static_cast<std::uint16_t>(reading.count < 2 ? reading.count : 2);
@@ -51,14 +51,15 @@ bool ReadRealField(DialogHandle dialog, int id, double& value) {
 
 bool ReadGivenData(DialogHandle dialog, int boxId, MotionCase& mc, int language) {
     GivenData data;
-    if (ReadFields(dialog, boxId, GivenStage::Selection, mc, data, language) != GivenRefusal::None) return false;
+    if (ReadFields(dialog, boxId, GivenStage::Selection, Conditions{}, mc, data, language) != GivenRefusal::None) return false;
     EnableGivenFields(dialog);
     return true;
 }
 
-bool AcceptGivenData(DialogHandle dialog, MotionCase& mc, GivenData& given, int language) {
+bool AcceptGivenData(DialogHandle dialog, const Conditions& conditions, MotionCase& mc, GivenData& given,
+                     int language) {
     given = GivenData{};
-    const GivenRefusal refusal = ReadFields(dialog, IDC_ACCEPT, GivenStage::Whole, mc, given, language);
+    const GivenRefusal refusal = ReadFields(dialog, IDC_ACCEPT, GivenStage::Whole, conditions, mc, given, language);
     // Too few data, or faults in them, are found once the selection was read whole and admitted.
     const bool admitted = refusal == GivenRefusal::None || refusal == GivenRefusal::TooFew ||
                           refusal == GivenRefusal::DataFaults;

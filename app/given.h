@@ -16,6 +16,7 @@ bool ReadGivenData(DialogHandle dialog, int boxId, MotionCase& mc, int language)
 
 // Accept: reads the selection, the launch height and the given values as ReadGivenData does,
 // then checks count, angle range, signs and the bounds against Vo of a launch from the launch
-// height, all faults reported in one message box. True, with `given` filled, when the case may
-// be solved.
-bool AcceptGivenData(DialogHandle dialog, MotionCase& mc, GivenData& given, int language);
+// height under `conditions` (with air, the bounds of the air), all faults reported in one
+// message box. True, with `given` filled, when the case may be solved.
+bool AcceptGivenData(DialogHandle dialog, const Conditions& conditions, MotionCase& mc, GivenData& given,
+                     int language);

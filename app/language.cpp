@@ -42,6 +42,7 @@ constexpr Label kMenuCommands[] = {
     {IDM_TOOLS_EDITION, Word::MenuToolsEdition},
     {IDM_INFO, Word::MenuGuide},
     {IDM_ABOUT, Word::MenuAbout},
+    {IDM_CONDITIONS, Word::MenuConditions},
     {IDM_LANGUAGE_CA, Word::LanguageCatalan},
     {IDM_LANGUAGE_EN, Word::LanguageEnglish},
     {IDM_LANGUAGE_ES, Word::LanguageSpanish},

@@ -1,6 +1,7 @@
 #include "app/main_dialog.h"
 
 #include "about/about_window.h"
+#include "app/conditions_dialog.h"
 #include "app/given.h"
 #include "app/language.h"
 #include "app/plot_view.h"
@@ -12,24 +13,38 @@
 #include "report/report.h"
 #include "table/path_table.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/message_box.h"
 #include "text/number_text.h"
 #include "tools/launch.h"
 
 namespace {
 
-void SolveSequence(DialogHandle dialog, AppState& state) {
+// Reads, checks and solves the case under the chosen conditions; false, with the message shown,
+// when it is refused.
+bool SolveOnScreen(DialogHandle dialog, AppState& state, ConditionsCase& solved) {
     MotionCase& mc = state.motionCase;
     GivenData given;
-    if (!AcceptGivenData(dialog, mc, given, state.languageIndex)) return;
-    Solution solution;
-    SolveResult result = SolveCase(given, solution);
-    if (result != SolveResult::Solved) {
-        ShowMessage(SolveFailureMessage(result, state.languageIndex));
-        return;
-    }
-    PlotBeforeNewCase(dialog, state, given, solution);
+    const Conditions& conditions = state.conditions;
+    if (!AcceptGivenData(dialog, conditions, mc, given, state.languageIndex)) return false;
+    AirLimit limit;
+    double bound;
+    const SolveResult result = SolveCaseUnder(conditions, given, solved, limit, bound);
+    if (result == SolveResult::Solved) return true;
+    ShowMessage(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, state.languageIndex)
+                                        : SolveFailureMessage(result, state.languageIndex));
+    return false;
+}
+
+void SolveSequence(DialogHandle dialog, AppState& state) {
+    MotionCase& mc = state.motionCase;
+    ConditionsCase solved;
+    if (!SolveOnScreen(dialog, state, solved)) return;
+    const Solution& solution = solved.solution;
+    PlotBeforeNewCase(dialog, state, solved);
     mc.solution = solution;
+    mc.conditions = solved.conditions;
+    mc.flight = std::move(solved.path);
     for (int i = 1; i <= kParamCount; ++i) {
         mc.values[i] = solution.values[i];
         if (!(mc.givenMask & (1u << i)))
@@ -37,6 +52,7 @@ void SolveSequence(DialogHandle dialog, AppState& state) {
     }
     mc.solved = true;  // before drawing: a case without movement can still be saved
     state.solvedSheet = DialogReportSheet(dialog, PointQuery{}, 0);  // no point of this case yet
+    state.solvedSheet.conditions = mc.conditions;
     ShowCaseStatus(dialog, state);
     state.view.caseDrawn = RedrawMainPlot(state);
     if (state.view.caseDrawn)
@@ -66,7 +82,7 @@ void PointSequence(DialogHandle dialog, AppState& state) {
     state.pointInput = state.lastPointField;
     const int k = field - IDC_POINT_BASE;
     const PointError code = QueryPoint(dialog, k, state);
-    ReportPointError(code, k, state.languageIndex);
+    ReportPointError(code, k, state);
     ShowPoint(dialog, state.pointQuery.first, state);
     ShowSecondSolution(dialog, state.pointQuery.solutionCount == 2, state.pointQuery, state.languageIndex);
     // The copy's point section: the answer the plot now marks, as the panel shows it.
@@ -127,18 +143,25 @@ void MainDialogCommand(DialogHandle dialog, int id, ControlEvent event, AppState
         case IDC_ACCEPT: SolveSequence(dialog, state); break;
         case IDC_POINT_ACCEPT: PointSequence(dialog, state); break;
         case IDM_SAVE_CASE:
-            SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory, state.languageIndex);
+            SaveCase(dialog, state.pointQuery, state.pointInput, state.startDirectory, state.motionCase.conditions,
+                     state.languageIndex);
             break;
         case IDM_COPY_CASE: CopyCase(dialog, state); break;
         case IDM_SAVE_PICTURE: SavePlotPicture(dialog, state); break;
         case IDM_EXPORT_TABLE:
             if (state.motionCase.solved)
-                ExportPathTable(dialog, state.motionCase.solution, state.startDirectory, state.languageIndex);
+                ExportPathTable(dialog, state.motionCase.solution, state.startDirectory, state.motionCase.conditions,
+                                &state.motionCase.flight, state.languageIndex);
             break;
         case IDM_INFO: OpenGuide(state.languageIndex); break;
         case IDM_ABOUT: ShowAbout(Say(Word::AboutTitle, state.languageIndex), state.languageIndex); break;
         case IDM_PLAY: StartPlay(dialog, state); break;
         case IDM_CLEAR_PATHS: ClearPathsCommand(state); break;
+        case IDM_CONDITIONS:
+            // New conditions solve the case on screen again; the old path joins the earlier ones.
+            if (ChooseConditions(dialog, state.conditions, state.languageIndex) && state.motionCase.solved)
+                SolveSequence(dialog, state);
+            break;
         case IDM_LANGUAGE_CA:
         case IDM_LANGUAGE_EN:
         case IDM_LANGUAGE_ES: ChooseLanguage(dialog, state, id - IDM_LANGUAGE_BASE); break;

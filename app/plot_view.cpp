@@ -12,15 +12,18 @@
 #include "plot/plot_menu.h"
 #include "resources/ids.h"
 #include "text/number_text.h"
+#include "text/conditions_text.h"
 #include "text/status_text.h"
 
 namespace {
 
 const Solution& CaseOf(const AppState& state) { return state.motionCase.solution; }
 
-TrajectoryPoint PointAtTime(const Solution& solution, double t) {
+TrajectoryPoint CasePointAtTime(const AppState& state, double t) {
+    const MotionCase& mc = state.motionCase;
     TrajectoryPoint point = {};
-    SolvePoint(solution, point, 5, t);
+    if (!IsEarthVacuum(mc.conditions)) return PointOfPath(mc.conditions, mc.solution, mc.flight, t);
+    SolvePoint(mc.solution, point, 5, t);
     return point;
 }
 
@@ -35,7 +38,7 @@ void HideMarker(DialogHandle dialog, AppState& state) {
 
 void ShowBall(DialogHandle dialog, AppState& state, double t) {
     PlotView& view = state.view;
-    view.ball = PointAtTime(CaseOf(state), t);
+    view.ball = CasePointAtTime(state, t);
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Ball, view.ball.x, view.ball.y, view.dpi);
     SetFieldText(dialog, IDC_STATUS, PlayStatusText(view.ball, CaseOf(state), view.timeline.scale, state.languageIndex));
     ++view.frames;
@@ -52,17 +55,26 @@ PlotExtras PlotExtrasOf(const AppState& state) {
     PlotExtras extras;
     if (state.view.earlier.count > 0) extras.earlier = &state.view.earlier;
     if (state.view.hasSteeper) extras.steeper = &state.view.steeper;
+    if (!IsEarthVacuum(state.motionCase.conditions)) {
+        extras.conditions = &state.motionCase.conditions;
+        extras.flight = &state.motionCase.flight;
+        extras.steeperFlight = &state.view.steeperFlight;
+    }
     return extras;
 }
 
 void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
     const PlotView& view = state.view;
-    const Solution* steeper = view.hasSteeper ? &view.steeper : nullptr;
-    SetFieldText(dialog, IDC_STATUS,
-                 state.motionCase.solved ? CaseStatusText(CaseOf(state), steeper, state.languageIndex) : "");
+    if (!state.motionCase.solved) return SetFieldText(dialog, IDC_STATUS, "");
+    const int language = state.languageIndex;
+    // The two launches of a given angle differ in speed, not in angle: the speed names the other.
+    const bool sameAngle = view.hasSteeper && view.steeper.values[ParamAngle] == CaseOf(state).values[ParamAngle];
+    std::string text = CaseStatusText(CaseOf(state), view.hasSteeper && !sameAngle ? &view.steeper : nullptr, language);
+    if (sameAngle) text += OtherSpeedPhrase(view.steeper.values[ParamVo], language);
+    SetFieldText(dialog, IDC_STATUS, StatusUnderConditions(state.motionCase.conditions, text, language));
 }
 
-void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const GivenData& given, const Solution& solution) {
+void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const ConditionsCase& solved) {
     PlotView& view = state.view;
     StopPlay(dialog, state);
     // The ring goes before anything is drawn: a case without movement draws nothing over it.
@@ -71,10 +83,12 @@ void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const GivenData& gi
     HideOverlay(view.overlay, state.plotFrame);
     view.marks = PointQuery{};  // the points marked belong to the case on screen
     // The case on screen joins the earlier paths, unless it is solved again unchanged.
-    if (view.caseDrawn && !SamePath(CaseOf(state), solution)) KeepEarlierPath(view.earlier, CaseOf(state));
-    Solution steeper = {};
-    view.hasSteeper = SolveSteeperCase(given, steeper) == SolveResult::Solved;
-    view.steeper = steeper;
+    const MotionCase& mc = state.motionCase;
+    if (view.caseDrawn && !(SamePath(mc.solution, solved.solution) && SameConditions(mc.conditions, solved.conditions)))
+        KeepEarlierPath(view.earlier, mc.solution, mc.conditions, mc.flight);
+    view.hasSteeper = solved.twoLaunches;
+    view.steeper = solved.twoLaunches ? solved.other : Solution{};
+    view.steeperFlight = solved.otherPath;
 }
 
 void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
@@ -86,7 +100,17 @@ void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py) {
         return;
     }
     if (view.hovering && px == view.hoverColumn) return;  // the same column: the same point
-    SolvePoint(CaseOf(state), view.hoverPoint, 1, x);
+    if (IsEarthVacuum(state.motionCase.conditions)) {
+        SolvePoint(CaseOf(state), view.hoverPoint, 1, x);
+    } else {
+        TrajectoryPoint other;
+        int count = 0;
+        PointRange range;
+        const MotionCase& mc = state.motionCase;
+        if (AnswerPointOfPath(mc.conditions, mc.solution, mc.flight, 1, x, view.hoverPoint, other, count, range) !=
+            PointDone)
+            return HideMarker(dialog, state);
+    }
     view.hovering = true;
     view.hoverColumn = px;
     ShowOverlay(view.overlay, state.plotFrame, OverlayFigure::Marker, view.hoverPoint.x, view.hoverPoint.y, view.dpi);

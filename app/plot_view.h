@@ -25,10 +25,10 @@ PlotExtras PlotExtrasOf(const AppState& state);
 // The status line: the solved case in words, empty before any solve.
 void ShowCaseStatus(DialogHandle dialog, const AppState& state);
 
-// A solve succeeded with `solution`: the play stops, the marker goes, the case that was on
-// screen joins the earlier paths, and the steeper launch of Vo with reach is found. Runs before
-// the new case is stored and drawn.
-void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const GivenData& given, const Solution& solution);
+// A solve succeeded with `solved`: the play stops, the marker goes, the case that was on screen
+// joins the earlier paths with its conditions, and the other launch, if any, is kept as the
+// steeper one. Runs before the new case is stored and drawn.
+void PlotBeforeNewCase(DialogHandle dialog, AppState& state, const ConditionsCase& solved);
 
 // The pointer moved to (px, py), inside the area or not; it left the dialog.
 void PlotPointerMoved(DialogHandle dialog, AppState& state, int px, int py);

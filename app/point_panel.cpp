@@ -6,6 +6,7 @@
 #include "app/plot_view.h"
 #include "plot/trajectory.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/message_box.h"
 #include "text/number_text.h"
 
@@ -25,7 +26,12 @@ PointError QueryPoint(DialogHandle dialog, int k, AppState& state) {
     double value = 0;
     if (!ReadRealField(dialog, IDC_POINT_BASE + k, value)) return PointNotNumber;
     int solutions = 1;
-    const PointError code = AnswerPoint(state.motionCase.solution, k, value, q.first, q.second, solutions);
+    const MotionCase& mc = state.motionCase;
+    const PointError code =
+        IsEarthVacuum(mc.conditions)
+            ? AnswerPoint(mc.solution, k, value, q.first, q.second, solutions)
+            : AnswerPointOfPath(mc.conditions, mc.solution, mc.flight, k, value, q.first, q.second, solutions,
+                                state.pointRange);
     if (code != PointDone) return code;
     q.solutionCount = static_cast<std::uint16_t>(solutions);
     state.view.marks = q;  // the plot marks this answer, on this case, until the next solve
@@ -36,6 +42,17 @@ PointError QueryPoint(DialogHandle dialog, int k, AppState& state) {
 void ReportPointError(PointError code, int k, int language) {
     if (code == PointDone) return;
     ShowMessage(PointErrorMessage(code, k, language));
+}
+
+void ReportPointError(PointError code, int k, const AppState& state) {
+    const bool air = state.motionCase.conditions.air;
+    const int language = state.languageIndex;
+    if (air && code == PointOutOfRange && state.pointRange.outside)
+        ShowMessage(PointRangeMessage(k, state.pointRange, language));
+    else if (air && code == PointBelowVx)
+        ShowMessage(LeastSpeedMessage(state.pointRange.low, language));
+    else
+        ReportPointError(code, k, language);
 }
 
 void ShowPoint(DialogHandle dialog, const TrajectoryPoint& point, AppState& state) {

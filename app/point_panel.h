@@ -15,6 +15,8 @@ PointError QueryPoint(DialogHandle dialog, int k, AppState& state);
 
 // The message box for a refused query (nothing for PointDone); k names the field read.
 void ReportPointError(PointError code, int k, int language);
+// The same, with the air's own messages for a value out of the integrated path.
+void ReportPointError(PointError code, int k, const AppState& state);
 
 // Writes the point's five fields into edits 110..114 with 2 decimals, marks the point shown,
 // puts the focus on the field that was asked (edit `pointInput`) and then disables the

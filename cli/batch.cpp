@@ -10,11 +10,26 @@ namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 20;
 
+constexpr const char* kConditionColumns[] = {"g", "object", "cd", "diameter", "mass", "rho"};
+
 int ColumnByName(std::string_view name) {
     const std::string trimmed = TrimBlanks(name);
     if (trimmed.size() == 2 && (trimmed[0] == 'y' || trimmed[0] == 'Y') && trimmed[1] == '0')
         return BatchHeader::kY0;
+    std::string lower = trimmed;
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    for (int i = 0; i < 6; ++i)
+        if (lower == kConditionColumns[i]) return BatchHeader::kG + i;
     return ParamByName(trimmed);
+}
+
+// The conditions' cells of a row, empty where the header has no such column.
+void ReadConditionCells(const CsvRecord& record, const BatchHeader& header, CaseText& text) {
+    std::string_view* fields[] = {&text.g, &text.object, &text.cd, &text.diameter, &text.mass, &text.rho};
+    for (int i = 0; i < 6; ++i) {
+        const int column = header.column[BatchHeader::kG + i];
+        if (column >= 0) *fields[i] = record.cells[static_cast<std::size_t>(column)];
+    }
 }
 
 }  // namespace
@@ -60,6 +75,7 @@ void AppendBatchRow(const CsvRecord& record, const BatchHeader& header, std::str
         }
         if (header.column[BatchHeader::kY0] >= 0)
             text.y0 = record.cells[static_cast<std::size_t>(header.column[BatchHeader::kY0])];
+        ReadConditionCells(record, header, text);
         const CaseOutcome outcome = SolveCaseText(text);
         if (outcome.status == CaseStatus::Solved) {
             for (int p = 1; p <= kParamCount; ++p) {

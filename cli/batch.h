@@ -11,12 +11,14 @@
 // Where the values are in the input's rows, from its header.
 struct BatchHeader {
     static constexpr int kY0 = 8;  // the launch height's index beside ParamIds 1..7
-    int column[9] = {-1, -1, -1, -1, -1, -1, -1, -1, -1};  // -1 for a column the header lacks
+    static constexpr int kG = 9;   // then the conditions: g, object, cd, diameter, mass, rho
+    static constexpr int kColumns = 15;
+    int column[kColumns] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // -1: not in the header
     std::size_t count = 0;  // cells in every row
 };
 
-// Reads a header naming columns among "vo angle vx vy0 reach height t y0" (any letter case,
-// blanks around a name ignored). False, with the reason in `error`, for a name that is none of
+// Reads a header naming columns among "vo angle vx vy0 reach height t y0" and the optional
+// conditions "g object cd diameter mass rho" (any letter case, blanks around a name ignored). False, with the reason in `error`, for a name that is none of
 // these or is there twice.
 bool ReadBatchHeader(const CsvRecord& record, BatchHeader& header, std::string& error);
 

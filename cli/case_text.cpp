@@ -5,6 +5,7 @@
 
 #include "physics/given_checks.h"
 #include "text/code_page.h"
+#include "text/conditions_text.h"
 #include "text/number_text.h"
 
 namespace {
@@ -43,10 +44,81 @@ bool IsPlainDecimal(std::string_view text) {
     return i == text.size() && i > fracStart;
 }
 
-CaseOutcome Unreadable(const Message& message) { return {CaseStatus::Unreadable, MessageLine(message), {}}; }
-CaseOutcome Refused(const Message& message) { return {CaseStatus::Refused, MessageLine(message), {}}; }
+CaseOutcome Unreadable(const Message& message) { return {CaseStatus::Unreadable, MessageLine(message), {}, {}}; }
+CaseOutcome Refused(const Message& message) { return {CaseStatus::Refused, MessageLine(message), {}, {}}; }
+
+// A case under conditions other than Earth without air that passed their checks: the solver of
+// the conditions, with the refusals in their own terms.
+CaseOutcome SolveUnderConditions(const Conditions& conditions, const GivenData& given) {
+    CaseOutcome outcome;
+    AirLimit limit;
+    double bound;
+    // The command line writes the flatter launch alone: the other is not sought.
+    const SolveResult result = SolveCaseUnder(conditions, given, outcome.full, limit, bound, false);
+    if (result != SolveResult::Solved)
+        return Refused(limit != AirLimit::None ? AirLimitMessage(limit, given, bound, kEnglish)
+                                               : SolveFailureMessage(result, kEnglish));
+    outcome.status = CaseStatus::Solved;
+    outcome.solution = outcome.full.solution;
+    return outcome;
+}
+
+bool ReadOptional(std::string_view text, double& value) { return IsEmptyValue(text) || ReadNumber(TrimBlanks(text), value); }
 
 }  // namespace
+
+bool NamesConditions(const CaseText& t) {
+    for (std::string_view v : {t.g, t.object, t.cd, t.diameter, t.mass, t.rho})
+        if (!IsEmptyValue(v)) return true;
+    return false;
+}
+
+CaseStatus ReadConditions(const CaseText& t, Conditions& c, std::string& reason) {
+    c = Conditions();
+    const struct {
+        std::string_view text;
+        double* value;
+        const char* name;
+    } numbers[] = {{t.g, &c.g, "g"}, {t.rho, &c.rho, "rho"}};
+    for (const auto& n : numbers)
+        if (!ReadOptional(n.text, *n.value)) return reason = "wrong value: " + std::string(n.name), CaseStatus::Unreadable;
+    c.world = kWorldOther;
+    for (int w = 0; w < kWorldCount; ++w)
+        if (kWorlds[w].g == c.g) c.world = w;
+    if (!IsEmptyValue(t.object)) {
+        const std::string key = TrimBlanks(t.object);
+        const int ball = FindBall(key.c_str());
+        if (ball < 0) return reason = "unknown object: " + key + " (objects: " + BallList() + ")", CaseStatus::Unreadable;
+        PutBall(c, ball);
+    }
+    const bool anyBallValue = !IsEmptyValue(t.cd) || !IsEmptyValue(t.diameter) || !IsEmptyValue(t.mass);
+    if (!c.air && anyBallValue && (IsEmptyValue(t.cd) || IsEmptyValue(t.diameter) || IsEmptyValue(t.mass)))
+        return reason = "cd, diameter and mass go together (or name an object)", CaseStatus::Unreadable;
+    const double ballMass = c.mass, ballDiameter = c.diameter, ballCd = c.cd;
+    const struct {
+        std::string_view text;
+        double* value;
+        const char* name;
+    } ball[] = {{t.cd, &c.cd, "cd"}, {t.diameter, &c.diameter, "diameter"}, {t.mass, &c.mass, "mass"}};
+    for (const auto& n : ball)
+        if (!ReadOptional(n.text, *n.value)) return reason = "wrong value: " + std::string(n.name), CaseStatus::Unreadable;
+    if (anyBallValue) c.air = true;
+    if (c.mass != ballMass || c.diameter != ballDiameter || c.cd != ballCd) c.ball = kBallOther;
+    if (!c.air && !IsEmptyValue(t.rho))
+        return reason = "rho needs air: name an object or give cd, diameter and mass", CaseStatus::Unreadable;
+    const ConditionsFault fault = CheckConditions(c);
+    if (fault != ConditionsFault::None) return reason = MessageLine(ConditionsFaultMessage(fault, kEnglish)), CaseStatus::Refused;
+    return CaseStatus::Solved;
+}
+
+std::string BallList() {
+    std::string list;
+    for (int i = 0; i < kBallCount; ++i) {
+        if (i > 0) list += ", ";
+        list += kBalls[i].key;
+    }
+    return list;
+}
 
 // ParseReal converts exactly, to the nearest double, and so does std::from_chars: for a plain
 // decimal both give the same double, and from_chars is many times faster, which a batch of a
@@ -80,7 +152,15 @@ CaseOutcome SolveCaseText(const CaseText& text) {
     // A launch height of blanks and tabs alone is left out, and reads as 0 like an empty one.
     GivenTexts texts = text;
     if (IsEmptyValue(texts.y0)) texts.y0 = {};
-    const GivenReading reading = ReadGivenTexts(texts, GivenStage::Whole, given, ReadNumber);
+    // The conditions are read before the checks of the given data, which depend on them; a
+    // fault of theirs is told after the faults of the given values' texts.
+    Conditions conditions;
+    std::string why;
+    const CaseStatus conditionsRead = ReadConditions(text, conditions, why);
+    if (conditionsRead != CaseStatus::Solved) conditions = Conditions();
+    const GivenReading reading = ReadGivenTexts(texts, GivenStage::Whole, conditions, given, ReadNumber);
+    const bool textsRead = reading.refusal == GivenRefusal::None || reading.refusal == GivenRefusal::DataFaults;
+    if (textsRead && conditionsRead != CaseStatus::Solved) return {conditionsRead, why, {}, {}};
     switch (reading.refusal) {
         case GivenRefusal::None: break;
         case GivenRefusal::TooMany:
@@ -92,33 +172,45 @@ CaseOutcome SolveCaseText(const CaseText& text) {
         case GivenRefusal::DataFaults: {
             // The dialog stands the faults one per paragraph in its box; on one line they are
             // separated by semicolons.
-            const bool ground = given.y0 == 0;
             std::string line = std::string(Say(Word::DataErrorsCaption, kEnglish)) + ": ";
             for (std::size_t i = 0; i < reading.faults.size(); ++i) {
                 if (i > 0) line += "; ";
-                line += DataFaultLine(reading.faults[i], ground, kEnglish);
+                line += GivenFaultLine(reading, i, given, kEnglish);
             }
-            return {CaseStatus::Refused, Cp1252ToUtf8(line), {}};
+            return {CaseStatus::Refused, Cp1252ToUtf8(line), {}, {}};
         }
     }
+    if (!IsEarthVacuum(conditions)) return SolveUnderConditions(conditions, given);
     CaseOutcome outcome;
     const SolveResult result = SolveCase(given, outcome.solution);
     if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result, kEnglish));
     outcome.status = CaseStatus::Solved;
+    outcome.full.solution = outcome.solution;
+    Solution steeper;
+    if (SolveSteeperCase(given, steeper) == SolveResult::Solved) {
+        outcome.full.twoLaunches = true;
+        outcome.full.other = steeper;
+    }
     return outcome;
 }
 
-PointOutcome AnswerPointText(const Solution& solution, int k, std::string_view text) {
+PointOutcome AnswerPointText(const ConditionsCase& solved, int k, std::string_view text) {
     PointOutcome outcome;
     double value;
     if (!ParseReal(text, value)) {
         outcome.reason = MessageLine(PointErrorMessage(PointNotNumber, k, kEnglish));
         return outcome;
     }
-    const PointError error = AnswerPoint(solution, k, value, outcome.first, outcome.second, outcome.count);
+    PointRange range;
+    const PointError error = AnswerPointUnder(solved, k, value, outcome.first, outcome.second, outcome.count, range);
     if (error != PointDone) {
         outcome.status = CaseStatus::Refused;
-        outcome.reason = MessageLine(PointErrorMessage(error, k, kEnglish));
+        if (solved.conditions.air && error == PointOutOfRange)
+            outcome.reason = MessageLine(PointRangeMessage(k, range, kEnglish));
+        else if (solved.conditions.air && error == PointBelowVx)
+            outcome.reason = MessageLine(LeastSpeedMessage(range.low, kEnglish));
+        else
+            outcome.reason = MessageLine(PointErrorMessage(error, k, kEnglish));
         return outcome;
     }
     outcome.status = CaseStatus::Solved;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "physics/case_solve.h"
 #include "physics/motion.h"
 #include "physics/point.h"
 #include "text/given_text.h"
@@ -32,7 +33,16 @@ std::string MessageLine(const Message& message);
 // The given values as typed. A parameter is given when given[p] is set; its text is read with
 // the dialog's number reading. The launch height's empty text, or one of blanks and tabs alone
 // (IsEmptyValue), reads as 0. The views must outlive the call.
-using CaseText = GivenTexts;
+// The conditions, each left out (IsEmptyValue) for its default: gravity (9.81), a ball by name
+// (kBalls' keys), its drag coefficient, diameter and mass (the three go together without a
+// ball; with one, each replaces the ball's), and the air's density (1.225). The air is on with
+// a ball or Cd.
+struct CaseText : GivenTexts {
+    std::string_view g, object, cd, diameter, mass, rho;
+};
+
+// True when any of the conditions is given (even as its default): the output names them then.
+bool NamesConditions(const CaseText& text);
 
 enum class CaseStatus {
     Solved,
@@ -44,6 +54,7 @@ struct CaseOutcome {
     CaseStatus status = CaseStatus::Unreadable;
     std::string reason;     // one line without its end; empty when solved
     Solution solution = {}; // complete when solved
+    ConditionsCase full;    // the case with its conditions and, with air, its path
 };
 
 // Reads and solves a case on the dialog's road (ReadGivenTexts: the launch height, each given
@@ -61,4 +72,12 @@ struct PointOutcome {
 };
 
 // Answers the point panel's question about field k (1..5) with the value typed as `text`.
-PointOutcome AnswerPointText(const Solution& solution, int k, std::string_view text);
+PointOutcome AnswerPointText(const ConditionsCase& solved, int k, std::string_view text);
+
+// The conditions read from the text: Solved with `conditions` written, Unreadable for a value
+// that is not a number, a ball that is none or values that do not go together, Refused for
+// values the physics cannot fly (g not above 0 and so on).
+CaseStatus ReadConditions(const CaseText& text, Conditions& conditions, std::string& reason);
+
+// The keys of the balls with their values, for --help: "baseball (0.145 kg, 0.0737 m, Cd 0.35)".
+std::string BallList();

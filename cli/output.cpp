@@ -89,6 +89,24 @@ std::string JsonLine(const Solution& solution, const TrajectoryPoint* point,
     return out;
 }
 
+std::string JsonConditions(const Conditions& c) {
+    std::string out = ",\"g\":";
+    AppendShortest(out, c.g);
+    if (!c.air) return out;
+    const struct {
+        const char* key;
+        double value;
+    } members[] = {{"cd", c.cd},   {"diameter", c.diameter},    {"mass", c.mass},
+                   {"rho", c.rho}, {"k", DragConstant(c)}, {"vt", TerminalSpeed(c)}};
+    for (const auto& m : members) {
+        out += ",\"";
+        out += m.key;
+        out += "\":";
+        AppendShortest(out, m.value);
+    }
+    return out;
+}
+
 void AppendCsvCell(std::string& out, std::string_view cell) {
     if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += cell;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "physics/conditions.h"
 #include "physics/motion.h"
 #include "physics/point.h"
 
@@ -21,6 +22,10 @@ std::string ShownPointLine(std::string_view label, const TrajectoryPoint& point)
 // (null pointers leave them out).
 std::string JsonLine(const Solution& solution, const TrajectoryPoint* point,
                      const TrajectoryPoint* point2);
+
+// The conditions as JSON members to append inside an object: ,"g":9.81 and, with air,
+// ,"cd":..,"diameter":..,"mass":..,"rho":..,"k":..,"vt":..
+std::string JsonConditions(const Conditions& conditions);
 
 // Appends a CSV cell, quoted when it holds a comma, a quote or a line end.
 void AppendCsvCell(std::string& out, std::string_view cell);

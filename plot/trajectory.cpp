@@ -23,7 +23,10 @@ void DrawExtras(const PlotFrame& f, const PlotExtras& extras) {
     if (earlier) DrawEarlierPaths(f, *extras.earlier);
     if (extras.steeper) {
         CanvasSelectPen(f.dc, CanvasPen::SteeperPath);
-        DrawPathLine(f, *extras.steeper);
+        if (extras.conditions && extras.steeperFlight)
+            DrawPathLine(f, *extras.steeper, *extras.conditions, *extras.steeperFlight);
+        else
+            DrawPathLine(f, *extras.steeper);
     }
     CanvasSelectClip(f.dc, f.clip);
     CanvasSelectPen(f.dc, CanvasPen::Black);
@@ -63,7 +66,10 @@ bool DrawCase(PlotFrame& f, CanvasWindow window, const Solution& mc, const PlotE
     PlotLine(f, 0, 0, d(xEnd), 0);
     PlotLine(f, 0, 0, 0, d(yEnd));
     if (y0 > 0) PlotText(f, d(-reach / 15), d(1.07L * y0), TrimBlanks(CaseLabel(d(y0))));
-    DrawPathLine(f, mc);
+    if (extras.conditions && extras.flight)
+        DrawPathLine(f, mc, *extras.conditions, *extras.flight);
+    else
+        DrawPathLine(f, mc);
 
     CanvasTextColour(f.dc, CanvasColour::Blue);
     CanvasSelectPen(f.dc, CanvasPen::Blue);
@@ -149,4 +155,13 @@ void DrawPathLine(const PlotFrame& frame, const Solution& path) {
     PlotMoveTo(frame, 0, path.y0);
     for (double t : TrajectoryTimes(path.values[ParamTime]))
         PlotLineTo(frame, d(vx * t), d(vy * t + y0 - (Gravity * t) * t / 2));
+}
+
+void DrawPathLine(const PlotFrame& frame, const Solution& path, const Conditions& conditions, const FlightPath& flight) {
+    if (IsEarthVacuum(conditions)) return DrawPathLine(frame, path);
+    PlotMoveTo(frame, 0, path.y0);
+    for (double t : TrajectoryTimes(path.values[ParamTime])) {
+        const TrajectoryPoint p = PointOfPath(conditions, path, flight, t);
+        PlotLineTo(frame, p.x, p.y);
+    }
 }

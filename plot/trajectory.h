@@ -11,6 +11,11 @@
 struct PlotExtras {
     const EarlierPaths* earlier = nullptr;  // the paths solved before, in greys
     const Solution* steeper = nullptr;      // the other launch angle that lands at the reach, dashed
+    // The conditions the case (and its steeper launch) were solved under, and with air their
+    // integrated paths; null: the Earth without air.
+    const Conditions* conditions = nullptr;
+    const FlightPath* flight = nullptr;
+    const FlightPath* steeperFlight = nullptr;
 };
 
 // Draws the solved case into `window` through `frame`: the area cleared, the axes, the launch
@@ -37,6 +42,8 @@ bool RedrawPlot(PlotFrame& frame, CanvasWindow window, const Solution* solution,
 // A solved path as the trajectory is drawn, in the current pen through the open frame: from its
 // launch point, 20 time steps to its landing.
 void DrawPathLine(const PlotFrame& frame, const Solution& path);
+// The same for a path solved under the conditions, with air from its integrated path.
+void DrawPathLine(const PlotFrame& frame, const Solution& path, const Conditions& conditions, const FlightPath& flight);
 
 // Times of the trajectory's vertices after the launch: steps of flightTime / 20, the last one
 // exactly flightTime. Twenty of them, or twenty-one when rounding leaves the sum of twenty steps

@@ -5,6 +5,7 @@
 #include "platform/pickers.h"
 #include "platform/system.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/message_box.h"
 
 namespace {
@@ -60,6 +61,7 @@ std::vector<std::string> ReportLines(const ReportSheet& sheet, int language) {
     for (int i = 1; i <= kParamCount; ++i)
         lines.push_back(Line(std::string(ParamName(i, language)) + '\t' + sheet.values[i] + '\t' +
                              (sheet.given[i] ? "*" : "")));
+    for (const std::string& line : ConditionsReportLines(sheet.conditions, language)) lines.push_back(Line(line));
     if (sheet.pointShown) {
         lines.push_back(Line(""));
         lines.push_back(Line(Say(Word::ReportPoint, language)));
@@ -92,11 +94,13 @@ ReportResult AppendReport(std::string_view path, const std::vector<std::string>&
 }
 
 void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
-              int language) {
+              const Conditions& conditions, int language) {
     std::string path;
     const FileDialogWords words = {Say(Word::SaveCaseCaption, language), {Say(Word::AllFiles, language)}, {}};
     if (!ChooseFileToSave(dialog, std::nullopt, startDirectory, path, words)) return;
-    ReportResult result = AppendReport(path, CaseReportLines(dialog, query, pointInput, language));
+    ReportSheet sheet = DialogReportSheet(dialog, query, pointInput);
+    sheet.conditions = conditions;
+    ReportResult result = AppendReport(path, ReportLines(sheet, language));
     if (result != ReportResult::Written) {
         ReportFailure(result, path, language);
         return;

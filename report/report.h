@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "physics/conditions.h"
 #include "physics/point.h"
 #include "platform/dialog.h"
 
@@ -15,7 +16,7 @@
 // report's words and the messages are those of `language`.
 // `pointInput` is the edit id of the point field the last query read.
 void SaveCase(DialogHandle dialog, const PointQuery& query, int pointInput, const std::string& startDirectory,
-              int language);
+              const Conditions& conditions, int language);
 
 // The texts of one case as the report writes them.
 struct ReportSheet {
@@ -25,6 +26,7 @@ struct ReportSheet {
     std::string pointLines[6];            // [1..5]: label, tab, value, tab, "*" on the input field
     bool secondShown = false;             // the second solution follows the point
     std::string secondLines[3];           // the texts of x2, Vy2 and t2
+    Conditions conditions;                // the case's; lines of their own unless Earth without air
 };
 
 // The case as the dialog shows it now: the value fields and their boxes, and the point panel
@@ -32,8 +34,9 @@ struct ReportSheet {
 // when there are two.
 ReportSheet DialogReportSheet(DialogHandle dialog, const PointQuery& query, int pointInput);
 
-// The lines of a case, each ending in CR LF: the heading, the seven parameters, the point
-// section and the second solution when the sheet has them, and the legend.
+// The lines of a case, each ending in CR LF: the heading, the seven parameters, the lines of the
+// sheet's conditions unless they are the Earth's without air, the point section and the second
+// solution when the sheet has them, and the legend.
 std::vector<std::string> ReportLines(const ReportSheet& sheet, int language);
 
 // ReportLines of the case as the dialog shows it.

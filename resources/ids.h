@@ -28,6 +28,7 @@
 #define IDM_SAVE_PICTURE 304
 #define IDM_PLAY 310          /* the plot's menu: play the shot (also F5) */
 #define IDM_CLEAR_PATHS 311   /* the plot's menu: forget the earlier paths */
+#define IDM_CONDITIONS 320    /* Gravity and air... */
 #define IDM_LANGUAGE_BASE 330 /* Language menu: language i (0 Catalan, 1 English, 2 Spanish) is 330 + i */
 #define IDM_LANGUAGE_CA 330
 #define IDM_LANGUAGE_EN 331
@@ -50,5 +51,19 @@
 #define IDC_TOOLS_LIST 40
 #define IDC_TOOLS_FIELD_BASE 100 /* edits: title 100, file 101, work directory 102, parameters 103 */
 #define IDC_TOOLS_GROUP 150
+
+/* Gravity and air (DlgConditions). OK is 1 and Cancel 2, as Enter and Esc send them. */
+#define IDC_COND_WORLD 401     /* list of the worlds, "Other" last */
+#define IDC_COND_G 402
+#define IDC_COND_AIR 403       /* check box: air on */
+#define IDC_COND_BALL 404      /* list of the balls, "Other" last */
+#define IDC_COND_MASS 405
+#define IDC_COND_DIAMETER 406
+#define IDC_COND_CD 407
+#define IDC_COND_RHO 408
+#define IDC_COND_SUMMARY 409   /* k and the terminal speed */
+#define IDC_COND_LABEL 420     /* labels 420..427 */
+#define IDC_COND_OK 1
+#define IDC_COND_CANCEL 2
 
 #endif

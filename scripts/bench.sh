@@ -119,7 +119,28 @@ echo "10^6 rows: $(sort -n "$work"/time[123] | sed -n 2p | awk '{print $1 " s (m
   /usr/bin/time -f '%e %M' -o "$work/time10" "$cli" --batch - >/dev/null
 echo "10^7 rows from a pipe: $(awk '{print $1 " s, peak resident " $2 " KiB"}' "$work/time10")"
 rm -f "$work/rows.csv" "$work/out.csv"
+# With air: 10^5 launches of the seven balls from 0..20 m, solved forward, then one random pair
+# of each given back, with its ball, as a user's batch would.
+awk -v n=100000 'BEGIN { srand(7); print "vo,angle,y0,object"
+  split("baseball golf football tennis table-tennis basketball shot-put", b, " ")
+  for (i = 0; i < n; i++) printf "%.4f,%.4f,%.2f,%s\n", 5 + 45 * rand(), 5 + 75 * rand(), 20 * rand(), b[1 + int(7 * rand())] }' \
+  >"$work/launch.csv"
+"$cli" --batch "$work/launch.csv" >"$work/full.csv"
+paste -d, "$work/launch.csv" "$work/full.csv" | awk -F, 'NR == 1 { print "vo,angle,vx,vy0,reach,height,t,y0,object"; next }
+  $13 != "" { next }
+  { srand(NR); split("1 2,1 3,1 4,1 5,1 6,1 7,2 3,2 4,2 5,2 6,2 7,3 4,3 5,3 6,3 7,4 5,5 6,5 7", pairs, ",")
+    split(pairs[1 + int(18 * rand())], p, " "); line = ""
+    for (c = 1; c <= 7; c++) line = line (c == p[1] || c == p[2] ? sprintf("%.4f", $(c + 4)) : "") ","
+    print line $3 "," $4 }' >"$work/air.csv"
+/usr/bin/time -f '%U %e %M' -o "$work/time-air" "$cli" --batch "$work/air.csv" >"$work/out.csv"
+echo "10^5 rows with air, mixed pairs: $(awk '{print $1 " s of CPU (" $2 " s elapsed), peak resident " $3 " KiB"}' "$work/time-air");" \
+  "$(grep -c ',$' "$work/out.csv") solved, $(grep -vc ',$' "$work/out.csv") refused or header"
+rm -f "$work/launch.csv" "$work/full.csv" "$work/air.csv" "$work/out.csv"
 
 echo
 echo "== Accuracy"
 "$native/bench_accuracy" "$cases"
+
+echo
+echo "== With air: accuracy, time of a solve and a point question, the integrator against Boost.Odeint's"
+"$native/bench_air" "$((cases / 300 > 50 ? cases / 300 : 50))"

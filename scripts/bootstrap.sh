@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when any is missing.
 set -euo pipefail
-packages=(cmake make g++ python3 libgtest-dev googletest libbenchmark-dev
+packages=(cmake make g++ python3 libgtest-dev googletest libbenchmark-dev libboost-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
   wine64 xvfb xauth fonts-liberation fonts-wine imagemagick bc valgrind clang libclang-rt-14-dev
   groff poppler-utils libtiff-tools unzip wixl msitools)

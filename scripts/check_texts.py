@@ -29,7 +29,7 @@ LITERALS_ALLOWED = {
     "Tools.rel", ".exe", ".emf", "csv", "png", "*.*", "*.csv", "*.png", "*.emf",
     "Tools", "Ovanta",  # first letters of temporary files' names
     # Windows names: classes, resources, fonts, verbs, DLLs, environment.
-    "DlgMain", "DlgTools", "FerSobre", "BUTTON", "Edit", "#32770", "Ic0", "IcY0",
+    "DlgMain", "DlgTools", "DlgConditions", "FerSobre", "BUTTON", "Edit", "#32770", "Ic0", "IcY0",
     "Picture", "Picture120", "Picture144", "Picture168", "Picture192",
     "arial", "Comic sans ms", "Tahoma", "open", "PATH", "user32.dll", "GetDpiForWindow",
     "advapi32.dll", "RegOpenKeyExA", "RegQueryValueExA", "RegCloseKey", "RegCreateKeyExA", "RegSetValueExA",

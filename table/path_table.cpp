@@ -13,8 +13,14 @@ namespace {
 
 constexpr int kSteps = 100;
 
-PathRow RowAt(const Solution& solution, double t) {
+PathRow RowAt(const Solution& solution, double t, const Conditions& conditions, const FlightPath* flight) {
     TrajectoryPoint point = {};
+    if (!IsEarthVacuum(conditions) && flight) {
+        point = PointOfPath(conditions, solution, *flight, t);
+        const double vx = conditions.air ? StateAt(*flight, t).vx : solution.values[ParamVx];
+        if (t == solution.values[ParamTime]) point.y = 0;
+        return {t, point.x, point.y, vx, point.vy, point.speed};
+    }
     SolvePoint(solution, point, 5, t);
     // The flight time is when the path meets the ground: there y is 0, not the rounding left
     // over from the equation (some 1e-15 m).
@@ -24,8 +30,8 @@ PathRow RowAt(const Solution& solution, double t) {
 
 // The apex as the solve found it: its time, distance and the maximum height, where the
 // vertical velocity is 0 and the speed is the horizontal one.
-PathRow ApexRow(const Solution& solution) {
-    const double vx = solution.values[ParamVx];
+PathRow ApexRow(const Solution& solution, const Conditions& conditions, const FlightPath* flight) {
+    const double vx = conditions.air && flight ? StateAt(*flight, solution.apexTime).vx : solution.values[ParamVx];
     return {solution.apexTime, solution.apexX, solution.values[ParamHeight], vx, 0, std::fabs(vx)};
 }
 
@@ -40,7 +46,7 @@ std::string Number(double value) { return FormatShortest(value + 0.0); }
 
 }  // namespace
 
-std::vector<PathRow> PathTableRows(const Solution& solution) {
+std::vector<PathRow> PathTableRows(const Solution& solution, const Conditions& conditions, const FlightPath* flight) {
     const long double flightTime = solution.values[ParamTime];
     const double apexTime = solution.apexTime;
     const bool apexInside = apexTime > 0 && apexTime < solution.values[ParamTime];
@@ -49,16 +55,17 @@ std::vector<PathRow> PathTableRows(const Solution& solution) {
         // In extended precision T * 100 / 100 is T again: the last row is at exactly T.
         const double t = static_cast<double>(flightTime * i / kSteps);
         if (apexInside && apexTime < t && (rows.empty() || rows.back().t < apexTime))
-            rows.push_back(ApexRow(solution));
+            rows.push_back(ApexRow(solution, conditions, flight));
         if (!rows.empty() && rows.back().t >= t) continue;
-        rows.push_back(apexInside && t == apexTime ? ApexRow(solution) : RowAt(solution, t));
+        rows.push_back(apexInside && t == apexTime ? ApexRow(solution, conditions, flight)
+                                                   : RowAt(solution, t, conditions, flight));
     }
     return rows;
 }
 
-std::vector<std::string> PathTableLines(const Solution& solution) {
+std::vector<std::string> PathTableLines(const Solution& solution, const Conditions& conditions, const FlightPath* flight) {
     std::vector<std::string> lines = {"t,x,y,Vx,Vy,speed\r\n"};
-    for (const PathRow& row : PathTableRows(solution)) {
+    for (const PathRow& row : PathTableRows(solution, conditions, flight)) {
         if (!AllFinite(row)) return {};
         lines.push_back(Number(row.t) + ',' + Number(row.x) + ',' + Number(row.y) + ',' + Number(row.vx) +
                         ',' + Number(row.vy) + ',' + Number(row.speed) + "\r\n");
@@ -67,13 +74,13 @@ std::vector<std::string> PathTableLines(const Solution& solution) {
 }
 
 void ExportPathTable(DialogHandle dialog, const Solution& solution, const std::string& startDirectory,
-                     int language) {
+                     const Conditions& conditions, const FlightPath* flight, int language) {
     std::string path;
     const FileDialogWords words = {Say(Word::ExportPathTableCaption, language),
                                    {Say(Word::CsvFiles, language), Say(Word::AllFiles, language)},
                                    Say(Word::PathTableName, language)};
     if (!ChooseFileToSave(dialog, NewFileKind::PathTable, startDirectory, path, words)) return;
-    const std::vector<std::string> lines = PathTableLines(solution);
+    const std::vector<std::string> lines = PathTableLines(solution, conditions, flight);
     if (lines.empty()) {
         ShowMessage(MessageOf(Word::ExportPathTableCaption, Word::PathTableTooLarge, language),
                     MessageIcon::Exclamation);

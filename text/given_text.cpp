@@ -1,8 +1,10 @@
 #include "text/given_text.h"
 
+#include "text/conditions_text.h"
 #include "text/words.h"
 
-GivenReading ReadGivenTexts(const GivenTexts& texts, GivenStage stage, GivenData& data, NumberReader read) {
+GivenReading ReadGivenTexts(const GivenTexts& texts, GivenStage stage, const Conditions& conditions, GivenData& data,
+                            NumberReader read) {
     GivenReading reading;
     const bool whole = stage == GivenStage::Whole;
     double y0 = 0;
@@ -43,7 +45,8 @@ GivenReading ReadGivenTexts(const GivenTexts& texts, GivenStage stage, GivenData
         reading.refusal = GivenRefusal::TooFew;
         return reading;
     }
-    reading.faults = CheckGivenData(data);
+    reading.air = conditions.air;
+    reading.faults = CheckCase(conditions, data);
     if (!reading.faults.empty()) reading.refusal = GivenRefusal::DataFaults;
     return reading;
 }
@@ -56,7 +59,20 @@ Message GivenRefusalMessage(const GivenReading& reading, const GivenData& data, 
         case GivenRefusal::WrongValue: return WrongValueMessage(ParamName(reading.param, language), language);
         case GivenRefusal::Indeterminate: return IndeterminateMessage(language);
         case GivenRefusal::TooFew: return InsufficientDataMessage(language);
-        case GivenRefusal::DataFaults: return DataFaultsMessage(reading.faults, data.y0 == 0, language);
+        case GivenRefusal::DataFaults: {
+            const bool ground = data.y0 == 0;
+            if (reading.air) return AirDataFaultsMessage(reading.faults, data.values[ParamVo], ground, language);
+            std::vector<DataFaultAt> vacuum;
+            for (const CaseFault& f : reading.faults) vacuum.push_back({f.fault, f.param});
+            return DataFaultsMessage(vacuum, ground, language);
+        }
     }
     return {"", ""};
+}
+
+std::string GivenFaultLine(const GivenReading& reading, std::size_t i, const GivenData& data, int language) {
+    const CaseFault& fault = reading.faults[i];
+    const bool ground = data.y0 == 0;
+    if (reading.air) return AirDataFaultLine(fault, data.values[ParamVo], ground, language);
+    return DataFaultLine({fault.fault, fault.param}, ground, language);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "physics/case_solve.h"
 #include "physics/given_checks.h"
 #include "physics/motion.h"
 #include "text/messages.h"
@@ -35,7 +36,8 @@ struct GivenReading {
     GivenRefusal refusal = GivenRefusal::None;
     int param = 0;  // WrongValue: its ParamId
     int count = 0;  // how many parameters are given
-    std::vector<DataFaultAt> faults;
+    bool air = false;  // the faults were found with the air on, each with the bound it breaks
+    std::vector<CaseFault> faults;
 };
 
 // Reads a number; false when the text is not one.
@@ -44,10 +46,14 @@ using NumberReader = bool (*)(std::string_view text, double& value);
 // The dialog's order: the launch height (only for the whole case; a text that is not a number
 // reads as 0 in the selection), then each given parameter in ParamId order, a third one
 // refused before its text is read, an empty text read as 0; then an indeterminate pair; for the
-// whole case then fewer than two, and the checks of the given data. Stops at the first refusal.
-// `data` keeps the values it held for what was not read; the pair, the values read and the
-// launch height are written into it.
-GivenReading ReadGivenTexts(const GivenTexts& texts, GivenStage stage, GivenData& data, NumberReader read);
+// whole case then fewer than two, and the checks of the given data under `conditions` (on Earth
+// without air, the vacuum's own checks). Stops at the first refusal. `data` keeps the values it
+// held for what was not read; the pair, the values read and the launch height are written into it.
+GivenReading ReadGivenTexts(const GivenTexts& texts, GivenStage stage, const Conditions& conditions, GivenData& data,
+                            NumberReader read);
 
 // The message box of a refusal (for DataFaults, all the faults in one box).
 Message GivenRefusalMessage(const GivenReading& reading, const GivenData& data, int language);
+
+// Fault i of a DataFaults reading on one line: with air in the air's own terms and numbers.
+std::string GivenFaultLine(const GivenReading& reading, std::size_t i, const GivenData& data, int language);

@@ -18,22 +18,6 @@ double LandingSpeed(const Solution& solution) {
     return static_cast<double>(std::sqrt(static_cast<long double>(v[ParamVx]) * v[ParamVx] + vy * vy));
 }
 
-// The words with %1, %2... replaced by the numbers, in the order the words put them.
-std::string Filled(const char* words, std::initializer_list<std::string> numbers) {
-    std::string text;
-    for (const char* at = words; *at; ++at) {
-        const bool mark = at[0] == '%' && at[1] >= '1' && at[1] <= '9';
-        const std::size_t n = mark ? static_cast<std::size_t>(at[1] - '1') : numbers.size();
-        if (n < numbers.size()) {
-            text += numbers.begin()[n];
-            ++at;
-        } else {
-            text += *at;
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string StatusFigure(double value, unsigned decimals, double scale) {
@@ -57,17 +41,17 @@ std::string CaseStatusText(const Solution& solution, const Solution* steeper, in
     const double reach = v[ParamReach], time = v[ParamTime], height = v[ParamHeight];
     // A launch at or below the horizontal is highest where it starts.
     const double apexTime = solution.apexTime > 0 ? solution.apexTime : 0;
-    std::string text = Filled(Say(Word::StatusCase, language),
+    std::string text = SayWith(Word::StatusCase, language,
                               {StatusFigure(reach, 3, reach), StatusFigure(time, 3, time),
                                StatusFigure(height, 3, height), StatusFigure(apexTime, 3, time)});
-    if (steeper) text += Filled(Say(Word::StatusSteeper, language), {FormatPlain(steeper->values[ParamAngle], 3)});
+    if (steeper) text += SayWith(Word::StatusSteeper, language, {FormatPlain(steeper->values[ParamAngle], 3)});
     return text;
 }
 
 std::string PointStatusText(const TrajectoryPoint& point, const Solution& solution, int language) {
     const double* v = solution.values;
     const double speed = LandingSpeed(solution);
-    return Filled(Say(Word::StatusPoint, language),
+    return SayWith(Word::StatusPoint, language,
                   {StatusFigure(point.x, 2, v[ParamReach]), StatusFigure(point.y, 2, v[ParamHeight]),
                    StatusFigure(point.vy, 2, speed), StatusFigure(point.speed, 2, speed),
                    StatusFigure(point.t, 2, v[ParamTime])});
@@ -75,7 +59,7 @@ std::string PointStatusText(const TrajectoryPoint& point, const Solution& soluti
 
 std::string PlayStatusText(const TrajectoryPoint& point, const Solution& solution, double timeScale, int language) {
     std::string text = PointStatusText(point, solution, language);
-    if (timeScale != 1) text += Filled(Say(Word::StatusScale, language), {TimeScaleText(timeScale)});
+    if (timeScale != 1) text += SayWith(Word::StatusScale, language, {TimeScaleText(timeScale)});
     return text;
 }
 

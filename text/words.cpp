@@ -13,3 +13,18 @@ const char* Say(Word id, int language) {
     if (language < 0 || language >= kLanguageCount) language = kEnglish;
     return (*kTables[language])[at];
 }
+
+std::string SayWith(Word id, int language, std::initializer_list<std::string> pieces) {
+    std::string text;
+    for (const char* at = Say(id, language); *at; ++at) {
+        const bool mark = at[0] == '%' && at[1] >= '1' && at[1] <= '9';
+        const std::size_t n = mark ? static_cast<std::size_t>(at[1] - '1') : pieces.size();
+        if (n < pieces.size()) {
+            text += pieces.begin()[n];
+            ++at;
+        } else {
+            text += *at;
+        }
+    }
+    return text;
+}

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
+#include <string>
 
 // The program's languages, by the index the dialog keeps (0 Catalan, 1 English, 2 Spanish).
 constexpr int kCatalan = 0;
@@ -188,6 +190,75 @@ enum class Word : unsigned short {
     AboutFailedCaption,
     AboutNotRegistered,
     AboutNotCreated,
+    // Gravity and air: the worlds and the balls, by their index in kWorlds and kBalls, then
+    // the choice of values typed in ("Other").
+    WorldEarth,
+    WorldMoon,
+    WorldMars,
+    WorldJupiter,
+    WorldOther,
+    BallBaseball,
+    BallGolf,
+    BallFootball,
+    BallTennis,
+    BallTableTennis,
+    BallBasketball,
+    BallShotPut,
+    BallOther,
+    // The conditions in the status line: %1 a world's name and %2 its g; a g typed in; then
+    // one of the air's phrases (%1 a ball's name with a small first letter, or its values).
+    ConditionsWorld,
+    ConditionsGravity,
+    ConditionsNoAir,
+    ConditionsBallInAir,
+    ConditionsOwnBallInAir,
+    StatusOtherSpeed,  // the other launch of the same angle, by its speed
+    // The report's lines of the conditions, names before their values.
+    ReportGravity,
+    ReportObject,
+    ReportMass,
+    ReportDiameter,
+    ReportCd,
+    ReportDensity,
+    ReportDragConstant,
+    ReportTerminalSpeed,
+    // The dialog's line of k and the terminal speed.
+    DragSummaryNoAir,
+    DragSummaryNeedsValues,
+    DragSummary,
+    // Refusals in the air's own terms: %1 the initial speed, %2 the bound.
+    AirReachAbove,
+    AirHeightAbove,
+    AirTimeAbove,
+    AirTimeBelow,
+    AirReachWithComponent,  // %1 the component's name (Vx, Voy), %2 its value, %3 the bound
+    AirNotSettled,
+    // Point questions beyond the integrated path: %1 the field, %2 and %3 its range.
+    OutsidePathCaption,
+    OutsidePathLength,
+    OutsidePathSpeed,
+    OutsidePathTime,
+    BelowLeastSpeed,  // %1 the least speed of the flight
+    // Conditions that cannot be flown.
+    GravityNotAboveZero,
+    MassNotAboveZero,
+    DiameterNotAboveZero,
+    CdNotAboveZero,
+    DensityNotAboveZero,
+    DragOutOfRange,
+    // The "Gravity and air" dialog and its menu command.
+    ConditionsTitle,
+    MenuConditions,
+    ConditionsWorldLabel,
+    ConditionsGravityLabel,
+    ConditionsAirBox,
+    ConditionsBallLabel,
+    ConditionsMassLabel,
+    ConditionsDiameterLabel,
+    ConditionsCdLabel,
+    ConditionsDensityLabel,
+    ConditionsOk,
+    ConditionsCancel,
     Count  // not a word: the number of them
 };
 
@@ -195,6 +266,9 @@ constexpr std::size_t kWordCount = static_cast<std::size_t>(Word::Count);
 
 // The text of a word in a language (any index but 0..2 reads as English). Never null.
 const char* Say(Word id, int language);
+// The same with %1, %2... replaced by the pieces (numbers, names), in the order the words put
+// them; a mark without its piece is left as it is.
+std::string SayWith(Word id, int language, std::initializer_list<std::string> pieces);
 
 // One language's table as it is written: entry i holds word i, with its id, so that the
 // compiler can check the order.

@@ -31,8 +31,8 @@ TEST(Language, StartsInTheRememberedOneElseTheDisplayLanguage) {
         EXPECT_EQ(StartLanguage(c.remembered, c.display), c.expected) << c.remembered << " " << int(c.display);
 }
 
-// Alt and the underlined letter choose an item: in each menu every item has one, and no two
-// share it, in every language.
+// Alt and the underlined letter choose an item: in each menu, and among the labels of the
+// Gravity and air dialog, every item has one, and no two share it, in every language.
 TEST(Language, EveryMenuHasDistinctMnemonics) {
     const struct {
         const char* menu;
@@ -41,9 +41,12 @@ TEST(Language, EveryMenuHasDistinctMnemonics) {
         {"bar", {Word::MenuFile, Word::MenuTools, Word::MenuInfo, Word::MenuLanguage}},
         {"File", {Word::MenuSaveCase, Word::MenuCopyCaseFile, Word::MenuExportTable, Word::MenuSavePictureFile,
                   Word::MenuExit}},
-        {"Info", {Word::MenuGuide, Word::MenuAbout}},
+        {"Info", {Word::MenuGuide, Word::MenuAbout, Word::MenuConditions}},
         {"Language", {Word::LanguageCatalan, Word::LanguageEnglish, Word::LanguageSpanish}},
         {"plot", {Word::MenuPlay, Word::MenuClearPaths, Word::MenuCopyCase, Word::MenuSavePicture}},
+        {"Gravity and air", {Word::ConditionsWorldLabel, Word::ConditionsGravityLabel, Word::ConditionsAirBox,
+                             Word::ConditionsBallLabel, Word::ConditionsMassLabel, Word::ConditionsDiameterLabel,
+                             Word::ConditionsCdLabel, Word::ConditionsDensityLabel}},
     };
     for (int language = 0; language < kLanguageCount; ++language) {
         for (const auto& menu : menus) {

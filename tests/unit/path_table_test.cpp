@@ -223,7 +223,7 @@ TEST(PathTable, ANumberBeyondTheDoublesIsNotWritten) {
     huge.values[ParamTime] = 1e308;
     EXPECT_TRUE(PathTableLines(huge).empty());
     DialogHandle dialog = SolvedDialog();
-    ExportPathTable(dialog, huge, kStart, kEnglish);
+    ExportPathTable(dialog, huge, kStart, Conditions(), nullptr, kEnglish);
     EXPECT_TRUE(Files().files.empty());
     ASSERT_EQ(Fake().messages.size(), 1u);
     EXPECT_EQ(Fake().messages[0].caption, "Export path table");

@@ -20,6 +20,9 @@
 //                   metafile into PATH.emf and that metafile played at the bitmap's size into
 //                   PATH-emf.bmp
 //   fields:PATH     write the dialog's field texts, one "id<TAB>text" line each
+//   air:B[,PATH]    Info > Gravity and air: the air on with ball B (0 baseball ... 6 shot
+//                   put; -1 turns the air off), a picture of that dialog into PATH.bmp if given,
+//                   then OK and wait for the case on screen, if any, solved again
 //   press:ID        press the button with that id, without waiting for anything
 //   print:ID        write the text of the control with that id on standard output, on a line
 //   front:PATH.bmp  save a picture of the program's other window that is open (the Tools edition
@@ -107,6 +110,27 @@ HWND OtherWindow(HWND dialog) {
         return search.found != nullptr;
     }, 5000);
     return search.found;
+}
+
+bool ChooseBall(HWND dialog, int ball, const std::string& shot) {
+    const std::string before = FieldText(dialog, IDC_VALUE_BASE + 5);
+    Command(dialog, IDM_CONDITIONS);
+    HWND box = OtherWindow(dialog);
+    if (!box) return false;
+    if (IsChecked(box, IDC_COND_AIR) != (ball >= 0)) Click(box, IDC_COND_AIR);
+    WaitFor([&] { return IsChecked(box, IDC_COND_AIR) == (ball >= 0); }, 2000);
+    if (ball >= 0) {
+        HWND list = GetDlgItem(box, IDC_COND_BALL);
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(ball), 0);
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_COND_BALL, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    Sleep(200);
+    if (!shot.empty() && !SaveWindowBitmap(box, shot)) return false;
+    Click(box, IDC_COND_OK);
+    WaitFor([&] { return !IsWindow(box); }, 5000);
+    WaitFor([&] { return FieldText(dialog, IDC_VALUE_BASE + 5) != before; }, before.empty() ? 0 : 5000);
+    Sleep(200);
+    return true;
 }
 
 bool Step(HWND dialog, const std::string& step) {
@@ -203,6 +227,7 @@ bool Step(HWND dialog, const std::string& step) {
         for (int id : ids) std::fprintf(out, "%d\t%s\n", id, FieldText(dialog, id).c_str());
         return std::fclose(out) == 0;
     }
+    if (verb == "air") return ChooseBall(dialog, std::stoi(rest), rest.find(',') == std::string::npos ? "" : rest.substr(rest.find(',') + 1));
     if (verb == "press") {
         Click(dialog, std::stoi(rest));
         return true;

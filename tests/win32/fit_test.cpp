@@ -1,5 +1,5 @@
-// Every word fits its control: the main dialog and the Tools edition dialog are made in this
-// process in each language, and each static, button and check box text is measured in the
+// Every word fits its control: the main dialog, the Tools edition dialog and the Gravity and air
+// dialog are made in this process in each language, and each static, button and check box text is measured in the
 // control's own font against the room the control gives it. scripts/wine/fit.sh runs these
 // tests at 96, 144 and 192 dots per inch.
 #include <gtest/gtest.h>
@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/conditions_dialog.h"
 #include "app/main_dialog_win32.h"
 #include "about/about.h"
 #include "about/about_window.h"
 #include "about/about_window_win32.h"
 #include "platform/dialog_win32.h"
 #include "resources/ids.h"
+#include "text/conditions_text.h"
 #include "text/words.h"
 #include "tools/tools_dialog.h"
 
@@ -80,6 +82,33 @@ std::vector<Cut> CutTexts(HWND dialog) {
     return cuts;
 }
 
+// The lines of the dialog's list boxes that are wider than the list leaves them.
+std::vector<Cut> CutListLines(HWND dialog) {
+    std::vector<Cut> cuts;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        char name[16] = "";
+        GetClassNameA(control, name, sizeof name);
+        if (lstrcmpiA(name, "ListBox") != 0) continue;
+        RECT client;
+        GetClientRect(control, &client);
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        const int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[256] = "";
+            SendMessageA(control, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            RECT extent = {0, 0, 0, 0};
+            DrawTextA(dc, text, -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            // A list line is drawn two pixels in from the list's client edge.
+            const int room = client.right - client.left - 2 * 2;
+            if (extent.right > room) cuts.push_back({GetDlgCtrlID(control), text, static_cast<int>(extent.right), room});
+        }
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+    }
+    return cuts;
+}
+
 std::string Describe(const std::vector<Cut>& cuts) {
     std::string out;
     for (const Cut& cut : cuts)
@@ -123,6 +152,43 @@ TEST(Fit, ToolsEditionInEveryLanguage) {
                                   << Describe(cuts);
         DestroyWindow(dialog);
     }
+}
+
+// The Gravity and air dialog runs modally: a timer in its message loop measures it as it opens
+// with a ball in the air, again with a value that leaves k unknown (the summary's longest
+// words), and cancels it.
+std::vector<std::string> conditionsCuts;
+int conditionsLanguage = 0;
+
+void CALLBACK CheckConditionsDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND dialog = FindWindowA("#32770", Say(Word::ConditionsTitle, conditionsLanguage));
+    if (!dialog) {
+        conditionsCuts.push_back(std::to_string(conditionsLanguage) + ": no dialog");
+        return;
+    }
+    auto note = [](const char* when, const std::vector<Cut>& cuts) {
+        if (!cuts.empty())
+            conditionsCuts.push_back("language " + std::to_string(conditionsLanguage) + " " + when + " at " +
+                                     std::to_string(SystemDpi()) + " dpi:" + Describe(cuts));
+    };
+    note("with a ball", CutTexts(dialog));
+    note("in its lists", CutListLines(dialog));
+    SetDlgItemTextA(dialog, IDC_COND_MASS, "0");
+    note("with a mass of 0", CutTexts(dialog));
+    PostMessageA(dialog, WM_COMMAND, IDC_COND_CANCEL, 0);
+}
+
+TEST(Fit, ConditionsDialogInEveryLanguage) {
+    conditionsCuts.clear();
+    for (conditionsLanguage = 0; conditionsLanguage < kLanguageCount; ++conditionsLanguage) {
+        // The longest ball's name, and the longest world's, selected.
+        Conditions conditions = WorldConditions(3);
+        PutBall(conditions, 4);
+        SetTimer(nullptr, 0, 50, CheckConditionsDialog);
+        EXPECT_FALSE(ChooseConditions(DialogOf(nullptr), conditions, conditionsLanguage));
+    }
+    EXPECT_EQ(conditionsCuts, std::vector<std::string>());
 }
 
 // The About window draws its texts at fixed pixels in a window 312 pixels wide, in a font of

@@ -96,6 +96,8 @@ TEST_F(InProcess, MenuBarAndSaveCaseFollowingTheSolve) {
     EXPECT_EQ(GetMenuItemID(info, 0), UINT(IDM_INFO));
     EXPECT_EQ(GetMenuItemID(info, 1), UINT(IDM_ABOUT));
     EXPECT_EQ(MenuText(info, 1), "&About...");
+    EXPECT_EQ(GetMenuItemID(info, 3), UINT(IDM_CONDITIONS));
+    EXPECT_EQ(MenuText(info, 3), "&Gravity and air...");
 
     for (UINT i = 0; i < 4; ++i) EXPECT_TRUE(GetMenuState(file, fileItems[i].id, MF_BYCOMMAND) & MF_GRAYED) << i;
     SetDlgItemTextA(dialog_, 100, "20");
@@ -222,6 +224,7 @@ TEST_F(InProcess, LanguageMenuRenamesTheMenusAndKeepsTheirState) {
     EXPECT_EQ(MenuText(bar, 0), "&Archivo");
     EXPECT_EQ(MenuText(bar, 3), "&Idioma");
     EXPECT_EQ(MenuText(GetSubMenu(bar, 0), 0), "&Guardar caso");
+    EXPECT_EQ(MenuText(GetSubMenu(bar, 2), 3), "Gra&vedad y aire...");
     EXPECT_TRUE(state(IDM_SAVE_CASE) & MF_GRAYED);  // still nothing to save
     EXPECT_TRUE(state(IDM_LANGUAGE_ES) & MF_CHECKED);
     EXPECT_FALSE(state(IDM_LANGUAGE_EN) & MF_CHECKED);

@@ -377,6 +377,35 @@ TEST_F(PlotMotionCost, TheStatusLineFitsItsTwoLines) {
         SetDlgItemTextA(dialog_, IDC_STATUS, PlayStatusText(landing, s, state_.view.timeline.scale, language).c_str());
         fits("the ball");
     }
+    // Under conditions the case's words follow the conditions': the longest names of a world
+    // and a ball, and a ball of values typed to the last digit, heavy enough for the longest
+    // figures, each with two launches named.
+    Conditions named = WorldConditions(3);
+    PutBall(named, 4);
+    Conditions typed;
+    typed.g = 9.8066512345678912;
+    typed.world = kWorldOther;
+    PutBall(typed, 0);
+    typed.mass = 1234567.8901234567;
+    typed.diameter = 0.073712345678901234;
+    typed.cd = 0.35123456789012345;
+    typed.ball = kBallOther;
+    const struct {
+        const Conditions& conditions;
+        int second;
+        const char *vo, *value;
+    } airCases[] = {{named, 5, "30", "5"}, {named, 2, "3100", "45"}, {typed, 5, "3100", "900000"}, {typed, 2, "30", "45"}};
+    for (int language = 0; language < kLanguageCount; ++language)
+        for (const auto& c : airCases) {
+            SCOPED_TRACE(testing::Message() << "language " << language << ", g " << c.conditions.g << ", Vo " << c.vo
+                                            << ", " << c.second << " " << c.value);
+            state_.languageIndex = language;
+            state_.conditions = c.conditions;
+            solve(c.second, c.vo, c.value);
+            ASSERT_TRUE(state_.view.caseDrawn);
+            EXPECT_NE(fits("the case under conditions").find(": "), std::string::npos);
+        }
+    state_.conditions = Conditions();
 }
 
 // Save plot picture draws the screen's look at twice the size: at 96 and at 144 dots per inch
