@@ -74,6 +74,7 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
               ${CMAKE_SOURCE_DIR}/scripts/docs.sh ${CMAKE_BINARY_DIR} ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf
               ${PROJECT_VERSION} ${language}
       DEPENDS Ovanta ovanta_drive ${CMAKE_SOURCE_DIR}/docs/help_${language}.ms ${CMAKE_SOURCE_DIR}/scripts/docs.sh
+              ${CMAKE_SOURCE_DIR}/scripts/docs_examples.py
       COMMENT "Typesetting the user guide ${OVANTA_GUIDE_DIR}/Ovanta-${language}.pdf" VERBATIM)
   endforeach()
   add_custom_target(user_guide DEPENDS ${OVANTA_GUIDE} ${OVANTA_GUIDES})

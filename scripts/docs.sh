@@ -50,6 +50,16 @@ if [ -n "$language" ]; then
     set:101=45 accept set:101=60 accept point:2=5 "shot:$(win "$work/main.bmp")" close
   wait
   to_pdf main.bmp
+  # Gravity and air: the dialog with a baseball, then that ball thrown at 40 m/s and 45 degrees
+  # in air and without it, and what the line under the plot said of each.
+  "$WINE64" "$build/Ovanta.exe" &
+  "$WINE64" "$build/ovanta_drive.exe" "menu:$command" only:12 set:107=0 set:100=40 set:101=45 \
+    "air:0,$(win "$work/conditions.bmp")" accept "fields:$(win "$work/air-in.txt")" air:-1 hover:-0.5 \
+    "fields:$(win "$work/air.txt")" "shot:$(win "$work/air.bmp")" close
+  wait
+  to_pdf conditions.bmp
+  to_pdf air.bmp
+  python3 "$top/scripts/docs_examples.py" --status "$work" air air-in >"$work/pictures.ms"
   windows "$command"
   (cd "$work" && groff -s -t -ms -U -Tpdf -P-pa4 -dOVANTA_VERSION="$version" "help_$language.ms" >"$out.tmp")
   mv "$out.tmp" "$out"
@@ -59,18 +69,24 @@ fi
 
 n=0
 picture=
+also=()
 while IFS= read -r line; do
   case "$line" in
     picture:*) picture=${line#picture: } ;;
+    also:*) read -r -a also <<<"${line#also: }" ;;
     steps:*)
       if [ -n "$picture" ]; then name=$picture; else n=$((n + 1)); name=example$n; fi
       picture=
       read -r -a steps <<<"${line#steps: }"
+      # @WORK@ in a step names the folder of the run's pictures and values.
+      steps=("${steps[@]//@WORK@/$(win "$work")}")
       "$WINE64" "$build/Ovanta.exe" &
       "$WINE64" "$build/ovanta_drive.exe" "${steps[@]}" "fields:$(win "$work/$name.txt")" \
         "shot:$(win "$work/$name.bmp")" close
       wait
       to_pdf "$name.bmp"
+      for extra in "${also[@]}"; do case $extra in *.bmp) to_pdf "$extra" ;; esac; done
+      also=()
       if [ "$name" = example1 ]; then first=("${steps[@]}"); fi
       ;;
   esac

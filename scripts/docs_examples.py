@@ -2,8 +2,9 @@
 """Writes the worked examples of the user guide (groff ms) from docs/examples.txt and the field
 texts that ovanta_drive read from the real dialog (example1.txt, ...), and pictures.ms in
 WORK_DIR: for each picture block the string status-NAME with what the status line under the
-plot said (NAME.txt).
-Usage: docs_examples.py EXAMPLES.txt WORK_DIR > examples.ms"""
+plot said (NAME.txt), and the same for each NAME.txt a block names after "also:".
+Usage: docs_examples.py EXAMPLES.txt WORK_DIR > examples.ms
+       docs_examples.py --status WORK_DIR NAME... > pictures.ms   (the strings alone)"""
 import sys
 
 ROWS = [(100, "Vo (m/s)"), (101, "angle (degrees)"), (102, "Vx (m/s)"), (103, "Vyo (m/s)"),
@@ -60,15 +61,25 @@ def report(f, given, point_input):
     return "\n".join(lines) + "\n"
 
 
+def status(work, name):
+    """The string status-NAME: what the status line said in the run's NAME.txt."""
+    return f".ds status-{name} {groff_text(fields(f'{work}/{name}.txt')['raw'][170])}\n"
+
+
 def main():
+    if sys.argv[1] == "--status":
+        sys.stdout.buffer.write("".join(status(sys.argv[2], name) for name in sys.argv[3:]).encode("latin-1"))
+        return
     examples, work = sys.argv[1], sys.argv[2]
     out = []
     examples_only = []
     with open(f"{work}/pictures.ms", "w", encoding="latin-1") as pictures:
         for block in blocks(examples):
             if "picture" in block:
-                f = fields(f"{work}/{block['picture']}.txt")
-                pictures.write(f".ds status-{block['picture']} {groff_text(f['raw'][170])}\n")
+                pictures.write(status(work, block["picture"]))
+                for extra in block.get("also", "").split():
+                    if extra.endswith(".txt"):
+                        pictures.write(status(work, extra[:-4]))
             else:
                 examples_only.append(block)
     for n, block in enumerate(examples_only, 1):
