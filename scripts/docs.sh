@@ -50,15 +50,21 @@ to_pdf() {
 # The worked examples and the pictures of docs/examples.txt.
 n=0
 picture=
+also=()
 while IFS= read -r line; do
   case "$line" in
     picture:*) picture=${line#picture: } ;;
+    also:*) read -r -a also <<<"${line#also: }" ;;
     steps:*)
       if [ -n "$picture" ]; then name=$picture; else n=$((n + 1)); name=example$n; fi
       picture=
       read -r -a steps <<<"${line#steps: }"
+      # @WORK@ in a step names the folder of the run's pictures and values.
+      steps=("${steps[@]//@WORK@/$(win "$work")}")
       play "${steps[@]}" "fields:$(win "$work/$name.txt")" "shot:$(win "$work/$name.bmp")" close
       to_pdf "$name.bmp"
+      for extra in "${also[@]}"; do case $extra in *.bmp) to_pdf "$extra" ;; esac; done
+      also=()
       if [ "$name" = example1 ]; then first=("${steps[@]}"); fi
       ;;
   esac

@@ -2,7 +2,8 @@
 """Writes the worked examples of a user guide (groff ms) from docs/examples.txt and the field
 texts that ovanta_drive read from the real dialog (example1.txt, ...), and in WORK_DIR:
 pictures.ms, with for each picture block the string status-NAME of what the status line under
-the plot said (NAME.txt); example-report.ms, the case of the first example as Copy case put it
+the plot said (NAME.txt), and the same for each NAME.txt the block names after "also:";
+example-report.ms, the case of the first example as Copy case put it
 on the clipboard (case.txt), which is what Save case adds to a report.
 A block's title, question and given data are in English; "title.ca:" and so on give them in
 another language.
@@ -100,8 +101,11 @@ def main():
     with open(f"{work}/pictures.ms", "w", encoding="latin-1") as pictures:
         for block in blocks(examples):
             if "picture" in block:
-                f = fields(f"{work}/{block['picture']}.txt")
-                pictures.write(f".ds status-{block['picture']} {groff_text(f['raw'][170])}\n")
+                names = [block["picture"]] + [extra[:-4] for extra in block.get("also", "").split()
+                                              if extra.endswith(".txt")]
+                for name in names:
+                    f = fields(f"{work}/{name}.txt")
+                    pictures.write(f".ds status-{name} {groff_text(f['raw'][170])}\n")
             else:
                 examples_only.append(block)
     for n, block in enumerate(examples_only, 1):

@@ -180,6 +180,67 @@ TEST(AirSolve, FindsTwoLaunchesWhereDragMakesTwo) {
     }
 }
 
+// Without the other launch (the command line's way) the launch shown is the same, and the path
+// kept from the search is the one the launch flies.
+TEST(AirSolve, TheShownLaunchNeedsNotTheOther) {
+    const struct {
+        const char* label;
+        Conditions c;
+        int first;
+        double a;
+        int second;
+        double b, y0;
+    } cases[] = {{"Vo with reach", Ball(0), ParamVo, 40, ParamReach, 80, 0},
+                 {"Vx with reach, from 12 m", Ball(1, 2), ParamVx, 20, ParamReach, 40, 12},
+                 {"angle with time, downward", Ball(4, 1), ParamAngle, -4.0681374755664876, ParamTime, 10.551851163090888,
+                  29.5712},
+                 {"Vo with height", Ball(3), ParamVo, 30, ParamHeight, 12, 1},
+                 {"reach with time", Ball(5), ParamReach, 30, ParamTime, 3, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const GivenData given = GiveCase(c.first, c.a, c.second, c.b, c.y0);
+        ConditionsCase both, shown;
+        AirLimit limit;
+        double bound;
+        ASSERT_EQ(SolveCaseUnder(c.c, given, both, limit, bound), SolveResult::Solved);
+        ASSERT_EQ(SolveCaseUnder(c.c, given, shown, limit, bound, false), SolveResult::Solved);
+        EXPECT_FALSE(shown.twoLaunches);
+        for (int p = 1; p <= kParamCount; ++p) EXPECT_EQ(shown.solution.values[p], both.solution.values[p]) << p;
+        for (const ConditionsCase* solved : {&both, &shown}) {
+            FlightPath fresh;
+            const double* v = solved->solution.values;
+            ASSERT_TRUE(FlyPath(c.c, c.y0, v[ParamVx], v[ParamVy0], fresh));
+            EXPECT_EQ(solved->path.pieces.size(), fresh.pieces.size());
+            EXPECT_EQ(solved->path.events.landing.x, fresh.events.landing.x);
+            EXPECT_EQ(solved->path.events.landing.t, fresh.events.landing.t);
+        }
+    }
+}
+
+// At a given Vy0 a faster Vx always carries farther (the reach grows as the log of Vx), so
+// there is no greatest reach to refuse with: a reach beyond that of 1e8 m/s is met, and one
+// that would take more than light's speed is refused as beyond the numerics, not as a bound.
+TEST(AirSolve, AGivenVy0ReachesAnyDistance) {
+    const Conditions golf = Ball(1);
+    double last = 0;
+    for (double vx : {10.0, 1e2, 1e3, 1e4, 1e6, 1e8}) {
+        FlightEvents e;
+        ASSERT_EQ(Fly(golf, 0, vx, 10, e), FlightEnd::Landed);
+        EXPECT_GT(e.landing.x, last) << vx;
+        last = e.landing.x;
+    }
+    ConditionsCase solved;
+    AirLimit limit;
+    double bound;
+    ASSERT_EQ(SolveCaseUnder(golf, GiveCase(ParamVy0, 10, ParamReach, 1.1 * last), solved, limit, bound),
+              SolveResult::Solved);
+    EXPECT_GT(solved.solution.values[ParamVx], 1e8);
+    EXPECT_LT(Rel(solved.path.events.landing.x, 1.1 * last), 1e-12);
+    EXPECT_EQ(SolveCaseUnder(golf, GiveCase(ParamVy0, 10, ParamReach, 3 * last), solved, limit, bound),
+              SolveResult::NoLanding);
+    EXPECT_EQ(limit, AirLimit::NotSettled);
+}
+
 // Launched slightly downward, a faster throw first falls slower (the drag on its mostly
 // horizontal speed holds the fall back), then sooner: one time of flight fits two speeds.
 TEST(AirSolve, FindsTheTwoSpeedsOfADownwardLaunchWithItsTime) {
