@@ -122,17 +122,21 @@ INT_PTR CALLBACK ToolsProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     return FALSE;
 }
 
+// Opens the dialog of that template, modeless, and expects no text of it cut.
+void ExpectEveryTextWhole(const char* templateName, DLGPROC procedure, LPARAM parameter, int language) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), templateName, nullptr, procedure, parameter);
+    ASSERT_NE(dialog, nullptr) << templateName;
+    const std::vector<Cut> cuts = CutTexts(dialog);
+    EXPECT_TRUE(cuts.empty()) << templateName << " in language " << language << " at " << SystemDpi() << " dpi:"
+                              << Describe(cuts);
+    DestroyWindow(dialog);
+}
+
 TEST(Fit, MainDialogInEveryLanguage) {
     for (int language = 0; language < kLanguageCount; ++language) {
         AppState state;
         state.languageIndex = language;
-        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgMain", nullptr, MainDialogProc,
-                                         reinterpret_cast<LPARAM>(&state));
-        ASSERT_NE(dialog, nullptr);
-        const std::vector<Cut> cuts = CutTexts(dialog);
-        EXPECT_TRUE(cuts.empty()) << "language " << language << " at " << SystemDpi() << " dpi:"
-                                  << Describe(cuts);
-        DestroyWindow(dialog);
+        ExpectEveryTextWhole("DlgMain", MainDialogProc, reinterpret_cast<LPARAM>(&state), language);
     }
 }
 
@@ -144,13 +148,7 @@ TEST(Fit, ToolsEditionInEveryLanguage) {
         state.list = &list;
         state.browsePath = &browsePath;
         state.language = language;
-        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "DlgTools", nullptr, ToolsProc,
-                                         reinterpret_cast<LPARAM>(&state));
-        ASSERT_NE(dialog, nullptr);
-        const std::vector<Cut> cuts = CutTexts(dialog);
-        EXPECT_TRUE(cuts.empty()) << "language " << language << " at " << SystemDpi() << " dpi:"
-                                  << Describe(cuts);
-        DestroyWindow(dialog);
+        ExpectEveryTextWhole("DlgTools", ToolsProc, reinterpret_cast<LPARAM>(&state), language);
     }
 }
 
