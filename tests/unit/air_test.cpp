@@ -240,6 +240,29 @@ TEST(AirSolve, AGivenVy0ReachesAnyDistance) {
     EXPECT_EQ(limit, AirLimit::NotSettled);
 }
 
+// Cases that only launches beyond light's speed or beyond any number of steps could meet are
+// refused as beyond the numerics, at once (a search of them used to run for minutes).
+TEST(AirSolve, CasesBeyondTheNumericsAreRefusedAsSuch) {
+    Conditions slow = Ball(6);
+    slow.g = 1e-3;
+    slow.world = kWorldOther;
+    const struct {
+        const char* label;
+        Conditions c;
+        GivenData given;
+    } cases[] = {{"a reach of 1e10 m in 0.03 s", Ball(5), GiveCase(ParamReach, 1e10, ParamTime, 0.0312323, 5)},
+                 {"a reach of 1e-300 m rising 40 m under g 0.001", slow, GiveCase(ParamReach, 1e-300, ParamHeight, 39.7805)},
+                 {"Vo 1e300", Ball(0), GiveCase(ParamVo, 1e300, ParamAngle, 45)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ConditionsCase solved;
+        AirLimit limit;
+        double bound;
+        EXPECT_EQ(SolveCaseUnder(c.c, c.given, solved, limit, bound), SolveResult::NoLanding);
+        EXPECT_EQ(limit, AirLimit::NotSettled);
+    }
+}
+
 // Launched slightly downward, a faster throw first falls slower (the drag on its mostly
 // horizontal speed holds the fall back), then sooner: one time of flight fits two speeds.
 TEST(AirSolve, FindsTheTwoSpeedsOfADownwardLaunchWithItsTime) {
