@@ -67,8 +67,10 @@ void ShowCaseStatus(DialogHandle dialog, const AppState& state) {
     const PlotView& view = state.view;
     if (!state.motionCase.solved) return SetFieldText(dialog, IDC_STATUS, "");
     const int language = state.languageIndex;
-    // The two launches of a given angle differ in speed, not in angle: the speed names the other.
-    const bool sameAngle = view.hasSteeper && view.steeper.values[ParamAngle] == CaseOf(state).values[ParamAngle];
+    // The two launches of a given angle (with air, downward, with the time) differ in speed, not
+    // in angle: the speed names the other. Without air the other is always the steeper.
+    const bool sameAngle = view.hasSteeper && state.motionCase.conditions.air &&
+                           view.steeper.values[ParamAngle] == CaseOf(state).values[ParamAngle];
     std::string text = CaseStatusText(CaseOf(state), view.hasSteeper && !sameAngle ? &view.steeper : nullptr, language);
     if (sameAngle) text += OtherSpeedPhrase(view.steeper.values[ParamVo], language);
     SetFieldText(dialog, IDC_STATUS, StatusUnderConditions(state.motionCase.conditions, text, language));

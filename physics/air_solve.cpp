@@ -65,13 +65,21 @@ void LaunchOf(Family family, double fixed, double p, double& vx, double& vy) {
     }
 }
 
-// The path of the last exact flight of a search, kept: the root is the launch flown last, and
-// its path need not be flown again.
+// What the searches of one solve share: the path of the last exact flight, kept (the root is
+// the launch flown last, and its path need not be flown again), and the steps flown so far,
+// which end every search once they pass kMostSteps: a case beyond the numerics (a reach of
+// 1e-300 m at a height of 40 m under g 0.001) is refused in a tenth of a second, not searched
+// for a minute.
 struct KeptFlight {
     bool valid = false;
     double vx = 0, vy = 0;
     FlightPath path;
+    long steps = 0;
 };
+constexpr long kMostSteps = 200000;
+
+// False, with nothing flown, once the solve's steps are spent.
+bool MayFly(const KeptFlight* kept) { return !kept || kept->steps <= kMostSteps; }
 
 struct Problem {
     const Conditions& conditions;
@@ -80,21 +88,23 @@ struct Problem {
     double fixed;
     Measure measure;
     double tolerance = kFlightTolerance;
-    KeptFlight* kept = nullptr;  // where the exact flights keep their paths, if anywhere
+    KeptFlight* kept = nullptr;  // the solve's shared state, if any: exact paths kept, steps counted
 
     double operator()(double p) const {
         double vx, vy;
         LaunchOf(family, fixed, p, vx, vy);
-        if (!std::isfinite(vx) || !std::isfinite(vy)) return kNoLanding;
+        if (!std::isfinite(vx) || !std::isfinite(vy) || !MayFly(kept)) return kNoLanding;
         if (kept && tolerance == kFlightTolerance) {
             FlyPath(conditions, y0, vx, vy, kept->path);
             kept->valid = true;
             kept->vx = vx;
             kept->vy = vy;
+            kept->steps += kept->path.events.steps;
             return Measured(kept->path.events, measure);
         }
         FlightEvents e;
         Fly(conditions, y0, vx, vy, e, nullptr, tolerance);
+        if (kept) kept->steps += e.steps;
         return Measured(e, measure);
     }
 };
@@ -349,6 +359,8 @@ Scan Monotone(Fn coarse, Fn fine, double target, double center) {
             a = b, fa = fb;
             b += step;
             fb = coarse(b);
+            // Past the fastest launch flown: back towards the last one flown.
+            for (int k = 0; k < 60 && fb == kNoLanding && fa != kNoLanding; ++k) fb = coarse(b = (a + b) / 2);
         } else {
             b = a, fb = fa;
             a -= step;
@@ -404,7 +416,6 @@ FamilySolve SolveFamily(const Conditions& c, const GivenData& given, Family fami
     fine.kept = kept;
     Problem coarse = fine;
     coarse.tolerance = kSearchTolerance;
-    coarse.kept = nullptr;
     const double target = Sought(measure, value, given.y0), y0 = given.y0;
     Scan scan;
     double root;
@@ -451,9 +462,9 @@ double Component(double vo, double v) { return std::sqrt(std::fmax((vo - v) * (v
 
 // The vertical speed that reaches height h (above y0) at horizontal speed vx; `hint` is the
 // answer for a nearby vx, or NaN.
-bool VyForHeight(const Conditions& c, double y0, double vx, double h, double hint, double& vy) {
+bool VyForHeight(const Conditions& c, double y0, double vx, double h, double hint, double& vy, KeptFlight& kept) {
     if (h == y0) return vy = 0, true;
-    const Problem fine{c, y0, Family::VyAtVx, vx, Measure::Height};
+    const Problem fine{c, y0, Family::VyAtVx, vx, Measure::Height, kFlightTolerance, &kept};
     Problem coarse = fine;
     coarse.tolerance = kSearchTolerance;
     const double above = h - y0, vacuum = std::sqrt(2 * c.g * above);
@@ -462,8 +473,8 @@ bool VyForHeight(const Conditions& c, double y0, double vx, double h, double hin
 }
 
 // The vertical speed that lands at time t at horizontal speed vx; `hint` as above.
-bool VyForTime(const Conditions& c, double y0, double vx, double t, double hint, double& vy) {
-    const Problem fine{c, y0, Family::VyAtVx, vx, Measure::Time};
+bool VyForTime(const Conditions& c, double y0, double vx, double t, double hint, double& vy, KeptFlight& kept) {
+    const Problem fine{c, y0, Family::VyAtVx, vx, Measure::Time, kFlightTolerance, &kept};
     Problem coarse = fine;
     coarse.tolerance = kSearchTolerance;
     const double vacuum = c.g * t / 2 - y0 / t;
@@ -482,14 +493,17 @@ bool NewtonReachPair(const Conditions& c, double y0, bool height, double r, doub
     const double sought = Sought(m, other, y0);
     double tolerance = kSearchTolerance;
     auto residual = [&](double x, double y, double& fr, double& fo) {
+        if (!MayFly(&kept)) return false;
         FlightEvents looser;
         if (tolerance == kFlightTolerance) {
             FlyPath(c, y0, x, y, kept.path);
             kept.valid = true;
             kept.vx = x;
             kept.vy = y;
+            kept.steps += kept.path.events.steps;
         } else {
             Fly(c, y0, x, y, looser, nullptr, tolerance);
+            kept.steps += looser.steps;
         }
         const FlightEvents& e = tolerance == kFlightTolerance ? kept.path.events : looser;
         if (e.end != FlightEnd::Landed || (height && !e.rises)) return false;
@@ -557,7 +571,7 @@ SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& 
     // Each solve of the vertical speed starts from the last one: the outer search moves little.
     double hint = NAN;
     auto vyOf = [&](double x, double& v) {
-        const bool ok = height ? VyForHeight(c, y0, x, other, hint, v) : VyForTime(c, y0, x, other, hint, v);
+        const bool ok = height ? VyForHeight(c, y0, x, other, hint, v, kept) : VyForTime(c, y0, x, other, hint, v, kept);
         if (ok) hint = v;
         return ok;
     };
@@ -565,7 +579,9 @@ SolveResult SolveReachPair(const Conditions& c, const GivenData& given, double& 
         double v;
         if (!vyOf(x, v)) return kNoLanding;
         FlightEvents e;
+        if (!MayFly(&kept)) return kNoLanding;
         Fly(c, y0, x, v, e);
+        kept.steps += e.steps;
         return Measured(e, Measure::Reach);
     };
     double lo = height ? r * c.g / (2 * std::sqrt(2 * c.g * other)) : r / other;
@@ -766,7 +782,11 @@ SolveResult SolveCaseAir(const Conditions& c, const GivenData& given, AirCase& a
     if (direct) {
         if (r != SolveResult::Solved) return r;
     } else if (pair.first == ParamReach) {
-        if ((r = SolveReachPair(c, given, vx, vy, kept)) != SolveResult::Solved) return r;
+        if ((r = SolveReachPair(c, given, vx, vy, kept)) != SolveResult::Solved) {
+            // Neither search settled a launch: the numerics' limit, not a proof that none lands.
+            if (r == SolveResult::NoLanding) limit = AirLimit::NotSettled;
+            return r;
+        }
     } else {
         Family family;
         double fixed;

@@ -93,6 +93,10 @@ bool MonotoneTime(const FlightPath& path, PathQuantity q, double value, double t
 
 FlightEnd Fly(const Conditions& conditions, double y0, double vx, double vy, FlightEvents& events,
               std::vector<FlightPiece>* pieces, double tolerance) {
+    if (!(std::hypot(vx, vy) <= kFastestLaunch)) {
+        events = {};
+        return events.end = FlightEnd::TooLong;
+    }
     return FlyT<double>(conditions.g, DragConstant(conditions), y0, vx, vy, tolerance, events, pieces);
 }
 

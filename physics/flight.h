@@ -18,8 +18,14 @@ constexpr double kFlightTolerance = 1e-16;
 // reach, height or time, in a third of the steps.
 constexpr double kSearchTolerance = 1e-7;
 
+// The fastest launch flown: light's speed. The drag of the model means nothing long before, and
+// a search that wanders so far (a reach of 1e10 m in 0.03 s) ends at once instead of flying
+// launches that never settle.
+constexpr double kFastestLaunch = 3e8;
+
 // Flies a launch of components (vx, vy) from height y0 under the conditions (with or without
-// air). Fills `events`; keeps the steps in `pieces` when it is not null.
+// air). Fills `events`; keeps the steps in `pieces` when it is not null. A launch faster than
+// kFastestLaunch, or not a number, is not flown: FlightEnd::TooLong.
 FlightEnd Fly(const Conditions& conditions, double y0, double vx, double vy, FlightEvents& events,
               std::vector<FlightPiece>* pieces = nullptr, double tolerance = kFlightTolerance);
 
