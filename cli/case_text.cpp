@@ -185,12 +185,7 @@ CaseOutcome SolveCaseText(const CaseText& text) {
     const SolveResult result = SolveCase(given, outcome.solution);
     if (result != SolveResult::Solved) return Refused(SolveFailureMessage(result, kEnglish));
     outcome.status = CaseStatus::Solved;
-    outcome.full.solution = outcome.solution;
-    Solution steeper;
-    if (SolveSteeperCase(given, steeper) == SolveResult::Solved) {
-        outcome.full.twoLaunches = true;
-        outcome.full.other = steeper;
-    }
+    outcome.full.solution = outcome.solution;  // the flatter alone: the command line writes no other
     return outcome;
 }
 
