@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+// On POSIX a file name is its bytes, as the arguments gave them: nothing is lost.
 std::FILE* OpenInputFile(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
 
 bool IsFolder(const std::string& name) {

@@ -66,26 +66,12 @@ bool MonotoneTime(const FlightPath& path, PathQuantity q, double value, double t
     double flo;
     Quantity(path, *piece, q, lo - piece->t0, flo, s);
     flo -= value;
-    double x = (lo + hi) / 2;
-    for (int i = 0; i < 200; ++i) {
-        double f, df;
-        Quantity(path, *piece, q, x - piece->t0, f, df);
-        f -= value;
-        if (f == 0) break;
-        if ((f < 0) == (flo < 0)) {
-            lo = x;
-            flo = f;
-        } else {
-            hi = x;
-        }
-        double next = x - f / df;
-        if (!(next > lo && next < hi)) next = (lo + hi) / 2;
-        if (next == x) break;
-        const bool done = std::fabs(next - x) <= 4e-16 * std::fabs(x);
-        x = next;
-        if (done) break;
-    }
-    t = x;
+    t = flight_detail::BracketedNewton(
+        [&](double x, double& f, double& df) {
+            Quantity(path, *piece, q, x - piece->t0, f, df);
+            f -= value;
+        },
+        lo, hi, flo, (lo + hi) / 2, 4e-16);
     return true;
 }
 

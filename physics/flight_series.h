@@ -75,21 +75,14 @@ Real Change(const Real* c, Real tau) {
     return v * tau;
 }
 
-// The root of polynomial c minus target in [0, hi], where its values have opposite signs (or
-// one is zero), `atHi` being its value at hi: Newton's steps kept inside a shrinking bracket,
-// bisection where they leave it, until a step moves it by less than `precision` of itself.
-template <class Real>
-Real Root(const Real* c, Real target, Real hi, Real atHi, Real precision) {
-    Real lo = 0, flo = c[0] - target;
-    if (flo == 0) return lo;
-    // From where the chord between the ends crosses the target: Newton's steps then need few.
-    const Real fhi = atHi - target;
-    Real t = flo != fhi ? hi * (flo / (flo - fhi)) : hi / 2;
-    if (!(t > lo && t < hi)) t = hi / 2;
+// The root of f in [lo, hi], where f changes sign (`flo` is f at lo), from `t`: Newton's steps
+// kept inside a shrinking bracket, bisection where they leave it, until a step moves it by less
+// than `precision` of itself. `eval(t, f, df)` gives f and its derivative at t.
+template <class Real, class Eval>
+Real BracketedNewton(Eval eval, Real lo, Real hi, Real flo, Real t, Real precision) {
     for (int i = 0; i < 200; ++i) {
         Real f, df;
-        Horner(c, t, f, df);
-        f -= target;
+        eval(t, f, df);
         if (f == 0) return t;
         if ((f < 0) == (flo < 0)) {
             lo = t;
@@ -104,6 +97,24 @@ Real Root(const Real* c, Real target, Real hi, Real atHi, Real precision) {
         t = next;
     }
     return t;
+}
+
+// The root of polynomial c minus target in [0, hi], where its values have opposite signs (or
+// one is zero), `atHi` being its value at hi, to `precision` of itself.
+template <class Real>
+Real Root(const Real* c, Real target, Real hi, Real atHi, Real precision) {
+    const Real flo = c[0] - target;
+    if (flo == 0) return 0;
+    // From where the chord between the ends crosses the target: Newton's steps then need few.
+    const Real fhi = atHi - target;
+    Real t = flo != fhi ? hi * (flo / (flo - fhi)) : hi / 2;
+    if (!(t > 0 && t < hi)) t = hi / 2;
+    return BracketedNewton(
+        [&](Real x, Real& f, Real& df) {
+            Horner(c, x, f, df);
+            f -= target;
+        },
+        Real(0), hi, flo, t, precision);
 }
 
 // The series of the four quantities about the point p. A launch without horizontal speed has
